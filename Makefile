@@ -1,0 +1,45 @@
+# The two set-up commands of the README: `make run` and `make test`.
+# Both install whatever is missing, configure and build first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test unit-test asan-test bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/run && ./zem
+
+# Every test: the normal build (unit, render and end-to-end tests),
+# then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build
+	cd $(BUILD) && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	$(MAKE) asan-test
+
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zem_unit_tests
+	cd $(ASAN_BUILD) && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
+	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -L unit
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target zem_bench
+	cd $(BUILD)/run && ../zem_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

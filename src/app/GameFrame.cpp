@@ -1,0 +1,50 @@
+#include "app/GameFrame.h"
+
+#include <cstdio>
+
+#include "app/Keys.h"
+
+CGameFrameConstruct::CGameFrameConstruct(const platform::Platform& platform) : mPlatform(platform) {}
+
+CGameFrameConstruct::~CGameFrameConstruct()
+{
+    mSceneManager.Release();
+    if (CurrentKeyboard() == mPlatform.keyboard) SetKeyboard(nullptr);
+}
+
+void CGameFrameConstruct::Init()
+{
+    mFrameTimer.SetClock(mPlatform.clock);
+    SetKeyboard(mPlatform.keyboard);
+}
+
+void CGameFrameConstruct::Start()
+{
+    mSceneManager.Start(this);
+}
+
+void CGameFrameConstruct::RunFrame()
+{
+    mFrameTimer.BeginFrame();
+    mPlatform.device->Clear(kClearColor);
+    mSceneManager.Update();
+    mPlatform.device->BeginScene();
+    mPlatform.sprite->Begin();
+    mSceneManager.Draw(mPlatform.sprite, mPlatform.device);
+    mPlatform.sprite->End();
+    mPlatform.device->EndScene();
+    mPlatform.device->Present();
+    mFrameTimer.EndFrame();
+}
+
+int CGameFrameConstruct::LoadTexture(std::unique_ptr<platform::Texture>& out, const std::string& path, unsigned,
+                                     unsigned, uint32_t)
+{
+    std::string error;
+    out = mPlatform.device->LoadTexture(path, error);
+    if (!out) {
+        std::fprintf(stderr, "zem: %s: cannot load image: %s\n", path.c_str(), error.c_str());
+        return -1;
+    }
+    return 0;
+}

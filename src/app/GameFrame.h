@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/FrameTimer.h"
+#include "app/SceneManager.h"
+#include "platform/Platform.h"
+
+// The application frame: runs frames, offers the loading services every scene uses and
+// carries the four values that outlive a scene.
+class CGameFrameConstruct {
+public:
+    // The score, the stage's score total and the last safe position, written by the stage
+    // every frame; the continue flag, set by the game-over screen.
+    int32_t mScore = 0;
+    int32_t mScoreTotal = 0;
+    platform::Vec2 mRespawnPos;
+    bool mRetry = false;
+
+    static constexpr int kClientWidth = 1280;
+    static constexpr int kClientHeight = 720;
+    static constexpr platform::Color kClearColor = 0xFF0000FF; // opaque blue
+
+    explicit CGameFrameConstruct(const platform::Platform& platform);
+    ~CGameFrameConstruct();
+    CGameFrameConstruct(const CGameFrameConstruct&) = delete;
+    CGameFrameConstruct& operator=(const CGameFrameConstruct&) = delete;
+
+    // Wires the platform's services (keyboard, clock) into the game.
+    void Init();
+    // Starts the scene manager with the title scene.
+    void Start();
+    // One frame: pace, clear, update (and switch), draw, present, pace.
+    void RunFrame();
+
+    // Loads an image at its own size (0, 0 and no colour key are all the game passes).
+    // On failure `out` is null and one line on standard error names the file; returns 0 on success.
+    int LoadTexture(std::unique_ptr<platform::Texture>& out, const std::string& path, unsigned width = 0,
+                    unsigned height = 0, uint32_t colorKey = 0);
+    // Loads a WAV file into a sound buffer; on failure `out` is null and one line on
+    // standard error says which file and what is wrong.
+    void LoadSound(std::unique_ptr<platform::SoundBuffer>& out, const std::string& path);
+
+    CSceneManager& SceneManager() { return mSceneManager; }
+    const platform::Platform& Platform() const { return mPlatform; }
+
+private:
+    platform::Platform mPlatform;
+    CFrameTimer mFrameTimer;
+    CSceneManager mSceneManager;
+};

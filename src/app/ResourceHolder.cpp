@@ -1,0 +1,27 @@
+#include "app/ResourceHolder.h"
+
+#include "app/GameFrame.h"
+
+platform::Texture* CResourceHolder::LoadTexture(const std::string& path)
+{
+    std::unique_ptr<platform::Texture> texture;
+    mpFrame->LoadTexture(texture, path);
+    if (!texture) return nullptr;
+    mTextures.push_back(std::move(texture));
+    return mTextures.back().get();
+}
+
+platform::SoundBuffer* CResourceHolder::LoadSound(const std::string& path)
+{
+    std::unique_ptr<platform::SoundBuffer> sound;
+    mpFrame->LoadSound(sound, path);
+    if (!sound) return nullptr;
+    mSounds.push_back(std::move(sound));
+    return mSounds.back().get();
+}
+
+void CResourceHolder::ReleaseAll()
+{
+    mSounds.clear();
+    mTextures.clear();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace platform {
+
+// Virtual-key codes the game reads.
+enum VirtualKey : int {
+    VK_RETURN = 13,
+    VK_ESCAPE = 27,
+    VK_SPACE = 32,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_A = 65,
+    VK_C = 67,
+    VK_G = 71,
+    VK_M = 77,
+    VK_Z = 90,
+};
+
+// The keyboard as read once per frame.
+class Keyboard {
+public:
+    virtual ~Keyboard() = default;
+    virtual bool IsDown(int virtualKey) const = 0;
+};
+
+} // namespace platform

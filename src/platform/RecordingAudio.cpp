@@ -1,0 +1,50 @@
+#include "platform/RecordingAudio.h"
+
+namespace platform {
+
+// A restart is a rewind followed by a play; the recording folds the two into one "restart".
+class RecordingSoundBuffer final : public SoundBuffer {
+public:
+    RecordingSoundBuffer(RecordingAudio& owner, std::string name) : mOwner(owner), mName(std::move(name))
+    {
+        ++mOwner.mBuffersAlive;
+        ++mOwner.mBuffersCreated;
+    }
+    ~RecordingSoundBuffer() override { --mOwner.mBuffersAlive; }
+
+    void SetCurrentPosition(uint32_t bytePosition) override { mRewound = bytePosition == 0; }
+    void Play(bool looping) override
+    {
+        mOwner.Record(mName, looping ? "loop" : (mRewound ? "restart" : "play"));
+        mRewound = false;
+        mPlaying = true;
+    }
+    void Stop() override
+    {
+        mOwner.Record(mName, "stop");
+        mPlaying = false;
+    }
+    void Set3DMode(Sound3DMode) override {}
+    bool IsPlaying() const override { return mPlaying; }
+
+private:
+    RecordingAudio& mOwner;
+    std::string mName;
+    bool mRewound = false;
+    bool mPlaying = false;
+};
+
+std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& name, const WaveFormat&,
+                                                          std::span<const uint8_t>, std::string&)
+{
+    return std::make_unique<RecordingSoundBuffer>(*this, name);
+}
+
+std::vector<RecordingAudio::Operation> RecordingAudio::TakeOperations()
+{
+    std::vector<Operation> taken;
+    taken.swap(mOperations);
+    return taken;
+}
+
+} // namespace platform

@@ -1,0 +1,197 @@
+#include "platform/SdlRender.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+SDL_BlendFactor ToSdlFactor(int factor)
+{
+    switch (factor) {
+    case BLEND_ONE: return SDL_BLENDFACTOR_ONE;
+    case BLEND_SRCCOLOR: return SDL_BLENDFACTOR_SRC_COLOR;
+    case BLEND_SRCALPHA: return SDL_BLENDFACTOR_SRC_ALPHA;
+    case BLEND_INVSRCALPHA: return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    default: return SDL_BLENDFACTOR_ZERO;
+    }
+}
+
+// The blend pair as an SDL blend mode; the destination alpha is kept as plain "over".
+SDL_BlendMode ComposeBlend(int src, int dest)
+{
+    return SDL_ComposeCustomBlendMode(ToSdlFactor(src), ToSdlFactor(dest), SDL_BLENDOPERATION_ADD,
+                                      SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                      SDL_BLENDOPERATION_ADD);
+}
+
+// What a renderer without custom blend modes can do instead: glow and additive become "add".
+SDL_BlendMode FallbackBlend(int dest)
+{
+    return dest == BLEND_INVSRCALPHA ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
+}
+
+} // namespace
+
+SdlTexture::~SdlTexture()
+{
+    if (mTexture != nullptr) SDL_DestroyTexture(mTexture);
+}
+
+SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
+{
+    // Probe once whether the renderer accepts a custom blend pair.
+    SDL_Texture* probe = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
+    if (probe != nullptr) {
+        mCustomBlend = SDL_SetTextureBlendMode(probe, ComposeBlend(BLEND_SRCALPHA, BLEND_SRCCOLOR)) == 0;
+        SDL_DestroyTexture(probe);
+    }
+}
+
+void SdlDevice::Clear(Color color)
+{
+    SDL_SetRenderDrawBlendMode(mRenderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(mRenderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, (color >> 24) & 0xFF);
+    SDL_RenderClear(mRenderer);
+}
+
+void SdlDevice::Present()
+{
+    if (!mCapturePath.empty()) {
+        SavePng(mCapturePath);
+        mCapturePath.clear();
+    }
+    SDL_RenderPresent(mRenderer);
+}
+
+std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::string& error)
+{
+    SDL_Surface* surface = IMG_Load(path.c_str());
+    if (surface == nullptr) {
+        error = IMG_GetError();
+        return nullptr;
+    }
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, surface);
+    const int width = surface->w;
+    const int height = surface->h;
+    SDL_FreeSurface(surface);
+    if (texture == nullptr) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    return std::make_unique<SdlTexture>(texture, width, height);
+}
+
+std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const
+{
+    SDL_Rect viewport;
+    SDL_RenderGetViewport(mRenderer, &viewport);
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(mRenderer, &scaleX, &scaleY);
+    width = static_cast<int>(static_cast<float>(viewport.w) * scaleX);
+    height = static_cast<int>(static_cast<float>(viewport.h) * scaleY);
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    if (width <= 0 || height <= 0 ||
+        SDL_RenderReadPixels(mRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), width * 4) != 0) {
+        width = height = 0;
+        pixels.clear();
+    }
+    return pixels;
+}
+
+bool SdlDevice::SavePng(const std::string& path) const
+{
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels = ReadPixels(width, height);
+    if (pixels.empty()) {
+        SDL_Log("cannot read the frame for %s: %s", path.c_str(), SDL_GetError());
+        return false;
+    }
+    for (uint32_t& p : pixels) p |= 0xFF000000u; // the picture on screen is opaque
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
+                                                              SDL_PIXELFORMAT_ARGB8888);
+    const bool saved = surface != nullptr && IMG_SavePNG(surface, path.c_str()) == 0;
+    if (!saved) SDL_Log("cannot save %s: %s", path.c_str(), SDL_GetError());
+    SDL_FreeSurface(surface);
+    return saved;
+}
+
+void SdlSprite::Begin()
+{
+    mVertices.clear();
+    mIndices.clear();
+    mBatchTexture = nullptr;
+    mDevice.SetRenderState(RS_SRCBLEND, BLEND_SRCALPHA);
+    mDevice.SetRenderState(RS_DESTBLEND, BLEND_INVSRCALPHA);
+}
+
+void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* center, Color color)
+{
+    const auto* sdlTexture = dynamic_cast<const SdlTexture*>(texture);
+    if (sdlTexture == nullptr) return;
+
+    const int imageW = sdlTexture->Width();
+    const int imageH = sdlTexture->Height();
+    Rect full{0, 0, imageW, imageH};
+    const Rect& wanted = source != nullptr ? *source : full;
+    // Only the part of the rectangle inside the image draws; its placement keeps the
+    // rectangle's own origin, so clipping never moves what remains.
+    const int left = std::max(wanted.left, 0);
+    const int top = std::max(wanted.top, 0);
+    const int right = std::min(wanted.right, imageW);
+    const int bottom = std::min(wanted.bottom, imageH);
+    if (left >= right || top >= bottom) return;
+
+    const int src = mDevice.SrcBlend();
+    const int dest = mDevice.DestBlend();
+    if (sdlTexture != mBatchTexture || src != mBatchSrc || dest != mBatchDest) {
+        Flush();
+        mBatchTexture = sdlTexture;
+        mBatchSrc = src;
+        mBatchDest = dest;
+    }
+
+    const float cx = center != nullptr ? center->x : 0.0f;
+    const float cy = center != nullptr ? center->y : 0.0f;
+    const SDL_Color tint{static_cast<Uint8>((color >> 16) & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
+                         static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 24) & 0xFF)};
+    const int us[4] = {left, right, right, left};
+    const int vs[4] = {top, top, bottom, bottom};
+    const int base = static_cast<int>(mVertices.size());
+    for (int i = 0; i < 4; ++i) {
+        SDL_Vertex v;
+        mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
+                                  static_cast<float>(vs[i] - wanted.top) - cy, v.position.x, v.position.y);
+        v.color = tint;
+        v.tex_coord.x = static_cast<float>(us[i]) / static_cast<float>(imageW);
+        v.tex_coord.y = static_cast<float>(vs[i]) / static_cast<float>(imageH);
+        mVertices.push_back(v);
+    }
+    for (int i : {0, 1, 2, 0, 2, 3}) mIndices.push_back(base + i);
+}
+
+void SdlSprite::Flush()
+{
+    if (mBatchTexture == nullptr || mVertices.empty()) {
+        mVertices.clear();
+        mIndices.clear();
+        return;
+    }
+    SDL_Texture* handle = mBatchTexture->Handle();
+    if (mDevice.SupportsCustomBlend()) {
+        SDL_SetTextureBlendMode(handle, ComposeBlend(mBatchSrc, mBatchDest));
+    } else {
+        SDL_SetTextureBlendMode(handle, FallbackBlend(mBatchDest));
+    }
+    SDL_RenderGeometry(mDevice.Renderer(), handle, mVertices.data(), static_cast<int>(mVertices.size()),
+                       mIndices.data(), static_cast<int>(mIndices.size()));
+    mVertices.clear();
+    mIndices.clear();
+}
+
+} // namespace platform

@@ -1,0 +1,76 @@
+#pragma once
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Device.h"
+#include "platform/Sprite.h"
+
+namespace platform {
+
+class SdlTexture final : public Texture {
+public:
+    SdlTexture(SDL_Texture* texture, int width, int height) : mTexture(texture), mWidth(width), mHeight(height) {}
+    ~SdlTexture() override;
+    SdlTexture(const SdlTexture&) = delete;
+    SdlTexture& operator=(const SdlTexture&) = delete;
+
+    int Width() const override { return mWidth; }
+    int Height() const override { return mHeight; }
+    SDL_Texture* Handle() const { return mTexture; }
+
+private:
+    SDL_Texture* mTexture = nullptr;
+    int mWidth = 0;
+    int mHeight = 0;
+};
+
+// The drawing device on an SDL renderer (borrowed; the system that made it destroys it).
+class SdlDevice final : public Device {
+public:
+    explicit SdlDevice(SDL_Renderer* renderer);
+
+    void Clear(Color color) override;
+    void Present() override;
+    std::unique_ptr<Texture> LoadTexture(const std::string& path, std::string& error) override;
+
+    // Saves the next frame as PNG just before it is presented.
+    void RequestCapture(std::string path) { mCapturePath = std::move(path); }
+    // Reads the drawing area now (ARGB, 1280 x 720 logical pixels); empty on failure.
+    std::vector<uint32_t> ReadPixels(int& width, int& height) const;
+    bool SavePng(const std::string& path) const;
+
+    // Whether the renderer takes the custom blend pairs (the software renderer does not).
+    bool SupportsCustomBlend() const { return mCustomBlend; }
+    SDL_Renderer* Renderer() const { return mRenderer; }
+
+private:
+    SDL_Renderer* mRenderer = nullptr;
+    bool mCustomBlend = true;
+    std::string mCapturePath;
+};
+
+// The sprite on an SDL renderer: quads go out as SDL_RenderGeometry batches, one per run
+// of draws with the same texture and blend pair.
+class SdlSprite final : public Sprite {
+public:
+    explicit SdlSprite(SdlDevice& device) : mDevice(device) {}
+
+    void Begin() override;
+    void End() override { Flush(); }
+    void SetTransform(const Matrix& transform) override { mTransform = transform; }
+    void Draw(const Texture* texture, const Rect* source, const Vec3* center, Color color) override;
+    void Flush() override;
+
+private:
+    SdlDevice& mDevice;
+    Matrix mTransform = Matrix::Identity();
+    const SdlTexture* mBatchTexture = nullptr;
+    int mBatchSrc = 0;
+    int mBatchDest = 0;
+    std::vector<SDL_Vertex> mVertices;
+    std::vector<int> mIndices;
+};
+
+} // namespace platform

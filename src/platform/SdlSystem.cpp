@@ -1,0 +1,156 @@
+#include "platform/SdlSystem.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr int kClientWidth = 1280;
+constexpr int kClientHeight = 720;
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+
+// The start-up question; ZEM_FULLSCREEN=yes|no answers it without asking, and a box that
+// cannot be shown counts as No.
+bool AskFullscreen(SDL_Window* window)
+{
+    if (const char* answer = std::getenv("ZEM_FULLSCREEN")) {
+        return std::strcmp(answer, "yes") == 0;
+    }
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"},
+    };
+    SDL_MessageBoxData box{};
+    box.flags = SDL_MESSAGEBOX_INFORMATION;
+    box.window = nullptr;
+    (void)window;
+    box.title = "確認";
+    box.message = "フルスクリーンにしますか？";
+    box.numbuttons = 2;
+    box.buttons = buttons;
+    int answer = kAnswerNo;
+    if (SDL_ShowMessageBox(&box, &answer) != 0) return false;
+    return answer == kAnswerYes;
+}
+
+int RendererIndex(const char* name)
+{
+    for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, name) == 0) return i;
+    }
+    return -1;
+}
+
+int VirtualKeyOf(SDL_Scancode code)
+{
+    switch (code) {
+    case SDL_SCANCODE_RETURN:
+    case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
+    case SDL_SCANCODE_ESCAPE: return VK_ESCAPE;
+    case SDL_SCANCODE_SPACE: return VK_SPACE;
+    case SDL_SCANCODE_LEFT: return VK_LEFT;
+    case SDL_SCANCODE_UP: return VK_UP;
+    case SDL_SCANCODE_RIGHT: return VK_RIGHT;
+    case SDL_SCANCODE_DOWN: return VK_DOWN;
+    default: break;
+    }
+    if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return 'A' + (code - SDL_SCANCODE_A);
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
+    if (code == SDL_SCANCODE_0) return '0';
+    return -1;
+}
+
+} // namespace
+
+void SdlKeyboard::Refresh()
+{
+    std::memset(mDown, 0, sizeof(mDown));
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    for (int code = 0; code < count; ++code) {
+        if (!state[code]) continue;
+        const int vk = VirtualKeyOf(static_cast<SDL_Scancode>(code));
+        if (vk >= 0) mDown[vk] = true;
+    }
+}
+
+std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupFailure& failure, std::string& detail)
+{
+    failure = StartupFailure::None;
+    std::unique_ptr<SdlSystem> system(new SdlSystem());
+
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        failure = StartupFailure::Video;
+        detail = SDL_GetError();
+        return nullptr;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+
+    const Uint32 flags = options.hidden ? SDL_WINDOW_HIDDEN : (SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    system->mWindow = SDL_CreateWindow("ZEM", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kClientWidth,
+                                       kClientHeight, flags);
+    if (system->mWindow == nullptr) {
+        failure = StartupFailure::Window;
+        detail = SDL_GetError();
+        return nullptr;
+    }
+
+    system->mFullscreen = options.askFullscreen && AskFullscreen(system->mWindow);
+    if (system->mFullscreen) {
+        SDL_SetWindowFullscreen(system->mWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_ShowCursor(SDL_DISABLE);
+    } else {
+        // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
+        SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
+        SDL_SetWindowPosition(system->mWindow, 50, 50);
+        SDL_ShowCursor(SDL_ENABLE);
+    }
+
+    system->mRenderer = SDL_CreateRenderer(system->mWindow, -1, SDL_RENDERER_ACCELERATED);
+    if (system->mRenderer == nullptr) {
+        const int software = RendererIndex("software");
+        if (software >= 0) system->mRenderer = SDL_CreateRenderer(system->mWindow, software, SDL_RENDERER_SOFTWARE);
+    }
+    if (system->mRenderer == nullptr) {
+        failure = StartupFailure::Renderer;
+        detail = SDL_GetError();
+        return nullptr;
+    }
+    SDL_RenderSetLogicalSize(system->mRenderer, kClientWidth, kClientHeight);
+
+    system->mDevice = std::make_unique<SdlDevice>(system->mRenderer);
+    system->mSprite = std::make_unique<SdlSprite>(*system->mDevice);
+    system->mKeyboard.Refresh();
+    return system;
+}
+
+SdlSystem::~SdlSystem()
+{
+    mSprite.reset();
+    mDevice.reset();
+    if (mRenderer != nullptr) SDL_DestroyRenderer(mRenderer);
+    if (mWindow != nullptr) SDL_DestroyWindow(mWindow);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+bool SdlSystem::PumpEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) mQuit = true;
+        if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
+    }
+    mKeyboard.Refresh();
+    return !mQuit;
+}
+
+void ShowErrorBox(const std::string& caption, const std::string& text)
+{
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
+}
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace platform {
+
+// The window and its event queue.
+class Window {
+public:
+    virtual ~Window() = default;
+    // Handles every waiting event; false once the window was closed or Escape pressed.
+    virtual bool PumpEvents() = 0;
+};
+
+} // namespace platform

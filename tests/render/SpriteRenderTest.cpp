@@ -1,0 +1,225 @@
+// The SDL sprite on the offscreen video driver, checked by pixel.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "app/Drawing.h"
+#include "platform/SdlSystem.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using platform::Color;
+using platform::Matrix;
+using platform::Rect;
+using platform::Vec3;
+
+class SpriteRenderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        platform::StartupFailure failure = platform::StartupFailure::None;
+        std::string detail;
+        platform::SdlOptions options;
+        options.askFullscreen = false;
+        options.hidden = true;
+        mSystem = platform::SdlSystem::Create(options, failure, detail);
+        ASSERT_TRUE(mSystem) << detail;
+        ASSERT_TRUE(mSystem->Device().SupportsCustomBlend());
+    }
+
+    // Writes a PNG of w x h ARGB pixels and loads it through the device.
+    std::unique_ptr<platform::Texture> MakeTexture(int w, int h, const std::vector<uint32_t>& pixels)
+    {
+        std::vector<uint32_t> copy = pixels;
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormatFrom(copy.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
+        const auto path = (mDir.Path() / ("t" + std::to_string(mCount++) + ".png")).string();
+        EXPECT_EQ(IMG_SavePNG(surface, path.c_str()), 0);
+        SDL_FreeSurface(surface);
+        std::string error;
+        auto texture = mSystem->Device().LoadTexture(path, error);
+        EXPECT_TRUE(texture) << error;
+        return texture;
+    }
+
+    std::unique_ptr<platform::Texture> Solid(int w, int h, uint32_t argb)
+    {
+        return MakeTexture(w, h, std::vector<uint32_t>(static_cast<size_t>(w * h), argb));
+    }
+
+    void BeginFrame(Color clear = 0xFF0000FF)
+    {
+        mSystem->Device().Clear(clear);
+        mSystem->Sprite().Begin();
+    }
+
+    void EndFrame()
+    {
+        mSystem->Sprite().End();
+        int w = 0;
+        int h = 0;
+        mPixels = mSystem->Device().ReadPixels(w, h);
+        ASSERT_EQ(w, 1280);
+        ASSERT_EQ(h, 720);
+        mSystem->Device().Present();
+    }
+
+    uint32_t At(int x, int y) const { return mPixels[static_cast<size_t>(y) * 1280 + static_cast<size_t>(x)] & 0xFFFFFF; }
+
+    void Draw(const platform::Texture* t, const Rect& r, const Vec3& c, const Matrix& m, Color color = 0xFFFFFFFF)
+    {
+        DrawSprite(&mSystem->Sprite(), t, r, c, m, color);
+    }
+
+    static bool Near(uint32_t rgb, uint32_t expected, int tolerance = 3)
+    {
+        for (int shift = 0; shift <= 16; shift += 8) {
+            const int a = static_cast<int>((rgb >> shift) & 0xFF);
+            const int b = static_cast<int>((expected >> shift) & 0xFF);
+            if (std::abs(a - b) > tolerance) return false;
+        }
+        return true;
+    }
+
+    TempDir mDir;
+    int mCount = 0;
+    std::unique_ptr<platform::SdlSystem> mSystem;
+    std::vector<uint32_t> mPixels;
+};
+
+TEST_F(SpriteRenderTest, PivotLandsOnTheTranslatedOrigin)
+{
+    auto red = Solid(10, 6, 0xFFFF0000);
+    BeginFrame();
+    Draw(red.get(), Rect{0, 0, 10, 6}, Vec3{5, 3, 0}, Matrix::Translation(100, 50, 0));
+    EndFrame();
+    // The 10 x 6 image covers x 95..104, y 47..52.
+    EXPECT_EQ(At(96, 48), 0xFF0000u);
+    EXPECT_EQ(At(103, 51), 0xFF0000u);
+    EXPECT_EQ(At(93, 50), 0x0000FFu);
+    EXPECT_EQ(At(106, 50), 0x0000FFu);
+    EXPECT_EQ(At(100, 45), 0x0000FFu);
+    EXPECT_EQ(At(100, 54), 0x0000FFu);
+}
+
+TEST_F(SpriteRenderTest, ScaleThenTranslateActsAboutThePivot)
+{
+    auto green = Solid(4, 4, 0xFF00FF00);
+    BeginFrame();
+    // Row-vector order: scaling first, translation last; pivot at the image centre.
+    Draw(green.get(), Rect{0, 0, 4, 4}, Vec3{2, 2, 0}, Matrix::Scaling(5, 2, 0) * Matrix::Translation(200, 100, 0));
+    EndFrame();
+    // 20 x 8 pixels centred on (200, 100): x 190..209, y 96..103.
+    EXPECT_EQ(At(191, 97), 0x00FF00u);
+    EXPECT_EQ(At(208, 102), 0x00FF00u);
+    EXPECT_EQ(At(187, 100), 0x0000FFu);
+    EXPECT_EQ(At(212, 100), 0x0000FFu);
+    EXPECT_EQ(At(200, 93), 0x0000FFu);
+    EXPECT_EQ(At(200, 106), 0x0000FFu);
+}
+
+TEST_F(SpriteRenderTest, NegativeXScaleMirrorsInPlace)
+{
+    // Left half red, right half green.
+    std::vector<uint32_t> pixels(16 * 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) pixels[static_cast<size_t>(y * 16 + x)] = x < 8 ? 0xFFFF0000 : 0xFF00FF00;
+    auto halves = MakeTexture(16, 8, pixels);
+    BeginFrame();
+    Draw(halves.get(), Rect{0, 0, 16, 8}, Vec3{8, 4, 0}, Matrix::Translation(300, 100, 0));
+    Draw(halves.get(), Rect{0, 0, 16, 8}, Vec3{8, 4, 0}, Matrix::Scaling(-1, 1, 0) * Matrix::Translation(300, 200, 0));
+    EndFrame();
+    EXPECT_EQ(At(294, 100), 0xFF0000u);
+    EXPECT_EQ(At(305, 100), 0x00FF00u);
+    EXPECT_EQ(At(294, 200), 0x00FF00u); // mirrored: green on the left
+    EXPECT_EQ(At(305, 200), 0xFF0000u);
+    EXPECT_EQ(At(290, 200), 0x0000FFu); // still in the same place
+}
+
+TEST_F(SpriteRenderTest, SourceRectanglePicksOneCellAndNothingOutsideTheImage)
+{
+    // Four 8 x 8 cells in a row: red, green, white, black; the image is 32 x 8 (not a power of two in height).
+    const uint32_t colors[4] = {0xFFFF0000, 0xFF00FF00, 0xFFFFFFFF, 0xFF000000};
+    std::vector<uint32_t> pixels(32 * 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 32; ++x) pixels[static_cast<size_t>(y * 32 + x)] = colors[x / 8];
+    auto strip = MakeTexture(32, 8, pixels);
+    BeginFrame();
+    Draw(strip.get(), CellRect(1, 0, 8, 8), Vec3{0, 0, 0}, Matrix::Translation(400, 100, 0));
+    // A rectangle reaching past the image: only its part inside the image draws, in place.
+    Draw(strip.get(), Rect{24, 0, 40, 16}, Vec3{0, 0, 0}, Matrix::Translation(500, 100, 0));
+    EndFrame();
+    EXPECT_EQ(At(402, 102), 0x00FF00u);
+    EXPECT_EQ(At(405, 106), 0x00FF00u);
+    EXPECT_EQ(At(409, 104), 0x0000FFu);
+    EXPECT_EQ(At(503, 103), 0x000000u); // the black cell
+    EXPECT_EQ(At(511, 103), 0x0000FFu); // past the image's right side: nothing
+    EXPECT_EQ(At(503, 111), 0x0000FFu); // past the image's bottom: nothing
+}
+
+TEST_F(SpriteRenderTest, ColourModulatesTheTexture)
+{
+    auto white = Solid(8, 8, 0xFFFFFFFF);
+    BeginFrame(0xFF000000);
+    Draw(white.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(100, 100, 0), 0xFFFFFF00); // yellow
+    Draw(white.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(200, 100, 0), 0x80FFFFFF); // half faded
+    Draw(white.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(300, 100, 0), 0xFF00FFFF); // red removed
+    EndFrame();
+    EXPECT_EQ(At(104, 104), 0xFFFF00u);
+    EXPECT_TRUE(Near(At(204, 104), 0x808080)) << std::hex << At(204, 104);
+    EXPECT_EQ(At(304, 104), 0x00FFFFu);
+}
+
+TEST_F(SpriteRenderTest, TheThreeBlendPairs)
+{
+    auto grey = Solid(8, 8, 0xFF808080);
+    auto halfGrey = Solid(8, 8, 0x80808080);
+    platform::Device* device = &mSystem->Device();
+    platform::Sprite* sprite = &mSystem->Sprite();
+    BeginFrame(0xFF404040);
+    Draw(grey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(100, 100, 0));
+    Draw(halfGrey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(120, 100, 0));
+    BeginBlendPass(sprite, device, kGlowPass);
+    Draw(grey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(200, 100, 0));
+    EndBlendPass(sprite, device);
+    BeginBlendPass(sprite, device, kAdditivePass);
+    Draw(grey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(300, 100, 0));
+    Draw(halfGrey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(320, 100, 0));
+    EndBlendPass(sprite, device);
+    // Back to normal after the pass.
+    Draw(grey.get(), Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(400, 100, 0));
+    EndFrame();
+    // normal: src*a + dst*(1-a)
+    EXPECT_TRUE(Near(At(104, 104), 0x808080)) << std::hex << At(104, 104);
+    EXPECT_TRUE(Near(At(124, 104), 0x606060)) << std::hex << At(124, 104);
+    // glow: src*a + dst*src = 0x80 + 0x40 * 0x80 / 255
+    EXPECT_TRUE(Near(At(204, 104), 0xA0A0A0)) << std::hex << At(204, 104);
+    // additive: src*a + dst
+    EXPECT_TRUE(Near(At(304, 104), 0xC0C0C0)) << std::hex << At(304, 104);
+    EXPECT_TRUE(Near(At(324, 104), 0x808080)) << std::hex << At(324, 104);
+    EXPECT_TRUE(Near(At(404, 104), 0x808080)) << std::hex << At(404, 104);
+}
+
+TEST_F(SpriteRenderTest, NullTextureDrawsNothing)
+{
+    BeginFrame();
+    Draw(nullptr, Rect{0, 0, 8, 8}, Vec3{}, Matrix::Translation(100, 100, 0));
+    EndFrame();
+    EXPECT_EQ(At(102, 102), 0x0000FFu);
+}
+
+TEST_F(SpriteRenderTest, MissingImageGivesNullWithAReason)
+{
+    std::string error;
+    auto texture = mSystem->Device().LoadTexture((mDir.Path() / "none.png").string(), error);
+    EXPECT_FALSE(texture);
+    EXPECT_FALSE(error.empty());
+}
+
+} // namespace

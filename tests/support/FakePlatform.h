@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/HeadlessDevice.h"
+#include "platform/HeadlessWindow.h"
+#include "platform/Platform.h"
+#include "platform/RecordingAudio.h"
+#include "platform/RecordingSprite.h"
+#include "platform/ScriptedKeyboard.h"
+#include "platform/VirtualClock.h"
+
+// Everything a frame needs, without SDL's window: scripted keys, a virtual clock,
+// a recording sprite and recorded sound operations.
+struct FakePlatform {
+    platform::HeadlessDevice device;
+    platform::RecordingSprite sprite{device};
+    platform::ScriptedKeyboard keyboard;
+    platform::VirtualClock clock;
+    platform::RecordingAudio audio;
+    platform::HeadlessWindow window{keyboard};
+
+    platform::Platform Services()
+    {
+        platform::Platform p;
+        p.window = &window;
+        p.device = &device;
+        p.sprite = &sprite;
+        p.keyboard = &keyboard;
+        p.clock = &clock;
+        p.audio = &audio;
+        return p;
+    }
+};

@@ -1,0 +1,231 @@
+// zem-headless: the real game for a fixed number of frames, without a visible window and
+// without waiting: scripted keys, a virtual clock, an offscreen renderer (or none).
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "KeyTimeline.h"
+#include "app/GameFrame.h"
+#include "app/TraceWriter.h"
+#include "platform/HeadlessDevice.h"
+#include "platform/HeadlessWindow.h"
+#include "platform/RecordingAudio.h"
+#include "platform/RecordingSprite.h"
+#include "platform/ScriptedKeyboard.h"
+#include "platform/SdlSystem.h"
+#include "platform/VirtualClock.h"
+
+namespace {
+
+struct Options {
+    std::string dir;
+    long frames = 600;
+    std::string keysFile;
+    std::string traceFile;
+    std::multimap<long, std::string> shots;
+    bool noRender = false;
+};
+
+void Usage()
+{
+    std::fprintf(stderr,
+                 "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
+                 "                    [--shot FRAME:FILE.png]... [--no-render]\n");
+}
+
+bool ParseOptions(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "zem-headless: %s needs a value\n", arg.c_str());
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--dir") {
+            if (!value(options.dir)) return false;
+        } else if (arg == "--frames") {
+            if (!value(text)) return false;
+            char* end = nullptr;
+            options.frames = std::strtol(text.c_str(), &end, 10);
+            if (*end != '\0' || options.frames < 0) {
+                std::fprintf(stderr, "zem-headless: --frames: '%s' is not a frame count\n", text.c_str());
+                return false;
+            }
+        } else if (arg == "--keys") {
+            if (!value(options.keysFile)) return false;
+        } else if (arg == "--trace") {
+            if (!value(options.traceFile)) return false;
+        } else if (arg == "--shot") {
+            if (!value(text)) return false;
+            const auto colon = text.find(':');
+            char* end = nullptr;
+            const long frame = colon == std::string::npos ? 0 : std::strtol(text.c_str(), &end, 10);
+            if (colon == std::string::npos || end != text.c_str() + colon || frame < 1 || colon + 1 == text.size()) {
+                std::fprintf(stderr, "zem-headless: --shot: '%s' is not FRAME:FILE.png\n", text.c_str());
+                return false;
+            }
+            options.shots.emplace(frame, text.substr(colon + 1));
+        } else if (arg == "--no-render") {
+            options.noRender = true;
+        } else if (arg == "--help" || arg == "-h") {
+            Usage();
+            std::exit(0);
+        } else {
+            std::fprintf(stderr, "zem-headless: unknown option '%s'\n", arg.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Paths given on the command line stay relative to where the runner was started.
+std::string Absolute(const std::string& path, const std::string& startDir)
+{
+    if (path.empty() || path[0] == '/') return path;
+    return startDir + "/" + path;
+}
+
+void WriteTraceLine(std::FILE* out, long frame, platform::VirtualClock& clock, CGameFrameConstruct& game,
+                    platform::RecordingAudio& audio)
+{
+    CTraceWriter trace;
+    trace.Field("frame", static_cast<long long>(frame));
+    trace.Field("ms", static_cast<long long>(clock.Now()));
+    BaseScene* scene = game.SceneManager().Current();
+    trace.Field("scene", scene != nullptr ? scene->TraceName() : "none");
+    trace.Field("score", game.mScore);
+    trace.Field("scoreTotal", game.mScoreTotal);
+    trace.BeginArray("respawn");
+    trace.Value(game.mRespawnPos.x);
+    trace.Value(game.mRespawnPos.y);
+    trace.EndArray();
+    trace.Field("retry", game.mRetry);
+    trace.BeginArray("sounds");
+    for (const auto& op : audio.TakeOperations()) {
+        trace.BeginObject();
+        trace.Field("file", op.file);
+        trace.Field("op", op.op);
+        trace.EndObject();
+    }
+    trace.EndArray();
+    if (scene != nullptr) scene->WriteTrace(trace);
+    const std::string line = trace.Finish();
+    std::fprintf(out, "%s\n", line.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        Usage();
+        return 2;
+    }
+    if (options.noRender && !options.shots.empty()) {
+        std::fprintf(stderr, "zem-headless: --shot needs rendering; drop --no-render\n");
+        return 2;
+    }
+
+    char startBuffer[4096] = {};
+    const std::string startDir = getcwd(startBuffer, sizeof(startBuffer)) != nullptr ? startBuffer : ".";
+
+    KeyTimeline timeline;
+    if (!options.keysFile.empty()) {
+        std::ifstream keys(Absolute(options.keysFile, startDir));
+        if (!keys) {
+            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline\n", options.keysFile.c_str());
+            return 2;
+        }
+        std::string error;
+        if (!timeline.Parse(keys, options.keysFile, error)) {
+            std::fprintf(stderr, "zem-headless: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    std::FILE* traceOut = nullptr;
+    if (!options.traceFile.empty()) {
+        traceOut = std::fopen(Absolute(options.traceFile, startDir).c_str(), "w");
+        if (traceOut == nullptr) {
+            std::fprintf(stderr, "zem-headless: %s: cannot write the trace\n", options.traceFile.c_str());
+            return 2;
+        }
+    }
+    std::multimap<long, std::string> shots;
+    for (const auto& [frame, file] : options.shots) shots.emplace(frame, Absolute(file, startDir));
+
+    if (!options.dir.empty() && chdir(options.dir.c_str()) != 0) {
+        std::fprintf(stderr, "zem-headless: %s: cannot enter the directory\n", options.dir.c_str());
+        return 2;
+    }
+
+    platform::ScriptedKeyboard keyboard;
+    platform::VirtualClock clock;
+    platform::RecordingAudio audio;
+    platform::HeadlessWindow window(keyboard);
+
+    std::unique_ptr<platform::SdlSystem> system;
+    std::unique_ptr<platform::HeadlessDevice> headlessDevice;
+    std::unique_ptr<platform::RecordingSprite> recordingSprite;
+    platform::Platform services;
+    services.window = &window;
+    services.keyboard = &keyboard;
+    services.clock = &clock;
+    services.audio = &audio;
+    if (options.noRender) {
+        headlessDevice = std::make_unique<platform::HeadlessDevice>();
+        recordingSprite = std::make_unique<platform::RecordingSprite>(*headlessDevice);
+        recordingSprite->SetKeepDraws(false);
+        services.device = headlessDevice.get();
+        services.sprite = recordingSprite.get();
+    } else {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        platform::StartupFailure failure = platform::StartupFailure::None;
+        std::string detail;
+        platform::SdlOptions sdl;
+        sdl.askFullscreen = false;
+        sdl.hidden = true;
+        system = platform::SdlSystem::Create(sdl, failure, detail);
+        if (!system) {
+            std::fprintf(stderr, "zem-headless: cannot start the offscreen renderer: %s\n", detail.c_str());
+            return 1;
+        }
+        services.device = &system->Device();
+        services.sprite = &system->Sprite();
+    }
+
+    auto game = std::make_unique<CGameFrameConstruct>(services);
+    game->Init();
+    game->Start();
+    for (long frame = 1; frame <= options.frames; ++frame) {
+        keyboard.ReleaseAll();
+        for (int vk : timeline.KeysAt(frame)) keyboard.Press(vk);
+        if (!window.PumpEvents()) break;
+        const auto [first, last] = shots.equal_range(frame);
+        if (first != last && system) system->Device().RequestCapture(first->second);
+        game->RunFrame();
+        // Further shots of the same frame are copies of the first.
+        for (auto it = first; it != last; ++it) {
+            if (it == first) continue;
+            std::ifstream src(first->second, std::ios::binary);
+            std::ofstream dst(it->second, std::ios::binary);
+            dst << src.rdbuf();
+        }
+        if (traceOut != nullptr) WriteTraceLine(traceOut, frame, clock, *game, audio);
+    }
+    game.reset();
+    if (traceOut != nullptr) std::fclose(traceOut);
+    return 0;
+}
