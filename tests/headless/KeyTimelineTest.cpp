@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "KeyTimeline.h"
+#include "app/TraceWriter.h"
+#include "platform/Keyboard.h"
+
+namespace {
+
+TEST(KeyTimelineTest, KeysAreHeldFromTheirFrameUntilTheNextLine)
+{
+    std::istringstream text("# start\n10 Right Up   # jump\n\n12 Right\n20\n30 Escape\n");
+    KeyTimeline timeline;
+    std::string error;
+    ASSERT_TRUE(timeline.Parse(text, "keys.txt", error)) << error;
+    EXPECT_TRUE(timeline.KeysAt(1).empty());
+    EXPECT_TRUE(timeline.KeysAt(9).empty());
+    EXPECT_EQ(timeline.KeysAt(10), (std::vector<int>{platform::VK_RIGHT, platform::VK_UP}));
+    EXPECT_EQ(timeline.KeysAt(11), (std::vector<int>{platform::VK_RIGHT, platform::VK_UP}));
+    EXPECT_EQ(timeline.KeysAt(19), (std::vector<int>{platform::VK_RIGHT}));
+    EXPECT_TRUE(timeline.KeysAt(25).empty());
+    EXPECT_EQ(timeline.KeysAt(1000), (std::vector<int>{platform::VK_ESCAPE}));
+}
+
+TEST(KeyTimelineTest, MalformedLinesAreNamed)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"5 Right\nx Left\n", "keys.txt:2: 'x' is not a frame number"},
+        {"0 Left\n", "keys.txt:1: '0' is not a frame number"},
+        {"3 Jump\n", "keys.txt:1: unknown key 'Jump'"},
+        {"7abc Left\n", "keys.txt:1: '7abc' is not a frame number"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream text(c.text);
+        KeyTimeline timeline;
+        std::string error;
+        EXPECT_FALSE(timeline.Parse(text, "keys.txt", error)) << c.text;
+        EXPECT_EQ(error.rfind(c.message, 0), 0u) << error;
+    }
+}
+
+TEST(TraceWriterTest, NestedObjectsArraysAndNumbers)
+{
+    CTraceWriter trace;
+    trace.Field("frame", 3);
+    trace.Field("x", 0.1f);
+    trace.Field("ok", true);
+    trace.Field("scene", "ti\"tle");
+    trace.BeginArray("respawn");
+    trace.Value(1.5f);
+    trace.Value(2);
+    trace.EndArray();
+    trace.BeginArray("sounds");
+    trace.BeginObject();
+    trace.Field("file", "a.wav");
+    trace.EndObject();
+    trace.BeginObject();
+    trace.EndObject();
+    trace.EndArray();
+    trace.BeginObject("player");
+    trace.BeginArray("open");
+    EXPECT_EQ(trace.Finish(), "{\"frame\":3,\"x\":0.100000001,\"ok\":true,\"scene\":\"ti\\\"tle\","
+                              "\"respawn\":[1.5,2],\"sounds\":[{\"file\":\"a.wav\"},{}],\"player\":{\"open\":[]}}");
+}
+
+} // namespace
