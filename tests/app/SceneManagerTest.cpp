@@ -44,10 +44,11 @@ private:
 };
 
 struct SceneSwitching : ::testing::Test {
-    FakePlatform fake;
-    CGameFrameConstruct frame{fake.Services()};
+    // The log outlives the frame, whose scenes write to it when they go.
     Log log;
     int made = 0;
+    FakePlatform fake;
+    CGameFrameConstruct frame{fake.Services()};
 
     void SetUp() override
     {
