@@ -1,0 +1,78 @@
+#pragma once
+#include "platform/Audio.h"
+#include "platform/Device.h"
+#include "platform/Matrix.h"
+#include "platform/Sprite.h"
+#include "platform/Types.h"
+
+class CGame;
+
+// The walking enemy, and the base of every enemy kind: walks under gravity, is turned by the
+// map at walls and ledges, can be trapped in a bubble and bursts after 300 trapped frames.
+class CEnemyBase {
+public:
+    CEnemyBase() = default;
+    virtual ~CEnemyBase() = default;
+    CEnemyBase(const CEnemyBase&) = delete;
+    CEnemyBase& operator=(const CEnemyBase&) = delete;
+
+    virtual void Init();
+    virtual void Update(int index);
+    virtual void MoveRight() {}
+    virtual void MoveLeft() {}
+    virtual void FloatInBubble() {}
+    virtual void Draw(platform::Sprite* sprite, platform::Device* device);
+    virtual void Release();
+
+    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
+    void SetTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBody = texture; }
+    void SetFlashTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexFlash = texture; }
+    void SetBubbleTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBubble = texture; }
+    void SetBubbleAlphaTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBubbleAlpha = texture; }
+    void SetPopSound(platform::SoundBuffer* sound) { if (sound != nullptr) mpSndPop = sound; }
+
+    bool& GetAliveRef() { return mAlive; }
+    bool& GetCapturedRef() { return mCaptured; }
+    float& GetVelXRef() { return mVelX; }
+    float& GetVelYRef() { return mVelY; }
+    platform::Vec2& GetPosRef() { return mPos; }
+    platform::Vec2 GetPos() const { return mPos; }
+
+    // Walking direction (1 right, 2 left) or 3 trapped; the slime gives 0..2 its own meanings.
+    int32_t mState = 0;
+    int32_t mBubbleRow = 0;
+    int32_t mBubbleFrame = 0;
+    int32_t mFlash = 0;
+    bool mPushed = false;
+
+protected:
+    const platform::Texture* mpTexBody = nullptr;
+    const platform::Texture* mpTexFlash = nullptr;
+    const platform::Texture* mpTexBubble = nullptr;
+    const platform::Texture* mpTexBubbleAlpha = nullptr;
+    platform::SoundBuffer* mpSndPop = nullptr;
+    platform::Vec2 mPos;
+    platform::Matrix mWorld;
+    platform::Matrix mTransMat;
+    platform::Matrix mScaleMat;
+    platform::Matrix mRotMat;
+    float mVelX = 0.0f;
+    float mVelY = 0.0f;
+    float mSpeed = 3.0f;
+    float mScaleX = -1.0f;
+    bool mAlive = true;
+    bool mCaptured = false;
+    int32_t mTrapTimer = 0;
+    int32_t mAlpha = 0;
+    CGame* mpGame = nullptr;
+    int32_t mAnimFrame = 0;
+    int32_t mFrame = 0;
+    platform::Vec2 mPrevPos;
+    float mDeltaY = 0.0f;
+    float mWidth = 45.0f;
+    float mHeight = 75.0f;
+
+public:
+    int32_t Alpha() const { return mAlpha; }
+    bool Alive() const { return mAlive; }
+};

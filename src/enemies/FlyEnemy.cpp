@@ -1,0 +1,6 @@
+#include "enemies/FlyEnemy.h"
+
+void CFlyEnemy::Update(float, float, int)
+{
+    ++mFrame;
+}

@@ -1,0 +1,127 @@
+#include "map/Map.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Drawing.h"
+#include "scenes/Game.h"
+
+CMap::CMap() = default;
+
+void CMap::Init()
+{
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapCols; ++c) {
+            mPosX[r][c] = kCellSize * static_cast<float>(c);
+            mPosY[r][c] = kCellSize * static_cast<float>(r);
+        }
+    }
+    mCellsReady = true;
+    mStarScaleX = 1.0f;
+    mStarScaleY = 1.0f;
+    mGoal = false;
+    mStarSpeed = 2.0f;
+}
+
+int32_t CMap::TileAt(int row, int column) const
+{
+    if (row < 0 || row >= kMapRows || column < 0 || column >= kMapCols) return 0;
+    return mMapData[row][column];
+}
+
+void CMap::Update()
+{
+    ++mFrame;
+    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+
+    // Only cells that can show are rebuilt, and only those are drawn.
+    mVisible = WindowAround(camera.x - kCellSize, camera.x + 1280.0f, camera.y - kCellSize, camera.y + 720.0f);
+    for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
+        for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
+            mCellMatrix[r][c] = platform::Matrix::Translation(mPosX[r][c] - camera.x, mPosY[r][c] - camera.y, 0.0f);
+        }
+    }
+    // The goal star sits at the last goal marker in row-major order (cell 0, 0 without one).
+    int goalRow = 0;
+    int goalCol = 0;
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapCols; ++c) {
+            if (mMapData[r][c] == 8) {
+                goalRow = r;
+                goalCol = c;
+            }
+        }
+    }
+
+    if (mGoal) {
+        mStarScaleX *= 1.05f;
+        mStarScaleY *= 1.05f;
+        mStarAngle -= 1.0f;
+        if (mStarScaleY > 50.0f) mpGame->SetStageCleared();
+    } else {
+        mStarScaleX = std::sin(static_cast<float>(mFrame) * mStarSpeed * kDegToRad);
+        mStarScaleY = 1.0f;
+        mStarAngle = 0.0f;
+    }
+    mStarTrans = platform::Matrix::Translation(mPosX[goalRow][goalCol] - camera.x + 60.0f,
+                                               mPosY[goalRow][goalCol] - camera.y + 60.0f, 0.0f);
+    mStarScaleMatrix = platform::Matrix::Scaling(mStarScaleX, mStarScaleY, 0.0f);
+    mStarRot = platform::Matrix::RotationZ(mStarAngle);
+    mStarWorld = mStarRot * mStarScaleMatrix * mStarTrans;
+
+    mpGame->SetRespawnPos(mRespawn.x, mRespawn.y);
+}
+
+void CMap::DrawTiles(platform::Sprite* sprite)
+{
+    const platform::Vec3 center{};
+    for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
+        for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
+            const int32_t code = mMapData[r][c];
+            if (code < 1 || code > 6) continue; // empty, goal and codes without a chip
+            const platform::Rect chip{40 * (code - 1), 0, 40 * code, 40};
+            DrawSprite(sprite, mpChipTexture, chip, center, mCellMatrix[r][c], 0xFFFFFFFF);
+        }
+    }
+}
+
+void CMap::DrawGoalStar(platform::Sprite* sprite)
+{
+    DrawSprite(sprite, mpStarTexture, platform::Rect{0, 0, 120, 120}, platform::Vec3{60.0f, 60.0f, 0.0f}, mStarWorld,
+               0xFFFFFFFF);
+}
+
+void CMap::ReleaseTextures()
+{
+    mpChipTexture = nullptr;
+    mpStarTexture = nullptr;
+}
+
+CMap::CellWindow CMap::WindowAround(float xLow, float xHigh, float yLow, float yHigh) const
+{
+    if (!mCellsReady || mFullScan || !std::isfinite(xLow) || !std::isfinite(xHigh) || !std::isfinite(yLow) ||
+        !std::isfinite(yHigh)) {
+        return {0, kMapRows, 0, kMapCols};
+    }
+    // One cell of margin on each side keeps float rounding at the borders harmless.
+    auto first = [](float low, int count) {
+        return static_cast<int>(std::clamp(std::floor(low / kCellSize) - 1.0f, 0.0f, static_cast<float>(count)));
+    };
+    auto last = [](float high, int count) {
+        return static_cast<int>(std::clamp(std::floor(high / kCellSize) + 2.0f, 0.0f, static_cast<float>(count)));
+    };
+    return {first(yLow, kMapRows), last(yHigh, kMapRows), first(xLow, kMapCols), last(xHigh, kMapCols)};
+}
+
+// A cell can act on a box only if its left edge lies within one cell of where the box can be
+// during the call: the box starts at (x, y), and every correction puts it less than one box
+// away from the moved position (sx, sy) (a head bump on a damage floor, one cell further).
+CMap::CellWindow CMap::WindowForBox(float x, float y, float sx, float sy, float width, float height) const
+{
+    const float xMin = std::min(x, sx - width);
+    const float xMax = std::max(x, sx + width);
+    const float yMin = std::min(y, sy - height);
+    const float yMax = std::max(y, sy + height + kCellSize);
+    return WindowAround(xMin - width / 2.0f - kCellSize, xMax + width / 2.0f, yMin - height / 2.0f - kCellSize,
+                        yMax + height / 2.0f);
+}

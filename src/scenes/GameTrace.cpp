@@ -1,0 +1,64 @@
+#include "app/TraceWriter.h"
+#include "scenes/Game.h"
+
+namespace {
+
+void WriteEnemy(CTraceWriter& trace, const char* kind, const CEnemyBase& enemy)
+{
+    trace.BeginObject();
+    trace.Field("kind", kind);
+    trace.Field("x", enemy.GetPos().x);
+    trace.Field("y", enemy.GetPos().y);
+    trace.Field("state", enemy.mState);
+    trace.Field("alive", enemy.Alive());
+    trace.Field("alpha", enemy.Alpha());
+    trace.EndObject();
+}
+
+} // namespace
+
+// What the stage shows, for the headless runner's trace.
+void CGame::WriteTrace(CTraceWriter& trace) const
+{
+    const CPlayer& player = mPlayer;
+    const platform::Vec2 pos = player.GetPos();
+    const platform::Vec2 vel = player.Velocity();
+    trace.BeginObject("player");
+    trace.Field("x", pos.x);
+    trace.Field("y", pos.y);
+    trace.Field("vx", vel.x);
+    trace.Field("vy", vel.y);
+    trace.Field("w", player.mWidth);
+    trace.Field("h", player.mHeight);
+    trace.Field("hp", player.Hp());
+    trace.Field("alive", player.Alive());
+    trace.Field("mini", player.Mini());
+    trace.Field("jumping", player.Jumping());
+    trace.Field("onGround", player.OnGround());
+    trace.Field("dir", player.GetDir());
+    trace.Field("invincible", player.Invincible());
+    trace.Field("hurtTimer", player.HurtTimer());
+    trace.Field("alpha", player.Alpha());
+    trace.Field("score", player.Score());
+    trace.Field("gameOver", player.mGameOver);
+    trace.EndObject();
+    const platform::Vec2 camera = mCamera.GetPos();
+    trace.BeginArray("camera");
+    trace.Value(camera.x);
+    trace.Value(camera.y);
+    trace.EndArray();
+    trace.Field("goal", mpMap->mGoal);
+    trace.Field("cleared", mStageCleared);
+    trace.BeginArray("enemies");
+    for (auto& enemy : mEnemies) WriteEnemy(trace, "walk", *enemy);
+    for (auto& enemy : mJumpEnemies) WriteEnemy(trace, "jump", *enemy);
+    for (auto& enemy : mFlyEnemies) WriteEnemy(trace, "fly", *enemy);
+    for (auto& enemy : mSlimes) WriteEnemy(trace, "slime", *enemy);
+    trace.EndArray();
+    int scoreItems = 0;
+    for (const auto& item : mScores) scoreItems += item->mActive ? 1 : 0;
+    int healItems = 0;
+    for (const auto& item : mHeals) healItems += item->mActive ? 1 : 0;
+    trace.Field("scoreItems", scoreItems);
+    trace.Field("healItems", healItems);
+}
