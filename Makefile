@@ -39,7 +39,7 @@ asan-test: deps
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target zem_bench
-	cd $(BUILD)/run && ../zem_bench
+	cd $(BUILD)/run && ../bench/zem_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,104 @@
+// One whole stage frame (update and draw into the recording sprite) on the generated stage.
+// Run from the run directory (make bench does).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "app/GameFrame.h"
+#include "platform/HeadlessDevice.h"
+#include "platform/HeadlessWindow.h"
+#include "platform/RecordingAudio.h"
+#include "platform/RecordingSprite.h"
+#include "platform/ScriptedKeyboard.h"
+#include "platform/VirtualClock.h"
+#include "scenes/Game.h"
+
+namespace {
+
+struct HeadlessStage {
+    platform::HeadlessDevice device;
+    platform::RecordingSprite sprite{device};
+    platform::ScriptedKeyboard keyboard;
+    platform::VirtualClock clock;
+    platform::RecordingAudio audio;
+    platform::HeadlessWindow window{keyboard};
+    std::unique_ptr<CGameFrameConstruct> frame;
+
+    HeadlessStage()
+    {
+        sprite.SetKeepDraws(false);
+        platform::Platform services{&window, &device, &sprite, &keyboard, &clock, &audio};
+        frame = std::make_unique<CGameFrameConstruct>(services);
+        frame->Init();
+        frame->Start();
+        keyboard.Press(platform::VK_RETURN); // from the title into the stage
+        frame->RunFrame();
+        keyboard.ReleaseAll();
+    }
+
+    CGame* Game() { return dynamic_cast<CGame*>(frame->SceneManager().Current()); }
+};
+
+void RunStageFrames(benchmark::State& state, bool fullScan)
+{
+    HeadlessStage stage;
+    CGame* game = stage.Game();
+    if (game == nullptr) {
+        state.SkipWithError("the stage did not start");
+        return;
+    }
+    game->GetMap().SetFullScan(fullScan);
+    for (auto _ : state) stage.frame->RunFrame();
+    state.counters["draws/frame"] =
+        benchmark::Counter(static_cast<double>(stage.sprite.DrawCount()), benchmark::Counter::kAvgIterations);
+}
+
+void BM_StageFrame(benchmark::State& state)
+{
+    RunStageFrames(state, false);
+}
+BENCHMARK(BM_StageFrame);
+
+// The same frame visiting every cell of the grid on every collision, rebuild and draw.
+void BM_StageFrameFullScan(benchmark::State& state)
+{
+    RunStageFrames(state, true);
+}
+BENCHMARK(BM_StageFrameFullScan);
+
+void RunPlayerCollision(benchmark::State& state, bool fullScan)
+{
+    HeadlessStage stage;
+    CGame* game = stage.Game();
+    if (game == nullptr) {
+        state.SkipWithError("the stage did not start");
+        return;
+    }
+    CMap& map = game->GetMap();
+    map.SetFullScan(fullScan);
+    float x = 100.0f;
+    for (auto _ : state) {
+        platform::Vec2 pos{x, 1300.0f};
+        float vx = 6.0f;
+        float vy = 8.0f;
+        bool jumping = true;
+        bool room = false;
+        map.CollidePlayer(pos, vx, vy, jumping, 45.0f, 75.0f, &room);
+        benchmark::DoNotOptimize(pos);
+        x = x > 13900.0f ? 100.0f : x + 7.0f;
+    }
+}
+
+void BM_CollidePlayer(benchmark::State& state)
+{
+    RunPlayerCollision(state, false);
+}
+BENCHMARK(BM_CollidePlayer);
+
+void BM_CollidePlayerFullScan(benchmark::State& state)
+{
+    RunPlayerCollision(state, true);
+}
+BENCHMARK(BM_CollidePlayerFullScan);
+
+} // namespace

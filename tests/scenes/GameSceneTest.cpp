@@ -1,0 +1,149 @@
+// The stage scene: loading, spawning, the update's order and outcome, continuing, ownership.
+#include <gtest/gtest.h>
+
+#include "app/Keys.h"
+#include "scenes/Game.h"
+#include "support/StageFixture.h"
+
+namespace {
+
+const std::vector<std::string> kStage = {
+    "...w....f.....*.$..+...",
+    "..s..j.........*.......",
+    "11111111111111111111111",
+};
+constexpr int kTop = 30;
+
+TEST(GameSceneTest, SpawnsInRowMajorOrderWithTheirOffsetsAndTotals)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    ASSERT_EQ(game->GetEnemies().size(), 1u);
+    EXPECT_FLOAT_EQ(game->GetEnemies()[0]->GetPos().x, 120);
+    EXPECT_FLOAT_EQ(game->GetEnemies()[0]->GetPos().y, 1200);
+    EXPECT_EQ(game->GetEnemies()[0]->mState, 2); // initialised: walking left
+    ASSERT_EQ(game->GetFlyEnemies().size(), 1u);
+    ASSERT_EQ(game->GetSlimes().size(), 1u);
+    ASSERT_EQ(game->GetJumpEnemies().size(), 1u);
+    EXPECT_FLOAT_EQ(game->GetJumpEnemies()[0]->GetPos().x, 200);
+    // Score items: the row above first; a big star sits 20 further right and down.
+    auto& scores = game->GetScores();
+    ASSERT_EQ(scores.size(), 3u);
+    EXPECT_FLOAT_EQ(scores[0]->mPos.x, 14 * 40 + 20);
+    EXPECT_FLOAT_EQ(scores[1]->mPos.x, 16 * 40 + 40);
+    EXPECT_FLOAT_EQ(scores[1]->mPos.y, 1200 + 40);
+    EXPECT_EQ(scores[1]->mKind, 2);
+    EXPECT_FLOAT_EQ(scores[2]->mPos.y, 1240 + 20);
+    EXPECT_EQ(game->StageScoreTotal(), 12);
+    ASSERT_EQ(game->GetHeals().size(), 1u);
+    EXPECT_FLOAT_EQ(game->GetHeals()[0]->mPos.x, 19 * 40 + 40);
+    EXPECT_TRUE(game->GetHeals()[0]->mActive);
+}
+
+TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 35);
+    const auto ops = fixture.fake.audio.Operations();
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops.back().file, "rensaku_10_morivalte.wav");
+    EXPECT_EQ(ops.back().op, "loop");
+}
+
+TEST(GameSceneTest, OutcomePriority)
+{
+    StageFixture fixture(kStage, kTop);
+    const struct {
+        std::initializer_list<int> keys;
+        bool cleared;
+        bool gameOver;
+        SceneId expected;
+    } cases[] = {
+        {{}, false, false, SCENE_NONE},
+        {{platform::VK_M}, false, false, SCENE_TITLE},
+        {{platform::VK_C}, false, false, SCENE_CLEAR},
+        {{platform::VK_M, platform::VK_C}, false, false, SCENE_CLEAR},
+        {{}, true, false, SCENE_CLEAR},
+        {{platform::VK_M}, true, false, SCENE_CLEAR},
+        {{platform::VK_M, platform::VK_C}, false, true, SCENE_OVER},
+        {{}, true, true, SCENE_OVER},
+    };
+    for (const auto& c : cases) {
+        auto game = fixture.MakeGame();
+        fixture.fake.keyboard.Hold(c.keys);
+        if (c.cleared) game->SetStageCleared();
+        game->GetPlayer().mGameOver = c.gameOver;
+        EXPECT_EQ(game->Update(), c.expected);
+        fixture.fake.keyboard.ReleaseAll();
+        game->Release();
+    }
+}
+
+TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    fixture.fake.audio.TakeOperations();
+    game->SetScore(7);
+    game->SetRespawnPos(1, 2);
+    fixture.fake.keyboard.Hold({platform::VK_M});
+    EXPECT_EQ(game->Update(), SCENE_TITLE);
+    EXPECT_EQ(fixture.frame->mScore, 7);
+    EXPECT_EQ(fixture.frame->mScoreTotal, 12);
+    // The map's update hands over its own respawn point (none recorded yet) every frame.
+    EXPECT_FLOAT_EQ(fixture.frame->mRespawnPos.x, 0);
+    const auto ops = fixture.fake.audio.TakeOperations();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].op, "stop");
+}
+
+TEST(GameSceneTest, AContinuedGameRestoresPlaceScoreAndGrace)
+{
+    StageFixture fixture(kStage, kTop);
+    fixture.frame->mRetry = true;
+    fixture.frame->mRespawnPos = {400, 1165};
+    fixture.frame->mScore = 33;
+    auto game = fixture.MakeGame();
+    // Its first drawn frame shows the player where Init put it.
+    EXPECT_FLOAT_EQ(game->GetPlayer().GetPos().x, 200);
+    game->Update();
+    EXPECT_FALSE(fixture.frame->mRetry);
+    EXPECT_EQ(game->GetPlayer().Score(), 33);
+    EXPECT_GE(game->GetPlayer().Invincible(), 199);
+}
+
+TEST(GameSceneTest, TilesShowOnlyAfterTheFirstUpdate)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    FakePlatform& fake = fixture.fake;
+    fake.sprite.Begin();
+    game->Draw(&fake.sprite, &fake.device);
+    const size_t before = fake.sprite.Draws().size();
+    game->Update();
+    fake.sprite.Begin();
+    game->Draw(&fake.sprite, &fake.device);
+    // 23 ground cells at the bottom of the view, all drawn after the update.
+    EXPECT_EQ(fake.sprite.Draws().size(), before + 23);
+}
+
+TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
+{
+    StageFixture fixture(kStage, kTop);
+    int switches = 0;
+    fixture.frame->Start();
+    for (int i = 0; i < 200; ++i) {
+        // Enter on the title starts the stage; M on the stage returns to the title.
+        fixture.fake.keyboard.Hold({i % 2 == 0 ? platform::VK_RETURN : platform::VK_M});
+        fixture.frame->RunFrame();
+        ++switches;
+    }
+    fixture.fake.keyboard.ReleaseAll();
+    EXPECT_EQ(switches, 200);
+    EXPECT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), "title");
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 35);
+    EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 0);
+}
+
+} // namespace
