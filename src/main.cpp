@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/GameFrame.h"
-#include "platform/RecordingAudio.h"
+#include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
 
 namespace {
@@ -39,7 +39,8 @@ int main()
     }
 
     platform::SdlClock clock;
-    platform::RecordingAudio audio;
+    // Without a sound device the game goes on silent (the device says so once).
+    platform::SdlAudio audio;
     platform::Platform services;
     services.window = system.get();
     services.device = &system->Device();

@@ -1,0 +1,94 @@
+#include "platform/Mixer.h"
+
+#include <algorithm>
+
+namespace platform {
+
+MixerVoice::MixerVoice(Mixer& mixer, std::vector<int16_t> samples)
+    : mMixer(mixer), mSamples(std::move(samples)), mFrameCount(mSamples.size() / kMixChannels)
+{
+}
+
+MixerVoice::~MixerVoice()
+{
+    std::lock_guard lock(mMixer.mMutex);
+    std::erase(mMixer.mVoices, this);
+}
+
+void MixerVoice::SetPosition(size_t frame)
+{
+    std::lock_guard lock(mMixer.mMutex);
+    mPosition = std::min(frame, mFrameCount);
+}
+
+void MixerVoice::Play(bool looping)
+{
+    std::lock_guard lock(mMixer.mMutex);
+    if (mPlaying || mFrameCount == 0) return;
+    mPlaying = true;
+    mLooping = looping;
+}
+
+void MixerVoice::Stop()
+{
+    std::lock_guard lock(mMixer.mMutex);
+    mPlaying = false;
+}
+
+bool MixerVoice::IsPlaying() const
+{
+    std::lock_guard lock(mMixer.mMutex);
+    return mPlaying;
+}
+
+size_t MixerVoice::Position() const
+{
+    std::lock_guard lock(mMixer.mMutex);
+    return mPosition;
+}
+
+void MixerVoice::MixInto(int32_t* sum, size_t frames)
+{
+    size_t done = 0;
+    while (done < frames && mPlaying) {
+        const size_t count = std::min(frames - done, mFrameCount - mPosition);
+        const int16_t* source = mSamples.data() + mPosition * kMixChannels;
+        int32_t* target = sum + done * kMixChannels;
+        for (size_t i = 0; i < count * kMixChannels; ++i) target[i] += source[i];
+        done += count;
+        mPosition += count;
+        if (mPosition == mFrameCount) {
+            // The next frame after the last is the first: a loop has no gap.
+            mPosition = 0;
+            mPlaying = mLooping;
+        }
+    }
+}
+
+std::unique_ptr<MixerVoice> Mixer::CreateVoice(std::vector<int16_t> samples)
+{
+    // The voice is built (and its memory taken) before the lock.
+    std::unique_ptr<MixerVoice> voice(new MixerVoice(*this, std::move(samples)));
+    std::lock_guard lock(mMutex);
+    mVoices.push_back(voice.get());
+    return voice;
+}
+
+void Mixer::Mix(int16_t* output, size_t frames)
+{
+    constexpr size_t kBlockFrames = 256;
+    int32_t sum[kBlockFrames * kMixChannels];
+
+    std::lock_guard lock(mMutex);
+    while (frames > 0) {
+        const size_t block = std::min(frames, kBlockFrames);
+        const size_t values = block * kMixChannels;
+        std::fill_n(sum, values, 0);
+        for (MixerVoice* voice : mVoices) voice->MixInto(sum, block);
+        for (size_t i = 0; i < values; ++i) output[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
+        output += values;
+        frames -= block;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,71 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace platform {
+
+// The mixer's output, and the format every voice holds its samples in.
+constexpr int kMixRate = 44100;
+constexpr int kMixChannels = 2; // 16-bit samples, interleaved left and right
+
+class Mixer;
+
+// One sound at the mixer's format and where it is playing, as a hardware buffer behaves:
+// Play while playing changes nothing; reaching the end stops and rewinds to 0 (a looping
+// voice wraps to 0 instead); Stop keeps the position so a later Play resumes there.
+// Every call is safe while another thread mixes.
+class MixerVoice {
+public:
+    // Leaves the mixer first: once the destructor has begun, Mix no longer touches the voice.
+    ~MixerVoice();
+    MixerVoice(const MixerVoice&) = delete;
+    MixerVoice& operator=(const MixerVoice&) = delete;
+
+    // Positions are in frames; a position past the end is taken as the end.
+    void SetPosition(size_t frame);
+    void Play(bool looping);
+    void Stop();
+    bool IsPlaying() const;
+    size_t Position() const;
+    size_t FrameCount() const { return mFrameCount; }
+
+private:
+    friend class Mixer;
+    MixerVoice(Mixer& mixer, std::vector<int16_t> samples);
+    // Adds up to `frames` frames into `sum`; called with the mixer locked.
+    void MixInto(int32_t* sum, size_t frames);
+
+    Mixer& mMixer;
+    std::vector<int16_t> mSamples;
+    size_t mFrameCount = 0;
+    size_t mPosition = 0;
+    bool mPlaying = false;
+    bool mLooping = false;
+};
+
+// Sums every playing voice into 16-bit stereo with saturation. Mix runs on the audio
+// thread: it never allocates and holds the lock only while it adds samples up; the game
+// thread's calls hold it for a few instructions.
+class Mixer {
+public:
+    Mixer() = default;
+    // Every voice must be gone before its mixer.
+    ~Mixer() = default;
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // `samples` are interleaved stereo frames; a trailing half frame is dropped.
+    std::unique_ptr<MixerVoice> CreateVoice(std::vector<int16_t> samples);
+    // Writes `frames` stereo frames to `output`.
+    void Mix(int16_t* output, size_t frames);
+
+private:
+    friend class MixerVoice;
+    mutable std::mutex mMutex;
+    std::vector<MixerVoice*> mVoices;
+};
+
+} // namespace platform

@@ -1,0 +1,174 @@
+#include "platform/SdlAudio.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+constexpr uint16_t kFormatPcm = 1;
+constexpr uint32_t kLowestRate = 1000;
+constexpr uint32_t kHighestRate = 384000;
+constexpr int kDeviceFrames = 1024; // about 23 ms a callback
+constexpr size_t kConvertChunk = 1 << 20;
+
+// A buffer of the SDL device: a mixer voice plus what it takes to turn the game's byte
+// positions (in the file's own format) into frames of the mixer.
+class SdlSoundBuffer final : public SoundBuffer {
+public:
+    SdlSoundBuffer(std::unique_ptr<MixerVoice> voice, uint32_t sourceBlockAlign, uint32_t sourceRate)
+        : mVoice(std::move(voice)), mSourceBlockAlign(sourceBlockAlign), mSourceRate(sourceRate)
+    {
+    }
+
+    void SetCurrentPosition(uint32_t bytePosition) override
+    {
+        const uint64_t sourceFrame = bytePosition / mSourceBlockAlign;
+        mVoice->SetPosition(static_cast<size_t>(sourceFrame * kMixRate / mSourceRate));
+    }
+    void Play(bool looping) override { mVoice->Play(looping); }
+    void Stop() override { mVoice->Stop(); }
+    // Sounds are never placed in space: every mode sounds the same.
+    void Set3DMode(Sound3DMode) override {}
+    bool IsPlaying() const override { return mVoice->IsPlaying(); }
+
+private:
+    std::unique_ptr<MixerVoice> mVoice;
+    uint32_t mSourceBlockAlign = 1;
+    uint32_t mSourceRate = kMixRate;
+};
+
+bool CheckFormat(const WaveFormat& format, std::string& error)
+{
+    if (format.formatTag != kFormatPcm) {
+        error = "unsupported wave format " + std::to_string(format.formatTag) + " (only PCM, 1, plays)";
+        return false;
+    }
+    if (format.bitsPerSample != 8 && format.bitsPerSample != 16) {
+        error = "unsupported " + std::to_string(format.bitsPerSample) + "-bit samples (8 or 16 bits play)";
+        return false;
+    }
+    if (format.channels != 1 && format.channels != 2) {
+        error = "unsupported " + std::to_string(format.channels) + " channels (mono or stereo play)";
+        return false;
+    }
+    if (format.samplesPerSec < kLowestRate || format.samplesPerSec > kHighestRate) {
+        error = "unsupported sample rate " + std::to_string(format.samplesPerSec) + " Hz";
+        return false;
+    }
+    const unsigned frameBytes = format.channels * format.bitsPerSample / 8u;
+    if (format.blockAlign != frameBytes) {
+        error = "block alignment " + std::to_string(format.blockAlign) + " does not match " +
+                std::to_string(format.channels) + " channels of " + std::to_string(format.bitsPerSample) + " bits";
+        return false;
+    }
+    return true;
+}
+
+// Takes every converted frame the stream has ready.
+bool Drain(SDL_AudioStream* stream, std::vector<int16_t>& out)
+{
+    const int available = SDL_AudioStreamAvailable(stream);
+    if (available <= 0) return available == 0;
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(available) / sizeof(int16_t));
+    const int got = SDL_AudioStreamGet(stream, out.data() + start, available);
+    if (got < 0) return false;
+    out.resize(start + static_cast<size_t>(got) / sizeof(int16_t));
+    return true;
+}
+
+} // namespace
+
+bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> samples, std::vector<int16_t>& out,
+                        std::string& error)
+{
+    out.clear();
+    if (!CheckFormat(format, error)) return false;
+
+    const SDL_AudioFormat sourceFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    SDL_AudioStream* stream = SDL_NewAudioStream(sourceFormat, static_cast<Uint8>(format.channels),
+                                                 static_cast<int>(format.samplesPerSec), AUDIO_S16SYS,
+                                                 kMixChannels, kMixRate);
+    if (stream == nullptr) {
+        error = std::string("cannot convert the samples: ") + SDL_GetError();
+        return false;
+    }
+    // Whole frames only; a torn last frame is dropped.
+    const size_t sourceFrames = samples.size() / format.blockAlign;
+    const size_t usable = sourceFrames * format.blockAlign;
+    const size_t wantedFrames = static_cast<size_t>(
+        (static_cast<uint64_t>(sourceFrames) * kMixRate + format.samplesPerSec / 2) / format.samplesPerSec);
+    out.reserve(wantedFrames * kMixChannels + 8192);
+    bool ok = true;
+    for (size_t offset = 0; ok && offset < usable; offset += kConvertChunk) {
+        const size_t length = std::min(kConvertChunk, usable - offset);
+        ok = SDL_AudioStreamPut(stream, samples.data() + offset, static_cast<int>(length)) == 0 && Drain(stream, out);
+    }
+    // The resampler keeps the last stretch of its input back, and SDL 2.26's flush loses it:
+    // silence after the sound pushes every real frame out, and the tail is cut off again below.
+    const size_t silenceFrames = std::max<size_t>(format.samplesPerSec / 4, 4096);
+    const std::vector<uint8_t> silence(silenceFrames * format.blockAlign, format.bitsPerSample == 8 ? 0x80 : 0);
+    ok = ok && SDL_AudioStreamPut(stream, silence.data(), static_cast<int>(silence.size())) == 0 &&
+         SDL_AudioStreamFlush(stream) == 0 && Drain(stream, out);
+    out.resize(wantedFrames * kMixChannels);
+    if (!ok) {
+        error = std::string("cannot convert the samples: ") + SDL_GetError();
+        out.clear();
+    }
+    SDL_FreeAudioStream(stream);
+    return ok;
+}
+
+SdlAudio::SdlAudio()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n", SDL_GetError());
+        return;
+    }
+    mSubsystemStarted = true;
+
+    SDL_AudioSpec wanted{};
+    wanted.freq = kMixRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = kMixChannels;
+    wanted.samples = kDeviceFrames;
+    wanted.callback = &SdlAudio::FillOutput;
+    wanted.userdata = this;
+    SDL_AudioSpec obtained{};
+    // No changes allowed: SDL converts to whatever the hardware wants behind the callback.
+    mDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (mDevice == 0) {
+        std::fprintf(stderr, "zem: no sound: cannot open the sound device (%s)\n", SDL_GetError());
+        return;
+    }
+    SDL_PauseAudioDevice(mDevice, 0);
+}
+
+SdlAudio::~SdlAudio()
+{
+    // Closing waits for a running callback, so the mixer is idle before it goes.
+    if (mDevice != 0) SDL_CloseAudioDevice(mDevice);
+    if (mSubsystemStarted) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SDLCALL SdlAudio::FillOutput(void* userdata, Uint8* stream, int length)
+{
+    auto* self = static_cast<SdlAudio*>(userdata);
+    const size_t frameBytes = kMixChannels * sizeof(int16_t);
+    const size_t frames = static_cast<size_t>(length) / frameBytes;
+    self->mMixer.Mix(reinterpret_cast<int16_t*>(stream), frames);
+    SDL_memset(stream + frames * frameBytes, 0, static_cast<size_t>(length) - frames * frameBytes);
+}
+
+std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const WaveFormat& format,
+                                                    std::span<const uint8_t> samples, std::string& error)
+{
+    std::vector<int16_t> converted;
+    if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
+    return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), format.blockAlign,
+                                            format.samplesPerSec);
+}
+
+} // namespace platform

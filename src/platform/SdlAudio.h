@@ -1,0 +1,44 @@
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/Audio.h"
+#include "platform/Mixer.h"
+
+namespace platform {
+
+// Converts 8- or 16-bit PCM, mono or stereo, at any common rate to the mixer's format
+// (44100 Hz, 16-bit, stereo). False with a reason in `error` for any other format.
+bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> samples, std::vector<int16_t>& out,
+                        std::string& error);
+
+// The sound device: the default output at 44100 Hz, 16-bit, stereo, fed by a mixer of every
+// playing buffer. Each buffer is converted once, when it is made. When no output can be
+// opened the game goes on silent: buffers are still made and take every call.
+// Every buffer must be destroyed before the device.
+class SdlAudio final : public AudioDevice {
+public:
+    SdlAudio();
+    ~SdlAudio() override;
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+
+    std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name, const WaveFormat& format,
+                                              std::span<const uint8_t> samples, std::string& error) override;
+
+    bool IsOpen() const { return mDevice != 0; }
+
+private:
+    static void SDLCALL FillOutput(void* userdata, Uint8* stream, int length);
+
+    Mixer mMixer;
+    SDL_AudioDeviceID mDevice = 0;
+    bool mSubsystemStarted = false;
+};
+
+} // namespace platform

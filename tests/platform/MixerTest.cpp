@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "platform/Mixer.h"
+
+namespace {
+
+using platform::Mixer;
+using platform::MixerVoice;
+
+// A voice whose frame i holds (first + i) on the left and -(first + i) on the right,
+// so every output frame tells which voice frame it came from.
+std::unique_ptr<MixerVoice> Ramp(Mixer& mixer, int frames, int first = 1)
+{
+    std::vector<int16_t> samples;
+    for (int i = 0; i < frames; ++i) {
+        samples.push_back(static_cast<int16_t>(first + i));
+        samples.push_back(static_cast<int16_t>(-(first + i)));
+    }
+    return mixer.CreateVoice(std::move(samples));
+}
+
+std::unique_ptr<MixerVoice> Constant(Mixer& mixer, int frames, int16_t value)
+{
+    return mixer.CreateVoice(std::vector<int16_t>(static_cast<size_t>(frames) * 2, value));
+}
+
+// The left channel of `frames` mixed frames (the right is checked to mirror it).
+std::vector<int> Render(Mixer& mixer, int frames)
+{
+    std::vector<int16_t> out(static_cast<size_t>(frames) * 2, 12345);
+    mixer.Mix(out.data(), static_cast<size_t>(frames));
+    std::vector<int> left;
+    for (int i = 0; i < frames; ++i) {
+        left.push_back(out[i * 2]);
+        EXPECT_EQ(out[i * 2 + 1], -out[i * 2]) << "frame " << i;
+    }
+    return left;
+}
+
+// first, first + 1, ..., then zeros up to `length`.
+std::vector<int> Expected(int first, int count, int length)
+{
+    std::vector<int> v(static_cast<size_t>(length), 0);
+    for (int i = 0; i < count; ++i) v[i] = first + i;
+    return v;
+}
+
+TEST(MixerTest, SilentUntilPlayedThenPlaysToTheEndAndRewinds)
+{
+    Mixer mixer;
+    auto voice = Ramp(mixer, 300);
+    EXPECT_EQ(Render(mixer, 100), Expected(0, 0, 100));
+
+    voice->Play(false);
+    EXPECT_TRUE(voice->IsPlaying());
+    // Crosses the mixer's internal blocks and runs past the end of the voice.
+    EXPECT_EQ(Render(mixer, 500), Expected(1, 300, 500));
+    EXPECT_FALSE(voice->IsPlaying());
+    EXPECT_EQ(voice->Position(), 0u);
+
+    // Played again it starts from the beginning.
+    voice->Play(false);
+    EXPECT_EQ(Render(mixer, 100), Expected(1, 100, 100));
+}
+
+TEST(MixerTest, RestartCutsAPlayingVoiceAndStartsOver)
+{
+    Mixer mixer;
+    auto voice = Ramp(mixer, 300);
+    voice->Play(false);
+    Render(mixer, 120);
+    voice->SetPosition(0);
+    voice->Play(false);
+    EXPECT_EQ(Render(mixer, 400), Expected(1, 300, 400));
+}
+
+TEST(MixerTest, PlayWhilePlayingChangesNothing)
+{
+    Mixer mixer;
+    auto voice = Ramp(mixer, 300);
+    voice->Play(false);
+    Render(mixer, 120);
+    voice->Play(false);
+    voice->Play(true); // not even the looping flag
+    EXPECT_EQ(Render(mixer, 300), Expected(121, 180, 300));
+    EXPECT_FALSE(voice->IsPlaying());
+}
+
+TEST(MixerTest, StopKeepsThePositionAndPlayResumes)
+{
+    Mixer mixer;
+    auto voice = Ramp(mixer, 300);
+    voice->Play(false);
+    Render(mixer, 130);
+    voice->Stop();
+    EXPECT_FALSE(voice->IsPlaying());
+    EXPECT_EQ(Render(mixer, 200), Expected(0, 0, 200));
+    EXPECT_EQ(voice->Position(), 130u);
+    voice->Play(false);
+    EXPECT_EQ(Render(mixer, 200), Expected(131, 170, 200));
+}
+
+TEST(MixerTest, LoopWrapsWithoutAGap)
+{
+    Mixer mixer;
+    auto voice = Ramp(mixer, 90);
+    voice->Play(true);
+    // 90-frame loop over several calls of odd sizes: every frame follows the one before.
+    std::vector<int> all;
+    for (int frames : {37, 256, 300, 7}) {
+        const std::vector<int> part = Render(mixer, frames);
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    for (size_t i = 0; i < all.size(); ++i) ASSERT_EQ(all[i], static_cast<int>(i % 90) + 1) << "frame " << i;
+    EXPECT_TRUE(voice->IsPlaying());
+    voice->Stop();
+    EXPECT_EQ(Render(mixer, 10), Expected(0, 0, 10));
+}
+
+TEST(MixerTest, VoicesAreSummedWithSaturation)
+{
+    Mixer mixer;
+    auto a = Ramp(mixer, 200, 1000);
+    auto b = Ramp(mixer, 100, 5);
+    a->Play(false);
+    b->Play(false);
+    std::vector<int> expected(300, 0);
+    for (int i = 0; i < 200; ++i) expected[i] = 1000 + i + (i < 100 ? 5 + i : 0);
+    EXPECT_EQ(Render(mixer, 300), expected);
+
+    auto loud = Constant(mixer, 300, 30000);
+    auto louder = Constant(mixer, 300, 20000);
+    auto low = Constant(mixer, 300, -30000);
+    auto lower = Constant(mixer, 300, -20000);
+    loud->Play(false);
+    louder->Play(false);
+    std::vector<int16_t> out(600);
+    mixer.Mix(out.data(), 300);
+    for (int16_t s : out) ASSERT_EQ(s, 32767);
+    loud->Stop();
+    louder->Stop();
+    low->Play(false);
+    lower->Play(false);
+    mixer.Mix(out.data(), 300);
+    for (int16_t s : out) ASSERT_EQ(s, -32768);
+}
+
+TEST(MixerTest, EmptyOrDestroyedVoicesAreSilent)
+{
+    Mixer mixer;
+    auto empty = mixer.CreateVoice({});
+    empty->Play(true); // would never finish a loop
+    EXPECT_FALSE(empty->IsPlaying());
+    auto voice = Ramp(mixer, 300);
+    voice->Play(false);
+    Render(mixer, 10);
+    voice.reset();
+    EXPECT_EQ(Render(mixer, 50), Expected(0, 0, 50));
+}
+
+TEST(MixerTest, GameThreadCallsAreSafeWhileMixing)
+{
+    Mixer mixer;
+    auto music = Constant(mixer, 1000, 1);
+    music->Play(true);
+    std::atomic<bool> done = false;
+    std::thread audioThread([&] {
+        std::vector<int16_t> out(512 * 2);
+        while (!done) mixer.Mix(out.data(), 512);
+    });
+    // Sounds made, played, restarted and destroyed mid-play, as scenes come and go.
+    for (int round = 0; round < 2000; ++round) {
+        auto effect = Ramp(mixer, 64 + round % 64);
+        effect->Play(round % 2 == 0);
+        effect->SetPosition(static_cast<size_t>(round % 50));
+        effect->Play(false);
+        if (round % 3 == 0) effect->Stop();
+        music->SetPosition(0);
+    }
+    done = true;
+    audioThread.join();
+    EXPECT_TRUE(music->IsPlaying());
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "platform/SdlAudio.h"
+
+namespace {
+
+platform::WaveFormat Pcm(uint16_t channels, uint32_t rate, uint16_t bits)
+{
+    platform::WaveFormat f;
+    f.formatTag = 1;
+    f.channels = channels;
+    f.samplesPerSec = rate;
+    f.blockAlign = static_cast<uint16_t>(channels * bits / 8);
+    f.avgBytesPerSec = rate * f.blockAlign;
+    f.bitsPerSample = bits;
+    return f;
+}
+
+TEST(SdlAudioTest, ConvertsEightBitMonoAt22050ToTheMixFormat)
+{
+    // A constant 8-bit level 192: 64 steps above the unsigned middle, 16384 in 16 bits.
+    // Short sounds too: the resampler must hand back the end of every sound.
+    for (size_t sourceFrames : {size_t{2205}, size_t{300}}) {
+        SCOPED_TRACE(sourceFrames);
+        const std::vector<uint8_t> samples(sourceFrames, 192);
+        std::vector<int16_t> out;
+        std::string error;
+        ASSERT_TRUE(platform::ConvertToMixFormat(Pcm(1, 22050, 8), samples, out, error)) << error;
+        const size_t frames = sourceFrames * 2;
+        ASSERT_EQ(out.size(), frames * 2);
+        // Away from the edges (where the resampler meets silence) every frame is the level on both sides.
+        for (size_t i = 32; i + 32 < frames; ++i) {
+            ASSERT_NEAR(out[i * 2], 16384, 200) << "frame " << i;
+            ASSERT_EQ(out[i * 2 + 1], out[i * 2]) << "frame " << i;
+        }
+    }
+}
+
+TEST(SdlAudioTest, SixteenBitStereoAtTheMixRateIsKeptAsItIs)
+{
+    std::vector<int16_t> source;
+    for (int i = 0; i < 1000; ++i) {
+        source.push_back(static_cast<int16_t>(i * 30 - 15000));
+        source.push_back(static_cast<int16_t>(-i));
+    }
+    const auto* bytes = reinterpret_cast<const uint8_t*>(source.data());
+    // An odd byte at the end is a torn frame and is dropped.
+    std::vector<uint8_t> samples(bytes, bytes + source.size() * 2);
+    samples.push_back(0x7F);
+    std::vector<int16_t> out;
+    std::string error;
+    ASSERT_TRUE(platform::ConvertToMixFormat(Pcm(2, 44100, 16), samples, out, error)) << error;
+    EXPECT_EQ(out, source);
+}
+
+TEST(SdlAudioTest, RefusesFormatsItCannotPlayWithAReason)
+{
+    platform::WaveFormat floatFormat = Pcm(2, 44100, 32);
+    floatFormat.formatTag = 3;
+    platform::WaveFormat badAlign = Pcm(2, 44100, 16);
+    badAlign.blockAlign = 3;
+    struct Case {
+        const char* name;
+        platform::WaveFormat format;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"not PCM", floatFormat, "unsupported wave format 3"},
+        {"24-bit", Pcm(2, 44100, 24), "unsupported 24-bit samples"},
+        {"no channels", Pcm(0, 44100, 16), "unsupported 0 channels"},
+        {"six channels", Pcm(6, 44100, 16), "unsupported 6 channels"},
+        {"rate 0", Pcm(1, 0, 8), "unsupported sample rate 0 Hz"},
+        {"block alignment", badAlign, "block alignment 3 does not match"},
+    };
+    const std::vector<uint8_t> samples(64, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int16_t> out;
+        std::string error;
+        EXPECT_FALSE(platform::ConvertToMixFormat(c.format, samples, out, error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    }
+}
+
+TEST(SdlAudioTest, PlaysThroughTheDummyDeviceToTheEnd)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    platform::SdlAudio audio;
+    ASSERT_TRUE(audio.IsOpen());
+
+    std::string error;
+    EXPECT_EQ(audio.CreateBuffer("bad", Pcm(2, 44100, 24), std::vector<uint8_t>(60, 0), error), nullptr);
+    EXPECT_NE(error.find("24-bit"), std::string::npos) << error;
+
+    // 50 ms of sound: the device's callback must mix it to its end, where it stops by itself.
+    auto sound = audio.CreateBuffer("blip", Pcm(1, 22050, 8), std::vector<uint8_t>(1102, 200), error);
+    ASSERT_NE(sound, nullptr) << error;
+    sound->Set3DMode(platform::Sound3DMode::Disabled);
+    sound->SetCurrentPosition(0);
+    sound->Play(false);
+    EXPECT_TRUE(sound->IsPlaying());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (sound->IsPlaying() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(sound->IsPlaying());
+
+    // Music loops on until stopped, and a buffer may go while it plays.
+    auto music = audio.CreateBuffer("tune", Pcm(2, 44100, 16), std::vector<uint8_t>(400, 0), error);
+    ASSERT_NE(music, nullptr) << error;
+    music->Play(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(music->IsPlaying());
+    music.reset();
+}
+
+} // namespace
