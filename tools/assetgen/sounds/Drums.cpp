@@ -32,7 +32,7 @@ Signal Snare(int rate, Noise& noise)
     LowPass high(7000.0, rate);
     for (std::size_t i = 0; i < hit.size(); ++i) {
         const double t = static_cast<double>(i) / rate;
-        hit[i] = Pluck(t, 0.001, 0.05) * TailOff(t, 0.15, kLength) * high.Process(low.Process(noise.Next()));
+        hit[i] = 2.0 * Pluck(t, 0.001, 0.05) * TailOff(t, 0.15, kLength) * high.Process(low.Process(noise.Next()));
     }
     AddVoice(hit, rate, 0.0, kLength, Oscillator(Wave::Sine, rate), [](double) { return 185.0; },
              [](double t) { return 0.5 * Pluck(t, 0.001, 0.03); });
@@ -46,7 +46,7 @@ Signal Hat(int rate, Noise& noise)
     HighPass filter(7000.0, rate);
     for (std::size_t i = 0; i < hit.size(); ++i) {
         const double t = static_cast<double>(i) / rate;
-        hit[i] = Pluck(t, 0.0005, 0.012) * TailOff(t, 0.04, kLength) * filter.Process(noise.Next());
+        hit[i] = 4.0 * Pluck(t, 0.0005, 0.012) * TailOff(t, 0.04, kLength) * filter.Process(noise.Next());
     }
     return hit;
 }

@@ -15,7 +15,7 @@ constexpr int kEffectRate = 44100;
 constexpr double kEffectPeakDb = -3.0;
 constexpr int kMusicRate = 22050;
 constexpr double kMusicRmsDb = -18.0;
-constexpr double kMusicPeakLimitDb = -3.0;
+constexpr double kMusicPeakLimitDb = -6.0;
 
 struct EffectFile {
     const char* name;

@@ -37,7 +37,7 @@ Tune TitleTune()
                  "| E5:2 G5:2 C6:2 E6:2 | D6:3 C6:1 A5:4 | F5:2 A5:2 G5:2 B5:2 | C6:6 r:2 "
                  "| A5:2 C6:2 F6:3 E6:1 | D6:2 B5:2 G5:4 | G5:2 B5:2 E6:2 D6:2 | C6:4 A5:2 C6:2 "
                  "| A5:2 F5:2 A5:2 C6:2 | B5:2 D6:2 G6:2 F6:2 | E6:4 C6:2 G5:2 | F5:2 D5:2 B4:2 D5:2 |";
-    lead.gain = 0.5;
+    lead.gain = 0.6;
     lead.echo = {0.75, 0.3, 2};
 
     const std::string c = "C4+E4+G4", am = "A3+C4+E4", f = "A3+C4+F4", g = "B3+D4+G4", dm = "A3+D4+F4",
@@ -50,7 +50,7 @@ Tune TitleTune()
                    Offbeats(am, 4) + Offbeats(dm, 2) + Offbeats(g, 2) + Offbeats(c, 4) + Offbeats(f, 4) +
                    Offbeats(g, 4) + Offbeats(em, 4) + Offbeats(am, 4) + Offbeats(f, 4) + Offbeats(g, 4) +
                    Offbeats(c, 4) + Offbeats(g7, 4);
-    chords.gain = 0.3;
+    chords.gain = 0.35;
 
     Part bass;
     bass.name = "title bass";
@@ -61,7 +61,7 @@ Tune TitleTune()
                  "| F2:1 C3:1 F3:1 C3:1 | G2:1 D3:1 G3:1 D3:1 | E2:1 B2:1 E3:1 B2:1 | A2:1 E3:1 A3:1 E3:1 "
                  "| F2:1 C3:1 F3:1 C3:1 | G2:1 D3:1 G3:1 D3:1 | C3:1 G3:1 C4:1 G3:1 | G2:1 D3:1 G3:1 F3:1 |";
     bass.unitBeats = 1.0;
-    bass.gain = 0.8;
+    bass.gain = 0.4;
 
     tune.parts = {lead, chords, bass};
     tune.drums = {
@@ -93,7 +93,7 @@ Tune StageTune()
                        .release = 0.05, .gate = 0.7, .cutoffHz = 4500.0, .vibratoCents = 10.0,
                        .vibratoHz = 6.0, .vibratoDelay = 0.15};
     lead.notes = sectionA + "| G5:4 r:2 D5:1 E5:1 " + sectionB + sectionA + "| G5:2 B5:1 D6:1 G6:2 r:2 |";
-    lead.gain = 0.45;
+    lead.gain = 0.55;
     lead.echo = {0.75, 0.25, 1};
 
     const std::string g = "B3+D4+G4", em = "B3+E4+G4", c = "C4+E4+G4", d = "A3+D4+F#4", bm = "B3+D4+F#4",
@@ -107,7 +107,7 @@ Tune StageTune()
     chords.instrument = {.wave = Wave::Pulse, .attack = 0.003, .decay = 0.06, .sustain = 0.3, .release = 0.03,
                          .gate = 0.5, .cutoffHz = 2000.0};
     chords.notes = chordsA + chordsB + chordsA;
-    chords.gain = 0.18;
+    chords.gain = 0.2;
 
     const auto bounce = [](std::string_view low, std::string_view high, int beats) {
         return Repeat(std::string(low) + ":1 " + std::string(high) + ":1 ", beats);
@@ -123,7 +123,7 @@ Tune StageTune()
     bass.instrument = {.wave = Wave::Pulse, .attack = 0.003, .decay = 0.1, .sustain = 0.6, .release = 0.03,
                        .gate = 0.6, .cutoffHz = 800.0};
     bass.notes = bassA + bassB + bassA;
-    bass.gain = 0.7;
+    bass.gain = 0.35;
 
     tune.parts = {lead, chords, bass};
     tune.drums = {
@@ -151,7 +151,7 @@ Tune ClearTune()
                            "| C6:3 B5:1 A5:2 E5:2 | F5:2 A5:2 C6:2 F6:2 | F#5:2 A5:2 D6:3 C6:1 | B5:4 G5:2 r:2 " +
                  fanfare + "| C6:4 A5:2 F5:2 | G5:2 B5:2 C6:2 E6:2 | F6:2 D6:2 B5:2 G5:2 "
                            "| C6:2 E6:2 G6:4 | E6:2 C6:2 A5:4 | A5:2 C6:2 B5:2 D6:2 | C6:3 r:1 G5:1 F5:1 D5:1 B4:1 |";
-    lead.gain = 0.4;
+    lead.gain = 0.6;
     lead.echo = {0.5, 0.2, 1};
 
     Part pad;
@@ -174,7 +174,7 @@ Tune ClearTune()
                  "| C3:1 G2:1 C3:1 G2:1 | F2:1 C3:1 F2:1 C3:1 | E2:1 B2:1 A2:1 E3:1 | D3:1 A2:1 G2:1 D3:1 "
                  "| C3:1 G2:1 C3:1 G2:1 | A2:1 E3:1 A2:1 E3:1 | F2:1 C3:1 G2:1 D3:1 | C3:1 E3:1 G2:1 B2:1 |";
     bass.unitBeats = 1.0;
-    bass.gain = 0.8;
+    bass.gain = 0.4;
 
     tune.parts = {lead, pad, bass};
     tune.drums = {
@@ -208,7 +208,7 @@ Tune GameOverTune()
     pad.notes = "| A3+C4+E4:4 | A3+C4+F4:4 | A3+D4+F4:4 | G#3+B3+E4:4 "
                 "| A3+C4+E4:4 | A3+C4+F4:4 | A3+D4+F4:4 | G#3+B3+E4:4 |";
     pad.unitBeats = 1.0;
-    pad.gain = 0.12;
+    pad.gain = 0.1;
 
     Part bass;
     bass.name = "game over bass";
@@ -216,7 +216,7 @@ Tune GameOverTune()
                        .gate = 0.9};
     bass.notes = "| A2:2 E2:2 | F2:2 C3:2 | D2:2 A2:2 | E2:2 B2:2 | A2:2 E2:2 | F2:2 C3:2 | D2:2 A2:2 | E2:2 B2:2 |";
     bass.unitBeats = 1.0;
-    bass.gain = 0.8;
+    bass.gain = 0.5;
 
     tune.parts = {lead, pad, bass};
     tune.drums = {
