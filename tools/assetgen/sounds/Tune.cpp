@@ -15,7 +15,8 @@ constexpr int kStepsPerBar = 16;
 void AddNote(Signal& loop, const Instrument& instrument, std::size_t start, double heldSamples, int note, int rate)
 {
     Oscillator oscillator(instrument.wave, rate, instrument.duty);
-    LowPass filter(instrument.cutoffHz > 0.0 ? instrument.cutoffHz : 0.45 * rate, rate);
+    const bool filtered = instrument.cutoffHz > 0.0;
+    LowPass filter(filtered ? instrument.cutoffHz : 0.0, rate);
     const double hz = NoteHz(note);
     const double held = heldSamples / rate;
     const double total = held + instrument.release;
@@ -40,7 +41,7 @@ void AddNote(Signal& loop, const Instrument& instrument, std::size_t start, doub
             pitch *= std::pow(2.0, depth / 1200.0 * std::sin(kTwoPi * instrument.vibratoHz * t));
         }
         const double wave = oscillator.Next(pitch);
-        loop[(start + i) % loop.size()] += envelope * (instrument.cutoffHz > 0.0 ? filter.Process(wave) : wave);
+        loop[(start + i) % loop.size()] += envelope * (filtered ? filter.Process(wave) : wave);
     }
 }
 
