@@ -1,0 +1,11 @@
+#pragma once
+#include "sounds/Tune.h"
+
+namespace sfx {
+
+Tune TitleTune();     // the title screen
+Tune StageTune();     // the stage
+Tune ClearTune();     // the result after a cleared stage
+Tune GameOverTune();  // game over
+
+} // namespace sfx
