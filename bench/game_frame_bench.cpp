@@ -5,35 +5,24 @@
 #include <memory>
 
 #include "app/GameFrame.h"
-#include "platform/HeadlessDevice.h"
-#include "platform/HeadlessWindow.h"
-#include "platform/RecordingAudio.h"
-#include "platform/RecordingSprite.h"
-#include "platform/ScriptedKeyboard.h"
-#include "platform/VirtualClock.h"
 #include "scenes/Game.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
 struct HeadlessStage {
-    platform::HeadlessDevice device;
-    platform::RecordingSprite sprite{device};
-    platform::ScriptedKeyboard keyboard;
-    platform::VirtualClock clock;
-    platform::RecordingAudio audio;
-    platform::HeadlessWindow window{keyboard};
+    FakePlatform fake;
     std::unique_ptr<CGameFrameConstruct> frame;
 
     HeadlessStage()
     {
-        sprite.SetKeepDraws(false);
-        platform::Platform services{&window, &device, &sprite, &keyboard, &clock, &audio};
-        frame = std::make_unique<CGameFrameConstruct>(services);
+        fake.sprite.SetKeepDraws(false);
+        frame = std::make_unique<CGameFrameConstruct>(fake.Services());
         frame->Init();
         frame->Start();
-        keyboard.Press(platform::VK_RETURN); // from the title into the stage
+        fake.keyboard.Press(platform::VK_RETURN); // from the title into the stage
         frame->RunFrame();
-        keyboard.ReleaseAll();
+        fake.keyboard.ReleaseAll();
     }
 
     CGame* Game() { return dynamic_cast<CGame*>(frame->SceneManager().Current()); }
@@ -50,7 +39,7 @@ void RunStageFrames(benchmark::State& state, bool fullScan)
     game->GetMap().SetFullScan(fullScan);
     for (auto _ : state) stage.frame->RunFrame();
     state.counters["draws/frame"] =
-        benchmark::Counter(static_cast<double>(stage.sprite.DrawCount()), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(static_cast<double>(stage.fake.sprite.DrawCount()), benchmark::Counter::kAvgIterations);
 }
 
 void BM_StageFrame(benchmark::State& state)
