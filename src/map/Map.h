@@ -74,8 +74,9 @@ private:
     };
     CellWindow WindowAround(float xLow, float xHigh, float yLow, float yHigh) const;
     CellWindow WindowForBox(float x, float y, float sx, float sy, float width, float height) const;
-    void CollideGroundEnemy(platform::Vec2& pos, float& velX, float& velY, bool* airborne, float width, float height,
-                            bool jumpEnemyRules);
+    enum class GroundEnemy { Walker, Jumper, Slime };
+    void CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX, float& velY, int32_t& state,
+                            bool* airborne, float width, float height);
 
     const platform::Texture* mpChipTexture = nullptr;
     platform::Matrix mCellMatrix[kMapRows][kMapCols] = {};

@@ -114,49 +114,8 @@ void CMap::CollideEnemy(int index)
     auto& enemies = mpGame->GetEnemies();
     if (index < 0 || static_cast<size_t>(index) >= enemies.size()) return;
     CEnemyBase& enemy = *enemies[static_cast<size_t>(index)];
-    platform::Vec2& pos = enemy.GetPosRef();
-    float& velY = enemy.GetVelYRef();
-    const float w = mEnemyWidth;
-    const float h = mEnemyHeight;
-    const float hw = w / 2.0f;
-    const float hh = h / 2.0f;
-    const float sx = pos.x + enemy.GetVelXRef();
-    const float sy = pos.y + velY;
-
-    const CellWindow window = WindowForBox(pos.x, pos.y, sx, sy, w, h);
-    for (int r = window.rowBegin; r < window.rowEnd; ++r) {
-        for (int c = window.colBegin; c < window.colEnd; ++c) {
-            const int32_t code = mMapData[r][c];
-            if (code < 1 || code > 6) continue;
-            const float tx = mPosX[r][c];
-            const float ty = mPosY[r][c];
-            // A wall ahead turns the walker and sets it flush; a wall behind does nothing.
-            if (Overlap(pos.y - hh, pos.y + hh, ty, ty + kCellSize)) {
-                if (Inside(tx, sx - hw, sx + hw)) {
-                    if (enemy.mState == 1) {
-                        enemy.mState = 2;
-                        pos.x = tx - hw;
-                    }
-                } else if (Inside(tx + kCellSize, sx - hw, sx + hw)) {
-                    if (enemy.mState == 2) {
-                        enemy.mState = 1;
-                        pos.x = tx + kCellSize + hw;
-                    }
-                }
-            }
-            if (!Overlap(pos.x - hw, pos.x + hw, tx, tx + kCellSize)) continue;
-            if (Inside(ty, sy - hh, sy + hh)) {
-                pos.y = ty - hh;
-                velY = 0.0f;
-                // Ledges: nothing below-left while walking left, or below-right while walking right.
-                if (sx - hw < tx && enemy.mState == 2 && TileAt(r + 1, c - 1) == 0) enemy.mState = 1;
-                if (sx + hw > tx + hh && enemy.mState == 1 && TileAt(r + 1, c + 1) == 0) enemy.mState = 2;
-            } else if (Inside(ty + kCellSize, sy - hh, sy + hh)) {
-                pos.y = ty + kCellSize + hh;
-                velY = 0.0f;
-            }
-        }
-    }
+    CollideGroundEnemy(GroundEnemy::Walker, enemy.GetPosRef(), enemy.GetVelXRef(), enemy.GetVelYRef(), enemy.mState,
+                       nullptr, mEnemyWidth, mEnemyHeight);
 }
 
 void CMap::CollideJumpEnemy(int index)
@@ -164,8 +123,8 @@ void CMap::CollideJumpEnemy(int index)
     auto& enemies = mpGame->GetJumpEnemies();
     if (index < 0 || static_cast<size_t>(index) >= enemies.size()) return;
     CJumpEnemy& enemy = *enemies[static_cast<size_t>(index)];
-    CollideGroundEnemy(enemy.GetPosRef(), enemy.GetVelXRef(), enemy.GetVelYRef(), &enemy.mAirborne, mEnemyWidth,
-                       mEnemyHeight, true);
+    CollideGroundEnemy(GroundEnemy::Jumper, enemy.GetPosRef(), enemy.GetVelXRef(), enemy.GetVelYRef(), enemy.mState,
+                       &enemy.mAirborne, mEnemyWidth, mEnemyHeight);
 }
 
 void CMap::CollideSlime(int index)
@@ -173,13 +132,15 @@ void CMap::CollideSlime(int index)
     auto& slimes = mpGame->GetSlimes();
     if (index < 0 || static_cast<size_t>(index) >= slimes.size()) return;
     CSlime& slime = *slimes[static_cast<size_t>(index)];
-    CollideGroundEnemy(slime.GetPosRef(), slime.GetVelXRef(), slime.GetVelYRef(), &slime.mAirborne, mSlimeSize,
-                       mSlimeSize, false);
+    CollideGroundEnemy(GroundEnemy::Slime, slime.GetPosRef(), slime.GetVelXRef(), slime.GetVelYRef(), slime.mState,
+                       &slime.mAirborne, mSlimeSize, mSlimeSize);
 }
 
-// Jumping enemies and slimes: pushed out of every solid cell with the shared rules.
-void CMap::CollideGroundEnemy(platform::Vec2& pos, float& velX, float& velY, bool* airborne, float width,
-                              float height, bool jumpEnemyRules)
+// Enemies on the ground: every code from 1 to 6 is solid. A walker is not pushed: a wall ahead
+// turns it and sets it flush, and on landing it turns where the ground ends. The others are
+// pushed with their horizontal speed stopped, and landing ends their jump or hop.
+void CMap::CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX, float& velY, int32_t& state,
+                              bool* airborne, float width, float height)
 {
     const float hw = width / 2.0f;
     const float hh = height / 2.0f;
@@ -194,19 +155,34 @@ void CMap::CollideGroundEnemy(platform::Vec2& pos, float& velX, float& velY, boo
             const float ty = mPosY[r][c];
             if (Overlap(pos.y - hh, pos.y + hh, ty, ty + kCellSize)) {
                 if (Inside(tx, sx - hw, sx + hw)) {
-                    pos.x = tx - hw;
-                    velX = 0.0f;
+                    if (kind != GroundEnemy::Walker) {
+                        pos.x = tx - hw;
+                        velX = 0.0f;
+                    } else if (state == 1) {
+                        state = 2;
+                        pos.x = tx - hw;
+                    }
                 } else if (Inside(tx + kCellSize, sx - hw, sx + hw)) {
-                    // A jumping enemy pushed off a one-way platform's right side ends 2.5 pixels inside it.
-                    pos.x = (jumpEnemyRules && code == 4) ? tx + 60.0f : tx + kCellSize + hw;
-                    velX = 0.0f;
+                    if (kind != GroundEnemy::Walker) {
+                        // A jumping enemy pushed off a one-way platform's right side ends 2.5 pixels inside it.
+                        pos.x = (kind == GroundEnemy::Jumper && code == 4) ? tx + 60.0f : tx + kCellSize + hw;
+                        velX = 0.0f;
+                    } else if (state == 2) {
+                        state = 1;
+                        pos.x = tx + kCellSize + hw;
+                    }
                 }
             }
             if (!Overlap(pos.x - hw, pos.x + hw, tx, tx + kCellSize)) continue;
             if (Inside(ty, sy - hh, sy + hh)) {
                 pos.y = ty - hh;
                 velY = 0.0f;
-                *airborne = false;
+                if (airborne != nullptr) *airborne = false;
+                if (kind == GroundEnemy::Walker) {
+                    // Ledges: nothing below-left while walking left, or below-right while walking right.
+                    if (sx - hw < tx && state == 2 && TileAt(r + 1, c - 1) == 0) state = 1;
+                    if (sx + hw > tx + hh && state == 1 && TileAt(r + 1, c + 1) == 0) state = 2;
+                }
             } else if (Inside(ty + kCellSize, sy - hh, sy + hh)) {
                 pos.y = ty + kCellSize + hh;
                 velY = 0.0f;
