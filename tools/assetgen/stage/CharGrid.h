@@ -1,0 +1,29 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A rectangle of characters read from a readable source file under data/.
+// Lines starting with ';' are comments and blank lines are skipped, so a source can carry
+// its own legend and rulers; every other line is one row of cells, one character per cell.
+struct CharGrid {
+    std::string path;           // as given, for messages
+    std::vector<std::string> rows;
+    std::vector<int> lines;     // 1-based file line of each row
+
+    char At(int row, int column) const { return rows[row][column]; }
+};
+
+// Reads `path` and checks that it holds exactly `rowCount` rows of `columnCount` characters,
+// each one of `alphabet`. Every problem is reported on standard error as
+// "PATH:LINE:COLUMN: message" (at most a screenful); nothing is returned then.
+std::optional<CharGrid> ReadCharGrid(const std::filesystem::path& path, int rowCount, int columnCount,
+                                     std::string_view alphabet);
+
+// Reports a problem at a cell of `grid` in the same form; `row` and `column` count from 0.
+void ReportCellError(const CharGrid& grid, int row, int column, const std::string& message);
+
+// Shows a character readably in a message: 'x', or its byte value when it is not printable.
+std::string QuoteChar(char c);
