@@ -1,0 +1,95 @@
+// Every file the game loads exists in the run directory and decodes through the game's own loaders.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/WavReader.h"
+#include "map/StageFiles.h"
+#include "platform/HeadlessDevice.h"
+
+namespace {
+
+const std::filesystem::path kRun = ZEM_RUN_DIR;
+
+TEST(GameDataTest, EverySoundDecodesThroughTheWaveReader)
+{
+    const char* const sounds[] = {
+        "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
+        "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
+        "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",
+        "タイトルクリック.wav", "タイトル.wav", "クリアかタイトル.wav", "ゲームオーバー.wav",
+    };
+    for (const char* name : sounds) {
+        const std::string path = (kRun / "Resource/Sound" / std::filesystem::u8path(name)).string();
+        CWavReader reader;
+        ASSERT_EQ(reader.Open(path), CWavReader::kOk) << name << ": " << reader.Error();
+        const platform::WaveFormat* format = reader.Format();
+        ASSERT_NE(format, nullptr);
+        EXPECT_EQ(format->formatTag, 1) << name;
+        EXPECT_EQ(format->bitsPerSample, 16) << name;
+        EXPECT_TRUE(format->samplesPerSec == 22050 || format->samplesPerSec == 44100) << name;
+        EXPECT_EQ(reader.MissingDataBytes(), 0u) << name;
+        std::vector<uint8_t> samples(reader.DataSize());
+        uint32_t read = 0;
+        EXPECT_EQ(reader.Read(static_cast<uint32_t>(samples.size()), samples.data(), read), CWavReader::kOk);
+        EXPECT_GT(read, 0u) << name;
+        EXPECT_EQ(read, samples.size()) << name;
+    }
+}
+
+struct Grid {
+    StageGrid cells = {};
+};
+
+TEST(GameDataTest, TheFourStageFilesAreFullGridsOfKnownCodes)
+{
+    const struct {
+        const char* name;
+        std::vector<int> codes;
+    } files[] = {
+        {"Map005.csv", {0, 1, 2, 3, 4, 5, 6, 8, 9}},
+        {"EnemyMap005.csv", {0, 1, 2, 3, 5}},
+        {"ScoreMap005.csv", {0, 1, 2}},
+        {"RecoveryMap005.csv", {0, 1}},
+    };
+    for (const auto& file : files) {
+        const std::string path = (kRun / "Resource/Data" / file.name).string();
+        // The shape, counted independently of the loader.
+        std::ifstream in(path);
+        ASSERT_TRUE(in) << path;
+        int lines = 0;
+        for (std::string line; std::getline(in, line); ++lines) {
+            EXPECT_EQ(Split(line, ',').size(), static_cast<size_t>(kMapCols)) << file.name << " line " << lines + 1;
+        }
+        EXPECT_EQ(lines, kMapRows) << file.name;
+
+        auto grid = std::make_unique<Grid>();
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(LoadStageCsv(path, grid->cells));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << file.name;
+        for (const auto& row : grid->cells) {
+            for (int code : row) {
+                EXPECT_NE(std::find(file.codes.begin(), file.codes.end(), code), file.codes.end())
+                    << file.name << " holds code " << code;
+            }
+        }
+    }
+}
+
+TEST(GameDataTest, TheTitleGroundIsEighteenLinesOfThirtyFourDigits)
+{
+    std::ifstream in(kRun / "TitleMap.txt");
+    ASSERT_TRUE(in);
+    int lines = 0;
+    for (std::string line; std::getline(in, line); ++lines) {
+        EXPECT_EQ(line.size(), static_cast<size_t>(kTitleMapCols)) << "line " << lines + 1;
+        EXPECT_EQ(line.find_first_not_of("0123"), std::string::npos) << "line " << lines + 1;
+    }
+    EXPECT_EQ(lines, kTitleMapRows);
+}
+
+} // namespace
