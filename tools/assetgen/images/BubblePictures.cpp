@@ -11,12 +11,12 @@ Canvas ShotBubbles(BubbleLayer layer)
 
 Canvas EnemyBubbles(BubbleLayer layer)
 {
-    return BubbleSheet(80, 36, bubbles::kEnemy, layer);
+    return BubbleSheet(80, 34, bubbles::kEnemy, layer);
 }
 
 Canvas SlimeBubbles(BubbleLayer layer)
 {
-    return BubbleSheet(46, 20.5, bubbles::kSlime, layer);
+    return BubbleSheet(46, 19.5, bubbles::kSlime, layer);
 }
 
 // One row of 80 x 40 cells: the whole platform bubble, then six frames of its pop.

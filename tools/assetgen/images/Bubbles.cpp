@@ -164,7 +164,7 @@ void DrawBubblePopping(cairo_t* cr, double cx, double cy, double rx, double ry, 
         return;
     }
     // The film tears into arcs that shrink; droplets fly outward, shrink and fade.
-    static constexpr double kSpread[] = {1.0, 1.0, 1.05, 1.09, 1.12, 1.15};
+    static constexpr double kSpread[] = {1.0, 1.0, 1.04, 1.07, 1.1, 1.12};
     static constexpr double kArc[] = {0, 0.55, 0.3, 0.12, 0, 0};
     static constexpr double kFade[] = {1, 1, 0.9, 0.75, 0.55, 0.3};
     static constexpr double kDrop[] = {0, 0.08, 0.11, 0.1, 0.08, 0.06};
@@ -224,14 +224,23 @@ Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer 
     const double c = cell / 2.0;
     for (int column = 0; column < 6; ++column) {
         const double x = column * cell + c;
-        if (column < 4) {
-            DrawBubbleAppearing(cr, x, c, radius, radius, look, layer, column);
-        } else {
-            // A bubble blown again while it was still popping starts from these columns.
-            DrawBubble(cr, x, c, radius, radius, look, layer);
+        for (int row = 0; row < 3; ++row) {
+            // Each frame stays inside its own cell.
+            cairo_save(cr);
+            cairo_rectangle(cr, column * cell, row * cell, cell, cell);
+            cairo_clip(cr);
+            const double y = row * cell + c;
+            if (row == 0 && column < 4) {
+                DrawBubbleAppearing(cr, x, y, radius, radius, look, layer, column);
+            } else if (row == 2) {
+                DrawBubblePopping(cr, x, y, radius, radius, look, layer, column);
+            } else {
+                // Row 0 ends with whole bubbles too: a bubble blown again while it was still
+                // popping starts from the column its pop had reached.
+                DrawBubble(cr, x, y, radius, radius, look, layer);
+            }
+            cairo_restore(cr);
         }
-        DrawBubble(cr, x, cell + c, radius, radius, look, layer);
-        DrawBubblePopping(cr, x, 2 * cell + c, radius, radius, look, layer, column);
     }
     return canvas;
 }

@@ -16,7 +16,6 @@ struct CritterPose {
     double frontFootX = 7, backFootX = -7;
     double frontLift = 0, backLift = 0;
     double squashX = 1, squashY = 1;
-    double armsUp = 0;
     bool trapped = false;
 };
 
@@ -52,12 +51,11 @@ void DrawCritter(cairo_t* cr, double x, double y, const CritterPose& pose, doubl
     const double cy = -6.5 + pose.bob - ry;
     Horn(cr, -8.5 * pose.squashX, cy - ry + 6, -1, ink);
     Horn(cr, 8.5 * pose.squashX, cy - ry + 6, 1, ink);
-    // Back arm behind the body.
-    const double armAngle = 0.4 + pose.armsUp * 2.2;
-    const PathFn backArm = [=](cairo_t* c) {
-        EllipsePath(c, -rx + 2.5 - std::sin(armAngle) * 1.5, cy + 7 - pose.armsUp * 11, 3.6, 5.2, armAngle);
-    };
-    ShadedShape(cr, backArm, {kEnemyPurple, kEnemyPurpleDark, {-0.6, -1.2}, ink});
+    // Arms hang at the sides; a trapped critter clutches them to its belly instead.
+    const PathFn backArm = [=](cairo_t* c) { EllipsePath(c, -rx + 1.5, cy + 11, 3.6, 5.2, 0.4); };
+    if (!pose.trapped) {
+        ShadedShape(cr, backArm, {kEnemyPurple, kEnemyPurpleDark, {-0.6, -1.2}, ink});
+    }
     // A gumdrop body: wider below.
     const PathFn body = [=](cairo_t* c) {
         cairo_new_sub_path(c);
@@ -86,7 +84,7 @@ void DrawCritter(cairo_t* cr, double x, double y, const CritterPose& pose, doubl
         EyeLook eye{Eyes::Wide, 4.6, 5.4, 0, 0, ink * 0.75};
         DrawEye(cr, 1, eyeY, eye);
         DrawEye(cr, 11, eyeY, eye);
-        DrawMouth(cr, 7, cy + ry * 0.4, 3.2, Mouth::Round, ink * 0.75);
+        DrawMouth(cr, 6, cy + ry * 0.38, 3.0, Mouth::Round, ink * 0.75);
         // A drop of sweat.
         cairo_new_path(cr);
         const double sx = -rx * 0.55, sy = cy - ry * 0.35;
@@ -106,12 +104,17 @@ void DrawCritter(cairo_t* cr, double x, double y, const CritterPose& pose, doubl
         // Angry brows meeting above the nose.
         DrawBrow(cr, 1.0, eyeY - 5.5, 7.5, 0.5, ink * 1.2);
         DrawBrow(cr, 11.0, eyeY - 5.5, 7.5, -0.5, ink * 1.2);
-        DrawMouth(cr, 8.0, cy + ry * 0.33, 5.0, Mouth::Fang, ink * 0.9);
+        DrawMouth(cr, 6.0, cy + ry * 0.33, 4.4, Mouth::Fang, ink * 0.9);
     }
-    const PathFn frontArm = [=](cairo_t* c) {
-        EllipsePath(c, rx - 2.5 + std::sin(armAngle) * 1.5, cy + 8 - pose.armsUp * 11, 3.6, 5.2, -armAngle);
-    };
-    ShadedShape(cr, frontArm, {kEnemyPurple, kEnemyPurpleDark, {-0.6, -1.2}, ink});
+    if (pose.trapped) {
+        for (int side = -1; side <= 1; side += 2) {
+            const PathFn hand = [=](cairo_t* c) { EllipsePath(c, 4 + side * 7.0, cy + ry * 0.92, 3.4, 3.0); };
+            ShadedShape(cr, hand, {kEnemyPurple, kEnemyPurpleDark, {-0.6, -1.0}, ink});
+        }
+    } else {
+        const PathFn frontArm = [=](cairo_t* c) { EllipsePath(c, rx - 1.5, cy + 12, 3.6, 5.2, -0.4); };
+        ShadedShape(cr, frontArm, {kEnemyPurple, kEnemyPurpleDark, {-0.6, -1.2}, ink});
+    }
     cairo_restore(cr);
     if (!pose.trapped) {
         cairo_save(cr);
@@ -154,12 +157,11 @@ Canvas WalkEnemySheet()
     trapped.trapped = true;
     trapped.squashX = 1.0;
     trapped.squashY = 0.72;
-    trapped.armsUp = 0.55;
     cairo_save(cr);
     cairo_rectangle(cr, 0, 76, 45, 75);
     cairo_clip(cr);
     // Curled up around the middle of the cell, where the bubble is drawn.
-    DrawCritter(cr, 22.5, 76 + 37.5 + 17.0, trapped);
+    DrawCritter(cr, 22.5, 76 + 64.0, trapped);
     cairo_restore(cr);
     return canvas;
 }
