@@ -28,12 +28,6 @@ void DrawEye(cairo_t* cr, double x, double y, const EyeLook& eye, Rgb pupil)
                        y + eye.ry * 0.1);
         StrokeDark(cr, w * 1.2);
         return;
-    case Eyes::Happy:
-        cairo_move_to(cr, x - eye.rx, y + eye.ry * 0.3);
-        cairo_curve_to(cr, x - eye.rx * 0.5, y - eye.ry * 0.5, x + eye.rx * 0.5, y - eye.ry * 0.5, x + eye.rx,
-                       y + eye.ry * 0.3);
-        StrokeDark(cr, w * 1.3);
-        return;
     case Eyes::Crossed: {
         const double a = eye.rx * 0.85, b = eye.ry * 0.7;
         cairo_move_to(cr, x - a, y - b);
@@ -70,15 +64,18 @@ void DrawEye(cairo_t* cr, double x, double y, const EyeLook& eye, Rgb pupil)
         break;
     }
     // Open, wide, sad and angry eyes: a white with a pupil and a shine.
-    EllipsePath(cr, x, y, eye.rx, eye.ry);
+    const bool angry = eye.kind == Eyes::Angry;
+    const double ry = angry ? eye.ry * 0.8 : eye.ry;
+    const double lift = angry ? eye.ry * 0.15 : 0;
+    EllipsePath(cr, x, y + lift, eye.rx, ry);
     SetColour(cr, colours::kWhite);
     cairo_fill_preserve(cr);
     StrokeDark(cr, w);
     const bool wide = eye.kind == Eyes::Wide;
     const double prx = wide ? eye.rx * 0.32 : eye.rx * 0.58;
-    const double pry = wide ? eye.ry * 0.3 : eye.ry * 0.6;
+    const double pry = wide ? ry * 0.3 : ry * 0.6;
     const double px = x + (wide ? eye.lookX * 0.4 : eye.lookX);
-    const double py = y + (wide ? eye.lookY * 0.4 : eye.lookY);
+    const double py = y + lift + (wide ? eye.lookY * 0.4 : eye.lookY) - (angry ? ry * 0.12 : 0);
     cairo_new_path(cr);
     EllipsePath(cr, px, py, prx, pry);
     SetColour(cr, pupil);

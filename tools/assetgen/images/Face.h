@@ -4,7 +4,8 @@
 #include "images/Palette.h"
 
 // Faces shared by the hero and the enemies, drawn in the figure's own coordinates.
-enum class Eyes { Open, Closed, Happy, Dizzy, Crossed, Wide, Sad, Angry };
+// Angry eyes are narrowed under the brow; Wide ones have small pupils; Sad ones hold a tear.
+enum class Eyes { Open, Closed, Dizzy, Crossed, Wide, Sad, Angry };
 enum class Mouth { Smile, Pursed, Round, Frown, Wavy, Grin, Fang };
 
 struct EyeLook {

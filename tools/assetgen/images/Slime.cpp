@@ -41,7 +41,8 @@ void DrawSlime(cairo_t* cr, double x, double base, const SlimePose& pose, double
     cairo_fill(cr);
     Outline(cr, body, ink);
     const double eyeY = base - h * 0.5;
-    const double ex = x + lean * 0.6;
+    const double ex = x + lean * 0.4 - 1.0;
+    const double gap = std::fmin(7.5, w * 0.5);
     if (pose.trapped) {
         const EyeLook eye{Eyes::Wide, 3.2, 3.8, 0, 0, ink * 0.8};
         DrawEye(cr, ex - 1, eyeY, eye);
@@ -51,10 +52,10 @@ void DrawSlime(cairo_t* cr, double x, double base, const SlimePose& pose, double
     }
     const EyeLook eye{Eyes::Angry, 2.6, 3.4, 0.9, 0.6, ink * 0.8};
     DrawEye(cr, ex, eyeY, eye);
-    DrawEye(cr, ex + 7.5, eyeY, eye);
+    DrawEye(cr, ex + gap, eyeY, eye);
     DrawBrow(cr, ex - 0.3, eyeY - 4.5, 5.5, 0.5, ink * 1.15);
-    DrawBrow(cr, ex + 7.8, eyeY - 4.5, 5.5, -0.5, ink * 1.15);
-    DrawMouth(cr, ex + 3.8, eyeY + 6, 3.2, Mouth::Fang, ink * 0.85);
+    DrawBrow(cr, ex + gap + 0.3, eyeY - 4.5, 5.5, -0.5, ink * 1.15);
+    DrawMouth(cr, ex + gap / 2, eyeY + std::fmin(6.0, h * 0.24), 3.2, Mouth::Fang, ink * 0.85);
 }
 
 SlimePose Resting(int frame)
