@@ -51,12 +51,3 @@ bool Canvas::Ok() const
     return mSurface && mCr && cairo_surface_status(mSurface) == CAIRO_STATUS_SUCCESS &&
            cairo_status(mCr) == CAIRO_STATUS_SUCCESS;
 }
-
-void Canvas::Paste(const Canvas& other, double x, double y) const
-{
-    cairo_save(mCr);
-    cairo_set_source_surface(mCr, other.Surface(), x, y);
-    cairo_rectangle(mCr, x, y, other.Width(), other.Height());
-    cairo_fill(mCr);
-    cairo_restore(mCr);
-}

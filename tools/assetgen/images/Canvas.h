@@ -18,9 +18,6 @@ public:
     // False when cairo could not make the surface or a drawing call failed.
     bool Ok() const;
 
-    // Copies another canvas onto this one with its top-left corner at (x, y).
-    void Paste(const Canvas& other, double x, double y) const;
-
 private:
     void Reset();
 

@@ -1,3 +1,4 @@
+// Names every picture the game loads and writes it in the format its name asks for.
 #include <functional>
 
 #include "Generators.h"
@@ -18,7 +19,6 @@ struct Picture {
     std::function<Canvas()> draw;
     Format format = Format::Png;
 };
-
 
 } // namespace
 
@@ -45,7 +45,7 @@ bool GenerateImages(const std::filesystem::path& textureDir)
         {u8"MapChip12.png", MapChips},
         {u8"星クリア.png", GoalStar},
         {u8"EnemyBase.png", WalkEnemySheet},
-        {u8"JumpEnemy.png", JumpEnemySheet},
+        {u8"JumpEnemy.png", JumpEnemySheet}, // lent to the jumping enemies instead of EnemyBase.png
         {u8"FlyEnemy.png", FlyEnemySheet},
         {u8"FlyEnemy5.png", FlyEnemySpin},
         {u8"FlyEnemyBullet2.png", FlyEnemyBullet},
