@@ -1,0 +1,69 @@
+#include "images/Pictures.h"
+
+#include "images/Shapes.h"
+
+namespace pictures {
+
+Canvas ShotBubbles(BubbleLayer layer)
+{
+    return BubbleSheet(64, 26, bubbles::kShot, layer);
+}
+
+Canvas EnemyBubbles(BubbleLayer layer)
+{
+    return BubbleSheet(80, 34, bubbles::kEnemy, layer);
+}
+
+Canvas SlimeBubbles(BubbleLayer layer)
+{
+    return BubbleSheet(46, 19.5, bubbles::kSlime, layer);
+}
+
+// One row of 80 x 40 cells: the whole platform bubble, then six frames of its pop.
+Canvas MonaBubbles(BubbleLayer layer)
+{
+    Canvas canvas(80 * 7, 40);
+    cairo_t* cr = canvas.Cr();
+    DrawBubble(cr, 40, 20, 37.5, 17.5, bubbles::kMona, layer);
+    if (layer == BubbleLayer::Body) {
+        // A firmer, brighter top so it reads as something to stand on.
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, 40, 20);
+        cairo_scale(cr, 34.5, 14.5);
+        cairo_arc(cr, 0, 0, 1, kPi * 1.12, kPi * 1.88);
+        cairo_restore(cr);
+        SetColour(cr, colours::kWhite, 0.9);
+        cairo_set_line_width(cr, 2.2);
+        cairo_stroke(cr);
+    }
+    for (int frame = 0; frame < 6; ++frame) {
+        DrawBubblePopping(cr, 80 * (frame + 1) + 40, 20, 37.5 * 0.97, 17.5 * 0.97, bubbles::kMona, layer, frame);
+    }
+    return canvas;
+}
+
+// The bubble around a star and around the mini hero: drawn from its top-left 40 x 40 corner.
+Canvas StarBubble(BubbleLayer layer)
+{
+    Canvas canvas(64, 64);
+    DrawBubble(canvas.Cr(), 20, 20, 19, 19, bubbles::kStar, layer);
+    return canvas;
+}
+
+Canvas PlayerBubble(BubbleLayer layer)
+{
+    return SingleBubble(80, 40, 38, bubbles::kPlain, layer);
+}
+
+Canvas BigPlayerBubble(BubbleLayer layer)
+{
+    return SingleBubble(170, 85, 82, bubbles::kPlain, layer);
+}
+
+Canvas TitleBubble(BubbleLayer layer)
+{
+    return SingleBubble(256, 128, 124, bubbles::kPlain, layer);
+}
+
+} // namespace pictures

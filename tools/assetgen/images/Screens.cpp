@@ -1,0 +1,192 @@
+#include <cmath>
+#include <string>
+
+#include "images/Bubbles.h"
+#include "images/Lettering.h"
+#include "images/Pictures.h"
+#include "images/Shapes.h"
+
+namespace pictures {
+namespace {
+
+void Twinkle(cairo_t* cr, double x, double y, double r, Rgb colour, double ink = 2.0)
+{
+    cairo_new_path(cr);
+    SparklePath(cr, x, y, r);
+    SetColour(cr, colour);
+    cairo_fill_preserve(cr);
+    SetColour(cr, colours::kOutline);
+    cairo_set_line_width(cr, ink);
+    cairo_stroke(cr);
+}
+
+// A strip of 128 x 128 letter tiles: each letter floats in a bubble.
+Canvas LetterStrip(const std::string& letters, const BubbleLook& look, Rgb fillBottom)
+{
+    const int count = static_cast<int>(letters.size());
+    Canvas canvas(128 * count, 128);
+    cairo_t* cr = canvas.Cr();
+    for (int i = 0; i < count; ++i) {
+        const double cx = 128 * i + 64;
+        DrawBubble(cr, cx, 64, 60, 60, look, BubbleLayer::Body);
+        TextStyle style;
+        style.size = 80;
+        style.outline = 10;
+        style.fillBottom = fillBottom;
+        style.shadowOffset = 3;
+        style.shadowBlur = 5;
+        style.rotation = (i % 2 == 0 ? -1 : 1) * 0.07;
+        DrawText(canvas, std::string(1, letters[static_cast<std::size_t>(i)]), cx, 66, style);
+        // The bubble's shine passes over the letter.
+        Gloss(cr, cx - 30, 36, 13, 6.5, -kPi / 4, 0.7);
+    }
+    return canvas;
+}
+
+} // namespace
+
+// The title logo, 900 x 400, drawn at (200, 0): "ZEM" with the E left bare in the middle,
+// where the title's big bubble floats over it (screen x 550-806, y 50-344).
+Canvas Logo()
+{
+    Canvas canvas(900, 400);
+    cairo_t* cr = canvas.Cr();
+    TextStyle big;
+    big.size = 280;
+    big.outline = 18;
+    big.fillTop = colours::kWhite;
+    big.fillBottom = Hex(0xB3E5FC);
+    big.gloss = true;
+    big.shadowAlpha = 0.4;
+    big.shadowOffset = 9;
+    big.shadowBlur = 12;
+    // Little bubbles rising around the letters.
+    const double bubbles[][3] = {{70, 330, 16}, {105, 280, 9}, {372, 330, 12}, {395, 290, 7}, {585, 60, 14},
+                                 {860, 300, 15}, {835, 345, 8}, {612, 330, 10}};
+    for (const auto& b : bubbles) {
+        DrawBubble(cr, b[0], b[1], b[2], b[2], bubbles::kShot, BubbleLayer::Body);
+    }
+    big.rotation = -0.08;
+    DrawText(canvas, "Z", 228, 190, big);
+    big.rotation = 0.07;
+    DrawText(canvas, "M", 742, 196, big);
+    TextStyle middle = big;
+    middle.size = 190;
+    middle.outline = 14;
+    middle.rotation = 0;
+    middle.fillBottom = Hex(0xFFE082);
+    DrawText(canvas, "E", 478, 196, middle);
+    Twinkle(cr, 118, 62, 20, colours::kGold, 3);
+    Twinkle(cr, 872, 86, 15, colours::kWhite, 3);
+    Twinkle(cr, 352, 50, 11, colours::kWhite, 2.5);
+    return canvas;
+}
+
+// The instruction picture, 900 x 300, drawn at (200, 400) and blinking.
+Canvas PressEnter()
+{
+    Canvas canvas(900, 300);
+    TextStyle style;
+    style.size = 64;
+    style.outline = 11;
+    style.fillBottom = Hex(0xE1F5FE);
+    DrawText(canvas, "PRESS ENTER", 450, 100, style);
+    const double half = MeasureText("PRESS ENTER", 64).width / 2;
+    Twinkle(canvas.Cr(), 450 - half - 42, 100, 16, colours::kGold);
+    Twinkle(canvas.Cr(), 450 + half + 42, 100, 16, colours::kGold);
+    return canvas;
+}
+
+// The result picture, 600 x 400, drawn at (340, 320): the heading and a soft panel behind the
+// turning star (screen 415-565), the score (y 610-670) and the gauge star (x 630-950).
+Canvas ResultPanel()
+{
+    Canvas canvas(600, 400);
+    cairo_t* cr = canvas.Cr();
+    const PathFn panel = [](cairo_t* c) { RoundedRectPath(c, 8, 66, 584, 326, 36); };
+    cairo_new_path(cr);
+    panel(cr);
+    SetColour(cr, colours::kWhite, 0.32);
+    cairo_fill(cr);
+    Outline(cr, panel, 4, colours::kWhite);
+    cairo_new_path(cr);
+    RoundedRectPath(cr, 12, 70, 576, 318, 32);
+    SetColour(cr, Hex(0x0288D1), 0.35);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    TextStyle style;
+    style.size = 58;
+    style.outline = 10;
+    style.fillBottom = Hex(0xFFE082);
+    DrawText(canvas, "RESULT", 150, 34, style);
+    return canvas;
+}
+
+Canvas StageClearLetters()
+{
+    return LetterStrip("STAGECLEAR", bubbles::kPlain, Hex(0xFFF59D));
+}
+
+Canvas GameOverLetters()
+{
+    BubbleLook dusk = bubbles::kEnemy;
+    dusk.tint = Hex(0xB39DDB);
+    dusk.rim = Hex(0xE1BEE7);
+    return LetterStrip("GAMEOVER", dusk, Hex(0xD1C4E9));
+}
+
+// The game-over prompt, 768 x 128, drawn at (290, 550): the three keys and what they do.
+Canvas RetryPrompt()
+{
+    Canvas canvas(768, 128);
+    cairo_t* cr = canvas.Cr();
+    cairo_new_path(cr);
+    RoundedRectPath(cr, 4, 24, 760, 80, 40);
+    SetColour(cr, Hex(0x1E1838), 0.45);
+    cairo_fill(cr);
+    // "G: continue   Enter: new game   M: title", the keys in gold.
+    const std::pair<const char*, bool> runs[] = {{"G", true},     {": continue   ", false}, {"Enter", true},
+                                                 {": new game   ", false}, {"M", true},  {": title", false}};
+    std::string whole;
+    for (const auto& run : runs) {
+        whole += run.first;
+    }
+    double size = 40;
+    while (MeasureText(whole, size).advance > 700) {
+        size -= 1;
+    }
+    TextStyle style;
+    style.size = size;
+    style.outline = 7;
+    style.shadowOffset = 3;
+    style.shadowBlur = 4;
+    double x = 384 - MeasureText(whole, size).advance / 2;
+    const double baseline = 64 + MeasureText("GEM", size).height / 2;
+    for (const auto& [text, key] : runs) {
+        style.fillTop = key ? colours::kGold : colours::kWhite;
+        style.fillBottom = key ? colours::kGoldDark : Hex(0xE1F5FE);
+        x += DrawTextRun(canvas, text, x, baseline, style);
+    }
+    return canvas;
+}
+
+// Digits, 660 x 60: eleven 60 x 60 cells, the times mark then 0-9, drawn yellow by the game
+// 40 pixels apart about the point (20, 20) of each cell.
+Canvas Digits()
+{
+    Canvas canvas(660, 60);
+    TextStyle style;
+    style.size = 44;
+    style.outline = 7;
+    style.fillBottom = Hex(0xD6D6D6);
+    style.shadowOffset = 2.5;
+    style.shadowBlur = 3;
+    style.shadowAlpha = 0.45;
+    DrawText(canvas, "\u00D7", 30, 30, style);
+    for (int d = 0; d <= 9; ++d) {
+        DrawText(canvas, std::to_string(d), 60 * (d + 1) + 30, 30, style);
+    }
+    return canvas;
+}
+
+} // namespace pictures
