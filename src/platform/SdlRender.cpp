@@ -37,6 +37,7 @@ SDL_BlendMode FallbackBlend(int dest)
 
 SdlTexture::~SdlTexture()
 {
+    if (mAlphaTested != nullptr) SDL_DestroyTexture(mAlphaTested);
     if (mTexture != nullptr) SDL_DestroyTexture(mTexture);
 }
 
@@ -66,14 +67,57 @@ void SdlDevice::Present()
     SDL_RenderPresent(mRenderer);
 }
 
+namespace {
+
+// The sprite draws with an alpha test: pixels whose alpha is 0 are never drawn. Blend pairs
+// that weigh the source by its alpha need no test, but the glow pair multiplies the background by
+// the source colour, so a picture's clear pixels would tint their whole rectangle. The glow
+// therefore draws in two steps, the first from this copy: clear pixels cut out, all others opaque.
+SDL_Surface* AlphaTestedCopy(SDL_Surface* argb)
+{
+    const auto* pixels = static_cast<const uint32_t*>(argb->pixels);
+    const int stride = argb->pitch / 4;
+    bool anyClear = false;
+    for (int y = 0; y < argb->h && !anyClear; ++y)
+        for (int x = 0; x < argb->w && !anyClear; ++x) anyClear = (pixels[y * stride + x] >> 24) == 0;
+    if (!anyClear) return nullptr;
+    SDL_Surface* copy = SDL_CreateRGBSurfaceWithFormat(0, argb->w, argb->h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (copy == nullptr) return nullptr;
+    auto* out = static_cast<uint32_t*>(copy->pixels);
+    const int outStride = copy->pitch / 4;
+    for (int y = 0; y < argb->h; ++y) {
+        for (int x = 0; x < argb->w; ++x) {
+            const uint32_t p = pixels[y * stride + x];
+            out[y * outStride + x] = (p >> 24) == 0 ? 0u : (p | 0xFF000000u);
+        }
+    }
+    return copy;
+}
+
+} // namespace
+
 std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::string& error)
 {
-    SDL_Surface* surface = IMG_Load(path.c_str());
-    if (surface == nullptr) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (loaded == nullptr) {
         error = IMG_GetError();
         return nullptr;
     }
+    SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (surface == nullptr) {
+        error = SDL_GetError();
+        return nullptr;
+    }
     SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, surface);
+    SDL_Texture* alphaTested = nullptr;
+    if (texture != nullptr && mCustomBlend) {
+        if (SDL_Surface* copy = AlphaTestedCopy(surface)) {
+            alphaTested = SDL_CreateTextureFromSurface(mRenderer, copy);
+            SDL_FreeSurface(copy);
+            if (alphaTested != nullptr) SDL_SetTextureScaleMode(alphaTested, SDL_ScaleModeLinear);
+        }
+    }
     const int width = surface->w;
     const int height = surface->h;
     SDL_FreeSurface(surface);
@@ -82,7 +126,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    return std::make_unique<SdlTexture>(texture, width, height);
+    return std::make_unique<SdlTexture>(texture, alphaTested, width, height);
 }
 
 std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const
@@ -156,6 +200,9 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
         mBatchDest = dest;
     }
 
+    // The alpha test: a fully clear colour draws nothing.
+    if ((color >> 24) == 0) return;
+
     const float cx = center != nullptr ? center->x : 0.0f;
     const float cy = center != nullptr ? center->y : 0.0f;
     const SDL_Color tint{static_cast<Uint8>((color >> 16) & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
@@ -183,15 +230,46 @@ void SdlSprite::Flush()
         return;
     }
     SDL_Texture* handle = mBatchTexture->Handle();
-    if (mDevice.SupportsCustomBlend()) {
-        SDL_SetTextureBlendMode(handle, ComposeBlend(mBatchSrc, mBatchDest));
-    } else {
+    if (!mDevice.SupportsCustomBlend()) {
         SDL_SetTextureBlendMode(handle, FallbackBlend(mBatchDest));
+    } else if (mBatchSrc == BLEND_SRCALPHA && mBatchDest == BLEND_SRCCOLOR) {
+        DrawGlowBatch();
+        mVertices.clear();
+        mIndices.clear();
+        return;
+    } else {
+        SDL_SetTextureBlendMode(handle, ComposeBlend(mBatchSrc, mBatchDest));
     }
     SDL_RenderGeometry(mDevice.Renderer(), handle, mVertices.data(), static_cast<int>(mVertices.size()),
                        mIndices.data(), static_cast<int>(mIndices.size()));
     mVertices.clear();
     mIndices.clear();
+}
+
+// The glow pair, result = source * alpha + background * source colour, for the pixels that pass
+// the alpha test, in two steps that together give exactly that:
+//   1. background * (source colour where the test passes, 1 elsewhere), from the alpha-tested copy;
+//   2. plus source * alpha, from the picture itself.
+void SdlSprite::DrawGlowBatch()
+{
+    SDL_Renderer* renderer = mDevice.Renderer();
+    const int vertexCount = static_cast<int>(mVertices.size());
+    const int indexCount = static_cast<int>(mIndices.size());
+
+    mOpaqueVertices = mVertices;
+    for (SDL_Vertex& v : mOpaqueVertices) v.color.a = 255;
+    SDL_Texture* tested = mBatchTexture->AlphaTestedHandle();
+    SDL_SetTextureBlendMode(tested, SDL_ComposeCustomBlendMode(
+                                        SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                        SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE,
+                                        SDL_BLENDOPERATION_ADD));
+    SDL_RenderGeometry(renderer, tested, mOpaqueVertices.data(), vertexCount, mIndices.data(), indexCount);
+
+    SDL_Texture* handle = mBatchTexture->Handle();
+    SDL_SetTextureBlendMode(handle, SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
+                                                               SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                                               SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD));
+    SDL_RenderGeometry(renderer, handle, mVertices.data(), vertexCount, mIndices.data(), indexCount);
 }
 
 } // namespace platform

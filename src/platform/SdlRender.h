@@ -11,7 +11,12 @@ namespace platform {
 
 class SdlTexture final : public Texture {
 public:
-    SdlTexture(SDL_Texture* texture, int width, int height) : mTexture(texture), mWidth(width), mHeight(height) {}
+    // `alphaTested` is the picture with its fully clear pixels cut out (black, alpha 0) and every
+    // other pixel opaque; null when the picture has no clear pixel. Both are owned.
+    SdlTexture(SDL_Texture* texture, SDL_Texture* alphaTested, int width, int height)
+        : mTexture(texture), mAlphaTested(alphaTested), mWidth(width), mHeight(height)
+    {
+    }
     ~SdlTexture() override;
     SdlTexture(const SdlTexture&) = delete;
     SdlTexture& operator=(const SdlTexture&) = delete;
@@ -19,9 +24,11 @@ public:
     int Width() const override { return mWidth; }
     int Height() const override { return mHeight; }
     SDL_Texture* Handle() const { return mTexture; }
+    SDL_Texture* AlphaTestedHandle() const { return mAlphaTested != nullptr ? mAlphaTested : mTexture; }
 
 private:
     SDL_Texture* mTexture = nullptr;
+    SDL_Texture* mAlphaTested = nullptr;
     int mWidth = 0;
     int mHeight = 0;
 };
@@ -64,12 +71,15 @@ public:
     void Flush() override;
 
 private:
+    void DrawGlowBatch();
+
     SdlDevice& mDevice;
     Matrix mTransform = Matrix::Identity();
     const SdlTexture* mBatchTexture = nullptr;
     int mBatchSrc = 0;
     int mBatchDest = 0;
     std::vector<SDL_Vertex> mVertices;
+    std::vector<SDL_Vertex> mOpaqueVertices; // the glow's first step, its tint made opaque
     std::vector<int> mIndices;
 };
 

@@ -206,6 +206,24 @@ TEST_F(SpriteRenderTest, TheThreeBlendPairs)
     EXPECT_TRUE(Near(At(404, 104), 0x808080)) << std::hex << At(404, 104);
 }
 
+TEST_F(SpriteRenderTest, GlowLeavesClearPixelsAloneEvenWhenTinted)
+{
+    // A 16 x 8 picture: left half clear white, right half opaque grey, drawn yellow in the glow pass.
+    std::vector<uint32_t> pixels(16 * 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) pixels[static_cast<size_t>(y * 16 + x)] = x < 8 ? 0x00FFFFFF : 0xFF808080;
+    auto picture = MakeTexture(16, 8, pixels);
+    BeginFrame(0xFF404080);
+    BeginBlendPass(&mSystem->Sprite(), &mSystem->Device(), kGlowPass);
+    Draw(picture.get(), Rect{0, 0, 16, 8}, Vec3{}, Matrix::Translation(100, 100, 0), 0xFFFFFF00);
+    EndBlendPass(&mSystem->Sprite(), &mSystem->Device());
+    EndFrame();
+    // Clear pixels: the background, blue included, as it was.
+    EXPECT_TRUE(Near(At(102, 104), 0x404080)) << std::hex << At(102, 104);
+    // Opaque pixels: src * a + dst * src colour, with the source tinted yellow (no blue).
+    EXPECT_TRUE(Near(At(113, 104), 0xA0A000)) << std::hex << At(113, 104);
+}
+
 TEST_F(SpriteRenderTest, NullTextureDrawsNothing)
 {
     BeginFrame();

@@ -70,7 +70,7 @@ TEST(WindowTest, SoftwareRendererDrawsTheGlowPassAdditively)
     SDL_FillRect(surface, nullptr, 0xFF808080);
     SDL_Texture* handle = SDL_CreateTextureFromSurface(system->Device().Renderer(), surface);
     SDL_FreeSurface(surface);
-    platform::SdlTexture grey(handle, 8, 8);
+    platform::SdlTexture grey(handle, nullptr, 8, 8);
     system->Device().Clear(0xFF404040);
     system->Sprite().Begin();
     BeginBlendPass(&system->Sprite(), &system->Device(), kGlowPass);
