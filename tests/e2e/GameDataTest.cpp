@@ -41,6 +41,40 @@ TEST(GameDataTest, EverySoundDecodesThroughTheWaveReader)
     }
 }
 
+TEST(GameDataTest, EveryPictureLoadsAtTheSizeItsLayoutNeeds)
+{
+    const struct {
+        const char* name;
+        int width;
+        int height;
+    } pictures[] = {
+        {"player試作11.png", 360, 451}, {"playerDown2.png", 45, 75}, {"MiniPlayerAnime.png", 320, 40},
+        {"BubbleAnime.png", 384, 192}, {"BubbleAnimeAlpha.png", 384, 192}, {"HP.png", 64, 64},
+        {"starBubble.png", 64, 64}, {"starBubbleAlpha.png", 64, 64}, {"suji2.png", 660, 60},
+        {"EnemyFace.png", 64, 64}, {"BubbleMona.png", 560, 40}, {"BubbleMonaAlpha試作2.png", 560, 40},
+        {"TitleBack2.jpg", 1280, 720}, {"Back2.png", 1280, 720}, {"MapChip12.png", 240, 40},
+        {"星クリア.png", 120, 120}, {"EnemyBase.png", 360, 151}, {"JumpEnemy.png", 192, 80},
+        {"FlyEnemy.png", 64, 128}, {"FlyEnemy5.png", 64, 64}, {"FlyEnemyBullet2.png", 16, 16},
+        {"SlimeEnemy.png", 240, 161}, {"star.png", 40, 40}, {"Sun.bmp", 128, 128}, {"EnemyBubble.png", 480, 240},
+        {"EnemyBubbleAlpha.png", 480, 240}, {"SlimeBubble.png", 276, 138}, {"SlimeBubbleAlpha.png", 276, 138},
+        {"HP Item.png", 60, 60}, {"playerBubble.png", 80, 80}, {"playerBubbleAlpha.png", 80, 80},
+        {"csvMapChip().png", 80, 40}, {"ZEM.png", 900, 400}, {"指示画像.png", 900, 300},
+        {"playerBubble (1).png", 170, 170}, {"playerBubbleAlpha (1).png", 170, 170}, {"Bubble.png", 256, 256},
+        {"BubbleAlpha().png", 256, 256}, {"星 (1).png", 150, 150}, {"星白.png", 320, 320}, {"星.png", 120, 120},
+        {"RESULT.png", 600, 400}, {"WhiteNewGameClear3.png", 1280, 128}, {"NWG.png", 1024, 128},
+        {"NewRETRY.png", 768, 128}, {"GOPlayer.png", 90, 150}, {"NewGameOverBack.png", 1280, 720},
+    };
+    platform::HeadlessDevice device;
+    for (const auto& picture : pictures) {
+        const std::string path = (kRun / "Resource/Texture" / std::filesystem::u8path(picture.name)).string();
+        std::string error;
+        const auto texture = device.LoadTexture(path, error);
+        ASSERT_TRUE(texture) << picture.name << ": " << error;
+        EXPECT_GE(texture->Width(), picture.width) << picture.name;
+        EXPECT_GE(texture->Height(), picture.height) << picture.name;
+    }
+}
+
 struct Grid {
     StageGrid cells = {};
 };
