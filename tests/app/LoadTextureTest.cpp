@@ -12,7 +12,8 @@ TEST(LoadTextureTest, MissingOrUndecodablePicturesGiveNullAndOneNamedLine)
     const auto garbage = dir.Write("Resource/Texture/broken.png", "not a picture at all");
     FakePlatform fake;
     CGameFrameConstruct frame(fake.Services());
-    for (const std::string path : {garbage.string(), (dir.Path() / "Resource/Texture/none.png").string()}) {
+    const std::string paths[] = {garbage.string(), (dir.Path() / "Resource/Texture/none.png").string()};
+    for (const std::string& path : paths) {
         std::unique_ptr<platform::Texture> texture;
         testing::internal::CaptureStderr();
         EXPECT_NE(frame.LoadTexture(texture, path), 0);
