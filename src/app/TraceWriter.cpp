@@ -3,12 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-CTraceWriter::CTraceWriter()
-{
-    mText = "{";
-    mHasItems.push_back(false);
-    mClosers.push_back('}');
-}
+CTraceWriter::CTraceWriter() : mText(1, '{'), mHasItems(1, false), mClosers(1, '}') {}
 
 void CTraceWriter::Separate()
 {
