@@ -101,6 +101,19 @@ TEST(PlayerHitTest, AHitInMiniFormMakesThePlayerBigAtOnce)
     stage.Run(39);
     EXPECT_EQ(player.AnimState(), CPlayer::kAnimIdle);
     EXPECT_FALSE(player.Mini());
+
+    // Hurt by anything else (an enemy, a bullet): the same, and the bounce lifts the grown box.
+    player.Place({200, kBigStandY}, {0, 0});
+    stage.Run(130);
+    stage.Shrink();
+    stage.Run(2);
+    player.ApplyHitRule();
+    stage.Run(1);
+    EXPECT_FALSE(player.Mini());
+    EXPECT_EQ(player.Hp(), 1);
+    // Hurt before the frame, so the frame's gravity has already slowed the bounce of -12.
+    EXPECT_NEAR(player.Velocity().y, -11.3f, 1e-5f);
+    EXPECT_FLOAT_EQ(player.GetPos().y + 37.5f, kGroundTop - 11.0f);
 }
 
 TEST(PlayerHitTest, DebugKeysAddScoreAndKeepThePlayerUnharmedWithoutBlinking)
