@@ -206,6 +206,40 @@ TEST(PlayerDrawTest, StockIconsPopInTheAirAndComeBackOnLanding)
     EXPECT_EQ(player.GetStockIcon(1).mState, StockIcon::kSteady);
 }
 
+TEST(PlayerDrawTest, AnIconStillPoppingAtTheLandingFinishesBeforeItComesBack)
+{
+    // How many frames a jump from the ground stays in the air.
+    int airborne = 0;
+    {
+        PlayerStage probe(FlatGround());
+        probe.Run(10);
+        probe.Run(1, {VK_UP});
+        while (!probe.Player().OnGround() && airborne < 100) {
+            probe.Run(1);
+            ++airborne;
+        }
+    }
+    PlayerStage stage(FlatGround());
+    CPlayer& player = stage.Player();
+    stage.Run(10);
+    stage.Run(1, {VK_UP});
+    stage.Run(airborne - 2);
+    player.mMonaCount = 1;
+    stage.Run(1); // the last frame in the air: the icon starts to pop
+    const StockIcon& icon = player.GetStockIcon(2);
+    ASSERT_FALSE(player.OnGround());
+    EXPECT_EQ(icon.mState, StockIcon::kPopping);
+    stage.Run(1);
+    ASSERT_TRUE(player.OnGround());
+    EXPECT_EQ(player.mMonaCount, 0);
+    EXPECT_EQ(icon.mState, StockIcon::kPopping);
+    int guard = 0;
+    while (icon.mState == StockIcon::kPopping && guard++ < 20) stage.Run(1);
+    EXPECT_EQ(icon.mState, StockIcon::kGone);
+    stage.Run(1);
+    EXPECT_EQ(icon.mState, StockIcon::kAppearing);
+}
+
 // The trail particles of one frame: the 64 x 64 star bubbles.
 std::vector<Draw> TrailDraws(PlayerStage& stage)
 {
