@@ -1,6 +1,40 @@
 #include "player/Player.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/Assert.h"
+#include "app/Keys.h"
+#include "app/Sound.h"
+#include "scenes/Game.h"
+
+namespace {
+
+constexpr float kStageWidth = 14000.0f;
+constexpr float kStageHeight = 1440.0f;
+
+// Big form: no sideways glide, full gravity, 5 pixels a frame while a walking key is held.
+constexpr float kBigGravity = 1.0f;
+constexpr float kBigWalk = 5.0f;
+// Mini form: lighter, and it speeds up and glides to a stop.
+constexpr float kMiniGravity = 0.7f;
+constexpr float kMiniTopSpeed = 7.0f;
+constexpr float kMiniGlide = 0.2f;
+
+constexpr float kJumpSpeed = -20.0f;
+constexpr float kMaxFallSpeed = 12.0f;
+
+constexpr int kHurtFrames = 40;
+constexpr int kInvincibleFrames = 120;
+constexpr float kHitBounce = -12.0f;
+constexpr int kBlinkPeriod = 6;
+
+constexpr float kDeathWait = 90.0f;
+constexpr float kDeathLeap = -12.0f;
+constexpr float kDeathGravity = 0.2f;
+constexpr float kDeathSpin = 10.0f;
+
+} // namespace
 
 void CPlayer::SetMiniTexture(const platform::Texture* t)
 {
@@ -20,14 +54,32 @@ void CPlayer::SetMonaAlphaTexture(const platform::Texture* t)
     if (t) mpTexMonaAlpha = t;
 }
 
+void CPlayer::SetStockTexture(const platform::Texture* t)
+{
+    if (t == nullptr) return;
+    for (StockIcon& icon : mStockIcons) icon.mpTex = t;
+}
+
+void CPlayer::SetStockAlphaTexture(const platform::Texture* t)
+{
+    if (t == nullptr) return;
+    for (StockIcon& icon : mStockIcons) icon.mpTexAlpha = t;
+}
+
 void CPlayer::SetSound(SoundSlot slot, platform::SoundBuffer* sound)
 {
-    if (sound != nullptr && slot >= 0 && slot < SOUND_COUNT) mpSounds[slot] = sound;
+    if (sound == nullptr) return;
+    platform::SoundBuffer** const members[SOUND_COUNT] = {
+        &mpSndShot, &mpSndJump, &mpSndPop06, &mpSndDamage, &mpSndFall, &mpSndMona,
+        &mpSndBig,  &mpSndMini, &mpSndCapture, &mpSndScore, &mpSndHeal, &mpSndPop,
+    };
+    if (slot >= 0 && slot < SOUND_COUNT) *members[slot] = sound;
 }
 
 void CPlayer::Init()
 {
     mPos = {200.0f, 1300.0f};
+    for (int i = 0; i < 3; ++i) mHpIcons[i].mPos = {20.0f + 30.0f * static_cast<float>(i), 40.0f};
     mScaleX = 1.0f;
     mScaleY = 1.0f;
     mHp = 3;
@@ -35,20 +87,218 @@ void CPlayer::Init()
     mMini = false;
     mAlpha = 255;
     mMonaCount = 0;
+    for (int i = 0; i < 3; ++i) {
+        StockIcon& icon = mStockIcons[i];
+        icon.mState = StockIcon::kSteady;
+        icon.mShown = true;
+        icon.mPos = {20.0f + 30.0f * static_cast<float>(i), 40.0f};
+    }
+    // The Monas and the bubbles are reset here once they exist.
+}
+
+void CPlayer::Release()
+{
+    mpTexPlayer = mpTexDown = mpTexMini = mpTexHp = mpTexDigits = nullptr;
+    mpTexTrail = mpTexTrailAlpha = nullptr;
+    for (StockIcon& icon : mStockIcons) icon.mpTex = icon.mpTexAlpha = nullptr;
+    mpTexMona = mpTexMonaAlpha = mpTexBubble = mpTexBubbleAlpha = mpTexEnemyFace = nullptr;
+    // Borrowed from the stage, which frees them; dropped all the same.
+    mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = nullptr;
+    mpSndShot = mpSndJump = mpSndPop06 = mpSndDamage = mpSndFall = mpSndMona = nullptr;
+    mpSndCapture = mpSndBig = mpSndMini = mpSndPop = mpSndScore = mpSndHeal = nullptr;
+}
+
+platform::Vec2 CPlayer::CameraOffset() const
+{
+    return mpGame != nullptr ? mpGame->GetCamera().GetPos() : platform::Vec2{};
 }
 
 void CPlayer::Update()
 {
     ++mFrame;
+    const platform::Vec2 camera = CameraOffset();
+
+    if (mMini) {
+        mVelY += kMiniGravity;
+    } else {
+        mVelX = 0.0f;
+        mVelY += kBigGravity;
+    }
+
+    // Debug keys.
+    if (IsKeyDown(platform::VK_A)) mScore += 1;
+    if (IsKeyDown(platform::VK_Z)) mInvincible = 1;
+
+    if (mAlive && mHurtTimer <= 0) Control();
+    mVelY = std::min(mVelY, kMaxFallSpeed);
+
+    if (mMoved) mMoved = false;
+    else if (!mActionLock) mWantedAnim = kAnimIdle;
+
+    for (TrailBubble& particle : mTrail) UpdateTrail(particle, camera.x, camera.y);
+
+    if (mAlive) {
+        ChangeSize();
+        if (!mMini) {
+            Shoot();
+            BlowMona();
+        }
+    }
+
+    mOnGround = false;
+    if (mpGame != nullptr) mpGame->GetMap().CollidePlayer(mPos, mVelX, mVelY, mJumping, mWidth, mHeight, &mRoomToResize);
+
+    if (mAlive) TouchItems();
+    TouchEnemies();
+
+    mShotCooldown = std::max(mShotCooldown - 1, 0);
+    UpdateHitReaction();
+    UpdateInvincibility();
+
+    if (mAnimState != mWantedAnim && !mActionLock && !mMini) {
+        mAnimState = mWantedAnim;
+        mAnimFrame = 0;
+    }
+    if (mHp <= 0) mAlive = false;
+    UpdateAnimation();
+
+    UpdateBubbles(camera);
+    UpdateMonas(camera);
+    if (mpGame != nullptr) mpGame->SetScore(mScore);
+    UpdateStockIcons();
+
+    // Whole pixels only: a speed below 1 does not move the box.
+    mPos.y += std::trunc(mVelY);
+    mPos.x += std::trunc(mVelX);
+
+    if (mPos.x - mWidth / 2.0f < 0.0f) mPos.x = mWidth / 2.0f;
+    if (mPos.x + mWidth / 2.0f > kStageWidth) mPos.x = kStageWidth - mWidth / 2.0f;
+    if (mPos.y - mHeight / 2.0f > kStageHeight) {
+        mAlive = false;
+        mHp = 0;
+    }
+
+    if (!mAlive) UpdateDefeat();
+    UpdateMatrices(camera);
 }
 
-void CPlayer::Draw(platform::Sprite*, platform::Device*) {}
-
-void CPlayer::Release()
+// Arrows and jump, while the player is alive and not reeling from a hit.
+void CPlayer::Control()
 {
-    mpTexPlayer = mpTexDown = mpTexMini = mpTexHp = mpTexDigits = nullptr;
-    mpTexTrail = mpTexTrailAlpha = mpTexStock = mpTexStockAlpha = nullptr;
-    mpTexMona = mpTexMonaAlpha = mpTexBubble = mpTexBubbleAlpha = mpTexEnemyFace = nullptr;
-    mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = nullptr;
-    for (auto& sound : mpSounds) sound = nullptr;
+    if (IsKeyPressed(platform::VK_UP) && !mJumping && mOnGround) {
+        RestartSound(mpSndJump);
+        mJumping = true;
+        mVelY = kJumpSpeed;
+    }
+
+    const bool left = IsKeyDown(platform::VK_LEFT);
+    const bool right = IsKeyDown(platform::VK_RIGHT);
+    if (left) {
+        if (!mMini) mVelX -= kBigWalk;
+        else if (mVelX > -kMiniTopSpeed) mVelX -= 1.0f;
+        mScaleX = -1.0f;
+        mWantedAnim = kAnimWalk;
+        mDir = -1;
+        mMoved = true;
+    } else if (right) {
+        if (!mMini) mVelX += kBigWalk;
+        else if (mVelX < kMiniTopSpeed) mVelX += 1.0f;
+        mScaleX = 1.0f;
+        mWantedAnim = kAnimWalk;
+        mDir = 1;
+        mMoved = true;
+    } else if (mVelX < 0.0f) {
+        mVelX += kMiniGlide;
+    } else if (mVelX > 0.0f) {
+        mVelX -= kMiniGlide;
+    }
+    // Both arrows in big form: it stands, facing left.
+    if (left && right && !mMini) mVelX = 0.0f;
 }
+
+void CPlayer::ApplyHitRule()
+{
+    mHurtTimer = kHurtFrames;
+    mInvincible = kInvincibleFrames;
+    mHurt = true;
+    mHp -= 1;
+    mVelY = kHitBounce;
+}
+
+// The hit reaction: no control, the hit pose, the big form at once, pushed back a pixel a frame.
+void CPlayer::UpdateHitReaction()
+{
+    if (mHurtTimer <= 0) return;
+    mAnimState = kAnimHit;
+    if (mMini) {
+        mMini = false;
+        ResizeKeepingFeet(45.0f, 75.0f);
+    }
+    mActionLock = true;
+    mHurtTimer -= 1;
+    if (mHurtTimer <= 0) {
+        mHurtTimer = 0;
+        mHurt = false;
+        mActionLock = false;
+    }
+    if (mDir == 1) mVelX -= 1.0f;
+    else if (mDir == -1) mVelX += 1.0f;
+}
+
+// Counts the grace period down, blinking on every 6th frame of it.
+void CPlayer::UpdateInvincibility()
+{
+    if (mInvincible <= 0) return;
+    mInvincible -= 1;
+    if (mInvincible % kBlinkPeriod == 0) mAlpha = mAlpha == 255 ? 0 : 255;
+    if (mInvincible <= 0) {
+        mInvincible = 0;
+        mAlpha = 255;
+    }
+}
+
+// The defeated sprite waits where the player fell, leaps, and spins out of the stage.
+void CPlayer::UpdateDefeat()
+{
+    if (!mDeathStarted) {
+        PlaySound(mpSndFall);
+        mDeathStarted = true;
+        mDeathTimer = kDeathWait;
+        mDeathPos = mPos;
+    }
+    mDeathTimer -= 1.0f;
+    if (mDeathTimer <= 0.0f) {
+        if (mDeathTimer == 0.0f) mDeathVelY = kDeathLeap;
+        mDeathVelY += kDeathGravity;
+        mDeathAngle += kDeathSpin;
+    }
+    mDeathPos.y += std::trunc(mDeathVelY);
+    if (mDeathPos.y - mHeight > kStageHeight) mGameOver = true;
+}
+
+void CPlayer::UpdateMatrices(platform::Vec2 camera)
+{
+    mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
+    mScaleMat = platform::Matrix::Scaling(mScaleX, mScaleY, 0.0f);
+    mWorld = mScaleMat * mTransMat;
+}
+
+// Shots, Monas and contacts have their own work; each seam keeps its place in the update.
+
+// Space: blow a bubble forward (with the bubbles).
+void CPlayer::Shoot() {}
+
+// Down in big form: blow a Mona platform under the feet (with the Monas).
+void CPlayer::BlowMona() {}
+
+// Score and heal items the box touches (with the contacts).
+void CPlayer::TouchItems() {}
+
+// Enemies and bullets against the player, and enemies against the bubbles (with the contacts).
+void CPlayer::TouchEnemies() {}
+
+// Each bubble gets the pop sound, flies and is tested against the map (with the bubbles).
+void CPlayer::UpdateBubbles(platform::Vec2) {}
+
+// Each Mona carries the player and counts its life down (with the Monas).
+void CPlayer::UpdateMonas(platform::Vec2) {}

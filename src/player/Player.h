@@ -2,20 +2,32 @@
 #include "app/Collision.h"
 #include "platform/Audio.h"
 #include "platform/Device.h"
+#include "platform/Matrix.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
+#include "player/HudRecords.h"
 
 class CGame;
 
-// The character the user steers: walks, jumps, changes form, blows bubbles and Monas.
+// The character the user steers: walks, jumps, changes between its big and mini form, is hurt
+// and defeated, and draws itself with the health, Mona stock and score display.
 class CPlayer {
 public:
+    // Animation states; each is also the row of the big sheet (the mini form has its own sheet).
+    static constexpr int kAnimIdle = 0;
+    static constexpr int kAnimWalk = 1;
+    static constexpr int kAnimResize = 2;
+    static constexpr int kAnimHit = 3;
+    static constexpr int kAnimShot = 4;
+    static constexpr int kAnimMona = 5;
+    static constexpr int kAnimMini = 99;
+
     // Textures, each kept as given (a null argument keeps the old one).
     void SetPlayerTexture(const platform::Texture* t) { if (t) mpTexPlayer = t; }
     void SetDownTexture(const platform::Texture* t) { if (t) mpTexDown = t; }
     void SetMiniTexture(const platform::Texture* t); // asserts on null
-    void SetStockTexture(const platform::Texture* t) { if (t) mpTexStock = t; }
-    void SetStockAlphaTexture(const platform::Texture* t) { if (t) mpTexStockAlpha = t; }
+    void SetStockTexture(const platform::Texture* t);
+    void SetStockAlphaTexture(const platform::Texture* t);
     void SetHpTexture(const platform::Texture* t) { if (t) mpTexHp = t; }
     void SetTrailTexture(const platform::Texture* t) { if (t) mpTexTrail = t; }
     void SetTrailAlphaTexture(const platform::Texture* t) { if (t) mpTexTrailAlpha = t; }
@@ -40,6 +52,9 @@ public:
     void Draw(platform::Sprite* sprite, platform::Device* device);
     void Release();
 
+    // What hurting the player does; whoever hurts it checks its own guards first.
+    void ApplyHitRule();
+
     platform::Vec2 GetPos() const { return mPos; }
     platform::Vec2& GetPosRef() { return mPos; }
     bool& GetAliveRef() { return mAlive; }
@@ -54,17 +69,40 @@ public:
     float mHeight = 75.0f;
     float mWidth = 45.0f;
     int32_t mMonaCount = 0;
+
+private:
+    const platform::Texture* mpTexDigits = nullptr;
+    // Box sizes of what the player touches.
+    float mScoreItemSize = 40.0f;
+    float mHealItemSize = 80.0f;
+    float mEnemyHeight = 75.0f;
+    float mEnemyWidth = 45.0f;
+    float mSlimeSize = 42.0f;
+
+public:
     bool mRoomToResize = false;
     bool mGameOver = false;
 
-protected:
-    const platform::Texture* mpTexDigits = nullptr;
+private:
     int32_t mScore = 0;
     int32_t mInvincible = 0;
+    StockIcon mStockIcons[3];
     CCollision mCollision;
     const platform::Texture* mpTexPlayer = nullptr;
     const platform::Texture* mpTexDown = nullptr;
+    platform::Matrix mWorld;
+    platform::Matrix mTransMat;
+    platform::Matrix mScaleMat;
     platform::Vec2 mPos;
+    platform::Matrix mDeathWorld;
+    platform::Matrix mDeathTrans;
+    platform::Matrix mDeathScale;
+    platform::Matrix mDeathRot;
+    platform::Vec2 mDeathPos;
+    float mDeathAngle = 0.0f;
+    float mDeathVelY = 0.0f;
+    float mDeathTimer = 0.0f;
+    bool mDeathStarted = false;
     float mScaleX = 1.0f;
     float mScaleY = 1.0f;
     float mVelX = 0.0f;
@@ -73,30 +111,88 @@ protected:
     bool mOnGround = false;
     const platform::Texture* mpTexMini = nullptr;
     bool mMini = false;
+    int32_t mAnimFrame = 0;
+    int32_t mAnimState = 0;
+    int32_t mWantedAnim = 0;
+    bool mMoved = false;
+    bool mActionLock = false;
     int32_t mFrame = 0;
     int32_t mDir = 1;
     const platform::Texture* mpTexHp = nullptr;
+    HpIcon mHpIcons[3];
     int32_t mHp = 0;
     int32_t mHurtTimer = 0;
     bool mAlive = false;
     bool mHurt = false;
     int32_t mAlpha = 0;
+    TrailBubble mTrail[40];
     const platform::Texture* mpTexTrail = nullptr;
     const platform::Texture* mpTexTrailAlpha = nullptr;
-    const platform::Texture* mpTexStock = nullptr;
-    const platform::Texture* mpTexStockAlpha = nullptr;
-    const platform::Texture* mpTexMona = nullptr;
-    const platform::Texture* mpTexMonaAlpha = nullptr;
+    // mBubbles (twenty CBubble shots) come here with the bubbles; until then the player keeps
+    // their two pictures itself.
     const platform::Texture* mpTexBubble = nullptr;
     const platform::Texture* mpTexBubbleAlpha = nullptr;
+    int32_t mShotCooldown = 0;
+    float mBubbleSize = 64.0f;
+    // mMonas (three CMona platforms) come here with the Monas; until then the player keeps
+    // their two pictures itself.
+    const platform::Texture* mpTexMona = nullptr;
+    const platform::Texture* mpTexMonaAlpha = nullptr;
     CGame* mpGame = nullptr;
-    const platform::Texture* mpTexEnemyFace = nullptr;
+    const platform::Texture* mpTexEnemyFace = nullptr; // kept, never drawn
     const platform::Texture* mpTexStar = nullptr;
     const platform::Texture* mpTexStarBubble = nullptr;
     const platform::Texture* mpTexStarBubbleAlpha = nullptr;
-    platform::SoundBuffer* mpSounds[SOUND_COUNT] = {};
+    platform::SoundBuffer* mpSndShot = nullptr;
+    platform::SoundBuffer* mpSndJump = nullptr;
+    platform::SoundBuffer* mpSndPop06 = nullptr; // kept, never played
+    platform::SoundBuffer* mpSndDamage = nullptr;
+    platform::SoundBuffer* mpSndFall = nullptr;
+    platform::SoundBuffer* mpSndMona = nullptr;
+    platform::SoundBuffer* mpSndCapture = nullptr;
+    platform::SoundBuffer* mpSndBig = nullptr;
+    platform::SoundBuffer* mpSndMini = nullptr;
+    platform::SoundBuffer* mpSndPop = nullptr;
+    platform::SoundBuffer* mpSndScore = nullptr;
+    platform::SoundBuffer* mpSndHeal = nullptr;
 
     friend class CMap; // the map's landing and damage rules write the flags above
+
+    platform::Vec2 CameraOffset() const;
+    void Control();
+    void UpdateHitReaction();
+    void UpdateInvincibility();
+    void UpdateDefeat();
+    void UpdateMatrices(platform::Vec2 camera);
+
+    // Size change and the animation state table.
+    void ChangeSize();
+    void ResizeKeepingFeet(float width, float height);
+    void UpdateAnimation();
+
+    // Contacts and shots, each in its place of the update.
+    void Shoot();
+    void BlowMona();
+    void TouchItems();
+    void TouchEnemies();
+    void UpdateBubbles(platform::Vec2 camera);
+    void UpdateMonas(platform::Vec2 camera);
+
+    // What exists only to be drawn.
+    void UpdateStockIcons();
+    void UpdateTrail(TrailBubble& particle, float camX, float camY);
+    void EmitTrailBubble(TrailBubble& particle, float x, float y, float vx, float vy, float scale, int life);
+
+    // Drawing, in the order Draw uses.
+    void DrawHealth(platform::Sprite* sprite, const platform::Matrix& pulse);
+    void DrawStock(platform::Sprite* sprite, const platform::Matrix& pulse);
+    void DrawTrailBubble(const TrailBubble& particle, platform::Sprite* sprite);
+    void DrawBody(platform::Sprite* sprite);
+    void DrawDefeated(platform::Sprite* sprite);
+    void DrawBubbles(platform::Sprite* sprite);
+    void DrawMonas(platform::Sprite* sprite);
+    void DrawScore(platform::Sprite* sprite, platform::Device* device);
+
 public:
     // Read-only views for the trace and tests.
     platform::Vec2 Velocity() const { return {mVelX, mVelY}; }
@@ -110,8 +206,12 @@ public:
     bool Mini() const { return mMini; }
     int Alpha() const { return mAlpha; }
     int Score() const { return mScore; }
-    // Test hooks: put the player somewhere with a speed.
+    int AnimState() const { return mAnimState; }
+    int AnimFrame() const { return mAnimFrame; }
+    bool ActionLock() const { return mActionLock; }
+    const StockIcon& GetStockIcon(int i) const { return mStockIcons[i]; }
+    platform::Vec2 DeathPos() const { return mDeathPos; }
+    float DeathTimer() const { return mDeathTimer; }
+    // Test hook: put the player somewhere with a speed.
     void Place(platform::Vec2 pos, platform::Vec2 vel) { mPos = pos; mVelX = vel.x; mVelY = vel.y; }
-    void SetDir(int dir) { mDir = dir; mScaleX = static_cast<float>(dir); }
-    platform::SoundBuffer* Sound(SoundSlot slot) const { return mpSounds[slot]; }
 };

@@ -35,11 +35,14 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     trace.Field("mini", player.Mini());
     trace.Field("jumping", player.Jumping());
     trace.Field("onGround", player.OnGround());
+    trace.Field("anim", player.AnimState());
+    trace.Field("animFrame", player.AnimFrame());
     trace.Field("dir", player.GetDir());
     trace.Field("invincible", player.Invincible());
     trace.Field("hurtTimer", player.HurtTimer());
     trace.Field("alpha", player.Alpha());
     trace.Field("score", player.Score());
+    trace.Field("mona", player.mMonaCount);
     trace.Field("gameOver", player.mGameOver);
     trace.EndObject();
     const platform::Vec2 camera = mCamera.GetPos();

@@ -85,7 +85,7 @@ TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
     fixture.fake.audio.TakeOperations();
-    game->SetScore(7);
+    game->GetPlayer().GetScoreRef() = 7; // the player reports its score to the stage every frame
     game->SetRespawnPos(1, 2);
     fixture.fake.keyboard.Hold({platform::VK_M});
     EXPECT_EQ(game->Update(), SCENE_TITLE);
