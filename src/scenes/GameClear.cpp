@@ -1,0 +1,200 @@
+#include "scenes/GameClear.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Drawing.h"
+#include "app/GameFrame.h"
+#include "app/Keys.h"
+#include "app/Random.h"
+#include "app/Sound.h"
+#include "app/TraceWriter.h"
+
+namespace {
+
+constexpr platform::Color kWhite = 0xFFFFFFFF;
+constexpr platform::Color kYellow = platform::MakeArgb(255, 255, 255, 0);
+constexpr int kFountainSize = CGameClear::kParticleCount / 2;
+constexpr int kGaugeSize = 320;
+
+// A fresh draw of the game's generator as a fraction 0..1.
+double R()
+{
+    return Rand() / static_cast<double>(kRandMax);
+}
+
+// The share of the stage's score collected, as the gauge shows it. A stage with nothing to
+// collect counts as fully collected, and more than the total (the score key) as 100.
+int32_t ShareInPercent(int32_t score, int32_t total)
+{
+    if (total <= 0) return 100;
+    const int64_t percent = static_cast<int64_t>(score) * 100 / total;
+    return static_cast<int32_t>(std::clamp<int64_t>(percent, 0, 100));
+}
+
+platform::Matrix Translation(const platform::Vec3& pos)
+{
+    return platform::Matrix::Translation(pos.x, pos.y, pos.z);
+}
+
+// A pale random tint of the fountains' bubbles; red before green.
+platform::Color BubbleTint(int alpha)
+{
+    const int red = 155 + Rand() % 100;
+    const int green = 155 + Rand() % 100;
+    return platform::MakeArgb(static_cast<uint32_t>(alpha), static_cast<uint32_t>(red), static_cast<uint32_t>(green),
+                              255);
+}
+
+} // namespace
+
+void CGameClear::Init()
+{
+    Srand(mpFrame->Platform().clock->Now() / 1000);
+
+    auto load = [this](const char* path) { return mResources.LoadTexture(path); };
+    mpBackTexture = load("Resource/Texture/Back2.png");
+    mpLetterTexture = load("Resource/Texture/WhiteNewGameClear3.png");
+    mpParticleAlphaTexture = load("Resource/Texture/playerBubbleAlpha.png");
+    mpParticleTexture = load("Resource/Texture/playerBubble.png");
+    mpResultTexture = load("Resource/Texture/RESULT.png");
+    mpDigitTexture = load("Resource/Texture/suji2.png");
+    mpGaugeTexture = load("Resource/Texture/星白.png");
+    mpStarPlainTexture = load("Resource/Texture/星.png");
+    mpEnemyFaceTexture = load("Resource/Texture/EnemyFace.png");
+    mpBigStarTexture = load("Resource/Texture/星 (1).png");
+    mpBigBubbleTexture = load("Resource/Texture/playerBubble (1).png");
+    mpBigBubbleAlphaTexture = load("Resource/Texture/playerBubbleAlpha (1).png");
+
+    mpClearMusic = mResources.LoadSound("Resource/Sound/クリアかタイトル.wav");
+    Disable3D(mpClearMusic);
+
+    // Both rows start above the screen, each tile higher than the one before it.
+    for (int i = 0; i < kLetterCount; ++i) {
+        const int slot = i < 5 ? i + 1 : i - 3;
+        const float y = i < 5 ? -64.0f * static_cast<float>(slot) - 300.0f : -64.0f * static_cast<float>(slot);
+        mLetters[i].mPos = {128.0f * static_cast<float>(slot) + 200.0f, y, 0.0f};
+    }
+
+    for (int n = 0; n < kParticleCount; ++n) RenewParticle(n, 0.0f, 30);
+
+    mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
+
+    LoopSound(mpClearMusic);
+}
+
+void CGameClear::RenewParticle(int n, float sway, int lifeSpread)
+{
+    CParticle& p = mParticles[n];
+    const bool left = n < kFountainSize;
+    p.mX = static_cast<float>(50.0 * R() + (left ? 0.0 : 1280.0));
+    p.mY = static_cast<float>(50.0 * R() + 720.0);
+    p.mVx = left ? static_cast<float>(3.0 * R() + 3.0 + sway) : static_cast<float>(3.0 * R() - 7.0 - sway);
+    p.mVy = static_cast<float>(3.0 * R() - 7.0);
+    p.mScale = 3.0f;
+    p.mLife = static_cast<int32_t>(lifeSpread * R() + 200.0);
+}
+
+SceneId CGameClear::Update()
+{
+    ++mCount;
+
+    SceneId result = SCENE_NONE;
+    if (IsKeyDown(platform::VK_G)) result = SCENE_GAME;
+    if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
+
+    for (int i = 0; i < kLetterCount; ++i) {
+        const float stop = i < 5 ? 100.0f : 250.0f;
+        float& y = mLetters[i].mPos.y;
+        y += 3.0f;
+        if (y >= stop) y = stop;
+    }
+
+    mMatrix = Translation(mBackPos);
+    for (CLetter& letter : mLetters) letter.mMatrix = Translation(letter.mPos);
+
+    for (int n = 0; n < kParticleCount; ++n) UpdateParticle(n);
+
+    return result;
+}
+
+void CGameClear::UpdateParticle(int n)
+{
+    // Reseeded before every particle: bubbles renewed in the same millisecond come out alike.
+    Srand(mpFrame->Platform().clock->Now());
+
+    CParticle& p = mParticles[n];
+    p.mX += p.mVx;
+    p.mY += p.mVy;
+    p.mScale *= 0.99f;
+    p.mLife -= 1;
+    if (p.mY < -80.0f * p.mScale) p.mLife = 0; // left through the top
+
+    if (p.mLife <= 0) {
+        const float sway = std::sin(static_cast<float>(mCount * 9) * kDegToRad);
+        RenewParticle(n, sway, 50);
+    }
+
+    p.mMatrix = platform::Matrix::Scaling(p.mScale, p.mScale, 0.0f) * platform::Matrix::Translation(p.mX, p.mY, 0.0f);
+}
+
+void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
+{
+    const platform::Vec3 origin{};
+    DrawSprite(sprite, mpBackTexture, {0, 0, 1280, 720}, origin, mMatrix, kWhite);
+
+    mMatrix = platform::Matrix::Translation(340.0f, 320.0f, 0.0f);
+    DrawSprite(sprite, mpResultTexture, {0, 0, 600, 400}, origin, mMatrix, kWhite);
+
+    DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);
+
+    // The gauge: a white star, and over it a yellow copy of its lower mPercent percent.
+    DrawSprite(sprite, mpGaugeTexture, {0, 0, kGaugeSize, kGaugeSize}, origin,
+               platform::Matrix::Translation(630.0f, 365.0f, 0.0f), kWhite);
+    const int top = (100 - mPercent) * kGaugeSize / 100;
+    DrawSprite(sprite, mpGaugeTexture, {0, top, kGaugeSize, kGaugeSize}, {0.0f, 320.0f, 0.0f},
+               platform::Matrix::Translation(630.0f, static_cast<float>(top + 685), 0.0f), kYellow);
+
+    BeginBlendPass(sprite, device, kGlowPass);
+    const float turn = std::sin(static_cast<float>(mCount * 3) * kDegToRad);
+    DrawSprite(sprite, mpBigStarTexture, {0, 0, 150, 150}, {75.0f, 75.0f, 0.0f},
+               platform::Matrix::Scaling(turn, 1.0f, 0.0f) * platform::Matrix::RotationZ(0.0f) *
+                   platform::Matrix::Translation(490.0f, 490.0f, 0.0f),
+               kYellow);
+    EndBlendPass(sprite, device);
+
+    const platform::Matrix bubbleAt = platform::Matrix::Translation(490.0f, 490.0f, 0.0f);
+    const platform::Vec3 bubbleCenter{85.0f, 85.0f, 0.0f};
+    DrawSprite(sprite, mpBigBubbleTexture, {0, 0, 170, 170}, bubbleCenter, bubbleAt, kWhite);
+    DrawSprite(sprite, mpBigBubbleAlphaTexture, {0, 0, 170, 170}, bubbleCenter, bubbleAt,
+               platform::MakeArgb(70, 255, 255, 255));
+
+    const platform::Vec3 particleCenter{40.0f, 40.0f, 0.0f};
+    for (const CParticle& p : mParticles) {
+        DrawSprite(sprite, mpParticleAlphaTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(50));
+        DrawSprite(sprite, mpParticleTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(255));
+    }
+
+    for (int i = 0; i < kLetterCount; ++i) {
+        DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
+                   kWhite);
+    }
+}
+
+void CGameClear::Release()
+{
+    StopSound(mpClearMusic);
+    mpClearMusic = nullptr;
+    mpBackTexture = mpLetterTexture = mpParticleAlphaTexture = mpParticleTexture = nullptr;
+    mpResultTexture = mpGaugeTexture = mpStarPlainTexture = mpDigitTexture = nullptr;
+    mpEnemyFaceTexture = mpBigStarTexture = mpBigBubbleTexture = mpBigBubbleAlphaTexture = nullptr;
+    mResources.ReleaseAll();
+}
+
+void CGameClear::WriteTrace(CTraceWriter& trace) const
+{
+    trace.Field("percent", mPercent);
+    trace.BeginArray("letters");
+    for (const CLetter& letter : mLetters) trace.Value(letter.mPos.y);
+    trace.EndArray();
+}

@@ -1,0 +1,100 @@
+#include "scenes/GameOver.h"
+
+#include <cmath>
+
+#include "app/Drawing.h"
+#include "app/GameFrame.h"
+#include "app/Keys.h"
+#include "app/Sound.h"
+#include "app/TraceWriter.h"
+
+namespace {
+
+constexpr platform::Color kWhite = 0xFFFFFFFF;
+
+platform::Matrix Translation(const platform::Vec3& pos)
+{
+    return platform::Matrix::Translation(pos.x, pos.y, pos.z);
+}
+
+} // namespace
+
+void CGameOver::Init()
+{
+    mpBackTexture = mResources.LoadTexture("Resource/Texture/NewGameOverBack.png");
+    mpLetterTexture = mResources.LoadTexture("Resource/Texture/NWG.png");
+    mpRetryTexture = mResources.LoadTexture("Resource/Texture/NewRETRY.png");
+    mpPlayerTexture = mResources.LoadTexture("Resource/Texture/GOPlayer.png");
+    mpOverMusic = mResources.LoadSound("Resource/Sound/ゲームオーバー.wav");
+
+    // Two rows of four, both above the screen; the upper row starts higher.
+    for (int i = 0; i < kLetterCount; ++i) {
+        const int column = i % 4;
+        mLetters[i].mPos = {128.0f * static_cast<float>(column + 3) + 70.0f, i < 4 ? -192.0f : -64.0f, 0.0f};
+    }
+
+    LoopSound(mpOverMusic);
+}
+
+SceneId CGameOver::Update()
+{
+    // Keys are read as held; G wins over M, and M over Enter.
+    SceneId result = SCENE_NONE;
+    if (IsKeyDown(platform::VK_RETURN)) result = SCENE_GAME;
+    if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
+    if (IsKeyDown(platform::VK_G)) {
+        result = SCENE_GAME;
+        mpFrame->mRetry = true;
+    }
+
+    ++mCount;
+    mBackMatrix = Translation(mBackPos);
+
+    for (int i = 0; i < kLetterCount; ++i) {
+        CLetter& letter = mLetters[i];
+        letter.mRestHeight = i <= 3 ? 100.0f : 250.0f;
+        letter.mAcceleration = -letter.mSpring * (letter.mPos.y - letter.mRestHeight);
+        letter.mSpeed = (letter.mSpeed + letter.mAcceleration) * letter.mDamping;
+        letter.mPos.y += letter.mSpeed;
+        letter.mMatrix = Translation(letter.mPos);
+    }
+
+    mRetryMatrix = Translation(mRetryPos);
+    // A running sum of a sine: the figure bobs with a period of 120 updates.
+    mPlayerPos.y -= std::sin(static_cast<float>(mCount * 3) * kDegToRad);
+
+    return result;
+}
+
+void CGameOver::Draw(platform::Sprite* sprite, platform::Device*)
+{
+    const platform::Vec3 origin{};
+    DrawSprite(sprite, mpBackTexture, {0, 0, 1280, 720}, origin, mBackMatrix, kWhite);
+
+    for (int i = 0; i < kLetterCount; ++i) {
+        DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
+                   kWhite);
+    }
+
+    // Fades one step an update, then wraps round to opaque every 256 updates.
+    const uint32_t alpha = static_cast<uint32_t>(255 - mCount) & 0xFFu;
+    DrawSprite(sprite, mpRetryTexture, {0, 0, 768, 128}, origin, mRetryMatrix, platform::MakeArgb(alpha, 255, 255, 255));
+
+    mPlayerMatrix = Translation(mPlayerPos);
+    DrawSprite(sprite, mpPlayerTexture, {0, 0, 90, 150}, {45.0f, 75.0f, 0.0f}, mPlayerMatrix, kWhite);
+}
+
+void CGameOver::Release()
+{
+    StopSound(mpOverMusic);
+    mpOverMusic = nullptr;
+    mpBackTexture = mpLetterTexture = mpRetryTexture = mpPlayerTexture = nullptr;
+    mResources.ReleaseAll();
+}
+
+void CGameOver::WriteTrace(CTraceWriter& trace) const
+{
+    trace.BeginArray("letters");
+    for (const CLetter& letter : mLetters) trace.Value(letter.mPos.y);
+    trace.EndArray();
+}

@@ -1,0 +1,319 @@
+// The result screen: its pictures and tune, the gauge, the score, the falling letters, the
+// fountains of bubbles, the keys and the trace.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "app/Drawing.h"
+#include "app/Random.h"
+#include "app/TraceWriter.h"
+#include "scenes/GameClear.h"
+#include "support/DrawnPictures.h"
+#include "support/StageFixture.h"
+
+namespace {
+
+constexpr platform::Color kYellow = 0xFFFFFF00;
+
+struct ResultScreen : ::testing::Test {
+    StageFixture stage{std::vector<std::string>{}};
+    FakePlatform& fake = stage.fake;
+
+    std::unique_ptr<CGameClear> Make(int score, int total)
+    {
+        stage.frame->mScore = score;
+        stage.frame->mScoreTotal = total;
+        auto scene = std::make_unique<CGameClear>(stage.frame.get());
+        scene->Init();
+        return scene;
+    }
+
+    std::vector<DrawCall> DrawFrame(CGameClear& scene)
+    {
+        fake.sprite.Begin();
+        scene.Draw(&fake.sprite, &fake.device);
+        return fake.sprite.Draws();
+    }
+};
+
+TEST_F(ResultScreen, LoadsItsPicturesAndLoopsItsTuneUntilReleased)
+{
+    auto scene = Make(3, 10);
+    EXPECT_EQ(fake.device.TexturesLoaded(), 12);
+    auto ops = fake.audio.TakeOperations();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].file, "クリアかタイトル.wav");
+    EXPECT_EQ(ops[0].op, "loop");
+    EXPECT_EQ(fake.audio.BuffersAlive(), 1);
+
+    scene->Release();
+    ops = fake.audio.TakeOperations();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].op, "stop");
+    EXPECT_EQ(fake.audio.BuffersAlive(), 0);
+    // Nothing it lent out is left to draw.
+    EXPECT_TRUE(DrawFrame(*scene).empty());
+}
+
+TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
+{
+    const struct {
+        int score;
+        int total;
+        int percent;
+    } cases[] = {
+        {0, 90, 0},
+        {45, 90, 50},
+        {90, 90, 100},
+        {89, 90, 98}, // truncated
+        // Nothing to collect counts as everything collected; more than the total fills it.
+        {0, 0, 100},
+        {7, 0, 100},
+        {120, 90, 100},
+        {2000000000, 3, 100}, // the product with 100 must not overflow
+    };
+    for (const auto& c : cases) {
+        auto scene = Make(c.score, c.total);
+        EXPECT_EQ(scene->Percent(), c.percent) << c.score << "/" << c.total;
+        scene->Update();
+        const auto gauge = DrawsOf(DrawFrame(*scene), "星白.png");
+        ASSERT_EQ(gauge.size(), 2u);
+        // The white star whole, at rows 365..685.
+        EXPECT_EQ(gauge[0].color, 0xFFFFFFFFu);
+        EXPECT_EQ(gauge[0].source.top, 0);
+        EXPECT_EQ(gauge[0].source.bottom, 320);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).x, 630);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).y, 365);
+        // The yellow copy: the star's lower `percent` percent, each row over the same white row.
+        const int top = (100 - c.percent) * 320 / 100;
+        EXPECT_EQ(gauge[1].color, kYellow);
+        EXPECT_EQ(gauge[1].source.top, top) << c.score << "/" << c.total;
+        EXPECT_EQ(gauge[1].source.bottom, 320);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[1]).x, 630);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[1]).y, 365.0f + static_cast<float>(top));
+        scene->Release();
+    }
+}
+
+TEST_F(ResultScreen, ScoreShowsInYellowDigitsBelowTheResultPicture)
+{
+    const struct {
+        int score;
+        std::vector<int> cells;
+        float firstX;
+    } cases[] = {
+        {7, {0, 1, 1, 8}, 430},
+        {1234, {0, 2, 3, 4, 5}, 390}, // in full, growing to the left
+    };
+    for (const auto& c : cases) {
+        auto scene = Make(c.score, 2000);
+        const auto digits = DrawsOf(DrawFrame(*scene), "suji2.png");
+        ASSERT_EQ(digits.size(), c.cells.size());
+        for (size_t k = 0; k < digits.size(); ++k) {
+            EXPECT_EQ(digits[k].source.left, 60 * c.cells[k]) << c.score;
+            EXPECT_EQ(digits[k].color, kYellow);
+            EXPECT_FLOAT_EQ(digits[k].transform.m[3][0], c.firstX + 40.0f * static_cast<float>(k));
+            EXPECT_FLOAT_EQ(digits[k].transform.m[3][1], 630);
+        }
+        scene->Release();
+    }
+}
+
+TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
+{
+    auto scene = Make(45, 90);
+    // The first frame comes before any update: background, bubbles and letters have no
+    // placement yet and the turning star no width; the rest is in place.
+    auto first = DrawFrame(*scene);
+    const platform::Matrix zero{};
+    EXPECT_EQ(DrawsOf(first, "Back2.png")[0].transform, zero);
+    for (const DrawCall& d : DrawsOf(first, "WhiteNewGameClear3.png")) EXPECT_EQ(d.transform, zero);
+    for (const DrawCall& d : DrawsOf(first, "playerBubble.png")) EXPECT_EQ(d.transform, zero);
+    EXPECT_FLOAT_EQ(DrawsOf(first, "星 (1).png")[0].transform.m[0][0], 0);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(DrawsOf(first, "RESULT.png")[0]).x, 340);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(DrawsOf(first, "RESULT.png")[0]).y, 320);
+
+    scene->Update();
+    const int flushesBefore = fake.sprite.Flushes();
+    const auto draws = DrawFrame(*scene);
+    EXPECT_EQ(fake.sprite.Flushes() - flushesBefore, 2);
+
+    std::vector<std::string> expected = {"Back2.png", "RESULT.png", "suji2.png", "suji2.png", "suji2.png",
+                                         "suji2.png", "星白.png",    "星白.png",  "星 (1).png", "playerBubble (1).png",
+                                         "playerBubbleAlpha (1).png"};
+    for (int n = 0; n < CGameClear::kParticleCount; ++n) {
+        expected.push_back("playerBubbleAlpha.png");
+        expected.push_back("playerBubble.png");
+    }
+    for (int i = 0; i < CGameClear::kLetterCount; ++i) expected.push_back("WhiteNewGameClear3.png");
+    ASSERT_EQ(draws.size(), expected.size());
+    for (size_t i = 0; i < draws.size(); ++i) {
+        EXPECT_EQ(DrawnFile(draws[i]), expected[i]) << i;
+        const bool glow = i == 8;
+        EXPECT_EQ(draws[i].srcBlend, platform::BLEND_SRCALPHA);
+        EXPECT_EQ(draws[i].destBlend, glow ? platform::BLEND_SRCCOLOR : platform::BLEND_INVSRCALPHA) << i;
+    }
+    EXPECT_EQ(fake.device.DestBlend(), platform::BLEND_INVSRCALPHA);
+
+    // The star turns about the middle of its bubble: sin(3 degrees) wide after one update.
+    const DrawCall& star = draws[8];
+    EXPECT_EQ(star.color, kYellow);
+    EXPECT_NEAR(star.transform.m[0][0], std::sin(3.0 * 3.14159265358979 / 180), 1e-6);
+    EXPECT_FLOAT_EQ(star.transform.m[1][1], 1);
+    EXPECT_FLOAT_EQ(star.transform.m[3][0], 490);
+    EXPECT_FLOAT_EQ(star.transform.m[3][1], 490);
+    EXPECT_EQ(draws[10].color, 0x46FFFFFFu);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(draws[9]).x, 490 - 85);
+
+    // The fountains' bubbles take a fresh pale tint every frame.
+    for (size_t i = 11; i < 11 + 2 * CGameClear::kParticleCount; ++i) {
+        const platform::Color c = draws[i].color;
+        EXPECT_EQ(c >> 24, i % 2 == 1 ? 50u : 255u);
+        EXPECT_GE((c >> 16) & 0xFF, 155u);
+        EXPECT_GE((c >> 8) & 0xFF, 155u);
+        EXPECT_EQ(c & 0xFF, 255u);
+    }
+    // The background is in place from the first update on.
+    EXPECT_EQ(draws[0].transform, platform::Matrix::Translation(0, 0, 0));
+}
+
+TEST_F(ResultScreen, LettersFallThreePixelsAnUpdateAndLandInTwoRows)
+{
+    auto scene = Make(0, 10);
+    const float startX[CGameClear::kLetterCount] = {328, 456, 584, 712, 840, 456, 584, 712, 840, 968};
+    const float startY[CGameClear::kLetterCount] = {-364, -428, -492, -556, -620, -128, -192, -256, -320, -384};
+    const float rest[CGameClear::kLetterCount] = {100, 100, 100, 100, 100, 250, 250, 250, 250, 250};
+    int landed[CGameClear::kLetterCount] = {};
+    for (int update = 1; update <= 260; ++update) {
+        scene->Update();
+        for (int i = 0; i < CGameClear::kLetterCount; ++i) {
+            const CGameClear::CLetter& letter = scene->Letter(i);
+            EXPECT_FLOAT_EQ(letter.mPos.x, startX[i]);
+            EXPECT_FLOAT_EQ(letter.mPos.y, std::min(startY[i] + 3.0f * static_cast<float>(update), rest[i]))
+                << "tile " << i << " update " << update;
+            if (landed[i] == 0 && letter.mPos.y == rest[i]) landed[i] = update;
+        }
+    }
+    // The lower row lands first.
+    EXPECT_EQ(landed[5], 126);
+    EXPECT_EQ(landed[9], 212);
+    EXPECT_EQ(landed[0], 155);
+    EXPECT_EQ(landed[4], 240);
+    const auto letters = DrawsOf(DrawFrame(*scene), "WhiteNewGameClear3.png");
+    ASSERT_EQ(letters.size(), 10u);
+    EXPECT_EQ(letters[3].source.left, 3 * 128);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(letters[3]).x, 712 - 64);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(letters[3]).y, 100 - 64);
+}
+
+TEST_F(ResultScreen, HeldKeysTakeEffectOnTheFirstUpdateAndMWins)
+{
+    const struct {
+        std::initializer_list<int> keys;
+        SceneId expected;
+    } cases[] = {
+        {{}, SCENE_NONE},
+        {{platform::VK_G}, SCENE_GAME},
+        {{platform::VK_M}, SCENE_TITLE},
+        {{platform::VK_G, platform::VK_M}, SCENE_TITLE},
+        {{platform::VK_RETURN, platform::VK_C}, SCENE_NONE},
+    };
+    for (const auto& c : cases) {
+        fake.keyboard.Hold(c.keys);
+        auto scene = Make(1, 2);
+        EXPECT_EQ(scene->Update(), c.expected);
+        EXPECT_FALSE(stage.frame->mRetry);
+        scene->Release();
+    }
+    fake.keyboard.ReleaseAll();
+}
+
+// The bubbles a renewal gives, from the generator seeded with the clock at that moment.
+struct Renewal {
+    float x, y, vx, vy;
+    int life;
+};
+
+Renewal ExpectedRenewal(uint32_t now, int count, bool left)
+{
+    Srand(now);
+    auto r = [] { return Rand() / 32767.0; };
+    const float sway = std::sin(static_cast<float>(count * 9) * kDegToRad);
+    Renewal e{};
+    e.x = static_cast<float>(50 * r() + (left ? 0 : 1280));
+    e.y = static_cast<float>(50 * r() + 720);
+    e.vx = static_cast<float>(left ? 3 * r() + 3 + sway : 3 * r() - 7 - sway);
+    e.vy = static_cast<float>(3 * r() - 7);
+    e.life = static_cast<int>(50 * r() + 200);
+    return e;
+}
+
+TEST_F(ResultScreen, FountainsRenewTheirBubblesFromTheClockSeededBeforeEveryBubble)
+{
+    fake.clock.Advance(123456);
+    auto scene = Make(0, 10);
+    int lastLife[CGameClear::kParticleCount];
+    for (int n = 0; n < CGameClear::kParticleCount; ++n) {
+        const CGameClear::CParticle& p = scene->Particle(n);
+        const bool left = n < 20;
+        EXPECT_GE(p.mX, left ? 0 : 1280);
+        EXPECT_LE(p.mX, left ? 50 : 1330);
+        EXPECT_GE(p.mLife, 200);
+        EXPECT_LT(p.mLife, 230);
+        lastLife[n] = p.mLife;
+    }
+    int renewals = 0;
+    for (int update = 1; update <= 400; ++update) {
+        fake.clock.Advance(16 + update % 2);
+        scene->Update();
+        for (int n = 0; n < CGameClear::kParticleCount; ++n) {
+            const CGameClear::CParticle& p = scene->Particle(n);
+            if (p.mLife != lastLife[n] - 1) {
+                ++renewals;
+                const Renewal e = ExpectedRenewal(fake.clock.Now(), update, n < 20);
+                EXPECT_FLOAT_EQ(p.mX, e.x) << "bubble " << n << " update " << update;
+                EXPECT_FLOAT_EQ(p.mY, e.y);
+                EXPECT_FLOAT_EQ(p.mVx, e.vx);
+                EXPECT_FLOAT_EQ(p.mVy, e.vy);
+                EXPECT_EQ(p.mLife, e.life);
+                EXPECT_FLOAT_EQ(p.mScale, 3);
+            } else {
+                // A bubble still rising has not left through the top.
+                EXPECT_GE(p.mY, -80.0f * p.mScale);
+            }
+            EXPECT_EQ(p.mMatrix, platform::Matrix::Scaling(p.mScale, p.mScale, 0) *
+                                     platform::Matrix::Translation(p.mX, p.mY, 0));
+            lastLife[n] = p.mLife;
+        }
+    }
+    // Every bubble went round at least once.
+    EXPECT_GE(renewals, CGameClear::kParticleCount);
+}
+
+TEST_F(ResultScreen, FountainsStartFromTheClockSecond)
+{
+    auto bubbles = [this](uint32_t at) {
+        fake.clock.Advance(at - fake.clock.Now());
+        auto scene = Make(0, 10);
+        std::vector<float> xs;
+        for (int n = 0; n < CGameClear::kParticleCount; ++n) xs.push_back(scene->Particle(n).mX);
+        scene->Release();
+        return xs;
+    };
+    const auto a = bubbles(5000);
+    EXPECT_EQ(bubbles(5999), a);
+    EXPECT_NE(bubbles(6000), a);
+}
+
+TEST_F(ResultScreen, TraceShowsThePercentAndTheLetters)
+{
+    auto scene = Make(45, 90);
+    for (int i = 0; i < 240; ++i) scene->Update(); // every letter has landed
+    CTraceWriter trace;
+    scene->WriteTrace(trace);
+    EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
+}
+
+} // namespace
