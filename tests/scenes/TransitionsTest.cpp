@@ -20,7 +20,7 @@ const std::vector<std::string> kStage = {
     "........$.......",
     "1111111111111111",
 };
-constexpr int kTop = 31;
+constexpr int kTop = 33; // ground on row 34, under the player's start
 constexpr int kGameSounds = 13;
 
 // A plain title: Enter starts the stage.
