@@ -9,6 +9,7 @@ CGameFrameConstruct::CGameFrameConstruct(const platform::Platform& platform) : m
 CGameFrameConstruct::~CGameFrameConstruct()
 {
     mSceneManager.Release();
+    mFinishingSounds.clear();
     if (CurrentKeyboard() == mPlatform.keyboard) SetKeyboard(nullptr);
 }
 
@@ -28,6 +29,7 @@ void CGameFrameConstruct::RunFrame()
     mFrameTimer.BeginFrame();
     mPlatform.device->Clear(kClearColor);
     mSceneManager.Update();
+    std::erase_if(mFinishingSounds, [](const auto& sound) { return !sound->IsPlaying(); });
     mPlatform.device->BeginScene();
     mPlatform.sprite->Begin();
     mSceneManager.Draw(mPlatform.sprite, mPlatform.device);
@@ -35,6 +37,11 @@ void CGameFrameConstruct::RunFrame()
     mPlatform.device->EndScene();
     mPlatform.device->Present();
     mFrameTimer.EndFrame();
+}
+
+void CGameFrameConstruct::LetSoundFinish(std::unique_ptr<platform::SoundBuffer> sound)
+{
+    if (sound && sound->IsPlaying()) mFinishingSounds.push_back(std::move(sound));
 }
 
 int CGameFrameConstruct::LoadTexture(std::unique_ptr<platform::Texture>& out, const std::string& path, unsigned,

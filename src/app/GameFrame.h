@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/FrameTimer.h"
 #include "app/SceneManager.h"
@@ -42,6 +43,11 @@ public:
     // standard error says which file and what is wrong.
     void LoadSound(std::unique_ptr<platform::SoundBuffer>& out, const std::string& path);
 
+    // Keeps a sound that a leaving scene has just started until it has played out, so the
+    // scene's release does not silence it; a sound that is not playing is freed at once.
+    void LetSoundFinish(std::unique_ptr<platform::SoundBuffer> sound);
+    size_t FinishingSounds() const { return mFinishingSounds.size(); }
+
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
 
@@ -49,4 +55,5 @@ private:
     platform::Platform mPlatform;
     CFrameTimer mFrameTimer;
     CSceneManager mSceneManager;
+    std::vector<std::unique_ptr<platform::SoundBuffer>> mFinishingSounds;
 };

@@ -20,6 +20,17 @@ platform::SoundBuffer* CResourceHolder::LoadSound(const std::string& path)
     return mSounds.back().get();
 }
 
+std::unique_ptr<platform::SoundBuffer> CResourceHolder::TakeSound(const platform::SoundBuffer* sound)
+{
+    for (auto it = mSounds.begin(); it != mSounds.end(); ++it) {
+        if (it->get() != sound) continue;
+        std::unique_ptr<platform::SoundBuffer> taken = std::move(*it);
+        mSounds.erase(it);
+        return taken;
+    }
+    return nullptr;
+}
+
 void CResourceHolder::ReleaseAll()
 {
     mSounds.clear();

@@ -18,6 +18,9 @@ public:
     platform::Texture* LoadTexture(const std::string& path);
     platform::SoundBuffer* LoadSound(const std::string& path);
 
+    // Hands one of the sounds over to a new owner (null if it is not held here).
+    std::unique_ptr<platform::SoundBuffer> TakeSound(const platform::SoundBuffer* sound);
+
     // Frees the sounds (a freed sound falls silent), then the textures.
     void ReleaseAll();
 

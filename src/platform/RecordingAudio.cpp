@@ -18,6 +18,7 @@ public:
         mOwner.Record(mName, looping ? "loop" : (mRewound ? "restart" : "play"));
         mRewound = false;
         mPlaying = true;
+        mLooping = looping;
     }
     void Stop() override
     {
@@ -25,13 +26,15 @@ public:
         mPlaying = false;
     }
     void Set3DMode(Sound3DMode) override {}
-    bool IsPlaying() const override { return mPlaying; }
+    // Nothing is heard here, so a sound played once has played out at once; a loop plays until stopped.
+    bool IsPlaying() const override { return mPlaying && mLooping; }
 
 private:
     RecordingAudio& mOwner;
     std::string mName;
     bool mRewound = false;
     bool mPlaying = false;
+    bool mLooping = false;
 };
 
 std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& name, const WaveFormat&,

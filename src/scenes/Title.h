@@ -1,13 +1,85 @@
 #pragma once
-#include "app/BaseScene.h"
-#include "app/Keys.h"
+#include <cstdint>
 
-// The title screen.
+#include "app/BaseScene.h"
+#include "app/ResourceHolder.h"
+#include "map/StageGrid.h"
+#include "platform/Matrix.h"
+#include "platform/Types.h"
+
+// The title screen: a still background, the logo, a band of ground scrolling left, a blinking
+// instruction, a large bobbing bubble and thirty small bubbles drifting about, while the title
+// music loops. Enter plays a click and starts the stage.
 class CTitle final : public BaseScene {
 public:
-    explicit CTitle(CGameFrameConstruct* frame) : BaseScene(frame) {}
+    static constexpr int kParticleCount = 30;
 
-    SceneId Update() override { return IsKeyDown(platform::VK_RETURN) ? SCENE_GAME : SCENE_NONE; }
-    void Draw(platform::Sprite*, platform::Device*) override {}
+    // A single picture: where it is and the translation it is drawn with.
+    struct CPlacement {
+        platform::Matrix mMatrix;
+        platform::Vec2 mPos;
+    };
+
+    // A small drifting bubble; renewed at a random place when its life runs out.
+    struct CParticle {
+        float mX = 0.0f;
+        float mY = 0.0f;
+        float mVx = 0.0f;
+        float mVy = 0.0f;
+        float mScale = 0.0f;
+        int32_t mLife = 0;
+        platform::Matrix mMatrix;
+    };
+
+    explicit CTitle(CGameFrameConstruct* frame) : BaseScene(frame), mResources(frame) {}
+
+    void Init() override;
+    void Release() override;
+    SceneId Update() override;
+    void Draw(platform::Sprite* sprite, platform::Device* device) override;
     const char* TraceName() const override { return "title"; }
+    void WriteTrace(CTraceWriter& trace) const override;
+
+    // Reads the ground from "TitleMap.txt"; a missing file leaves it empty.
+    void LoadTitleMap();
+
+    int GuideAlpha() const { return mGuideAlpha; }
+    float TileX(int row, int column) const { return mTileX[row][column]; }
+    int32_t TileCode(int row, int column) const { return mTitleMap[row][column]; }
+    const CPlacement& Bubble() const { return mBubble; }
+    const CPlacement& BubbleOverlay() const { return mBubbleOverlay; }
+    const CParticle& Particle(int i) const { return mParticles[i]; }
+
+    static constexpr const char* kClickSound = "Resource/Sound/タイトルクリック.wav";
+    static constexpr const char* kMusic = "Resource/Sound/タイトル.wav";
+
+private:
+    void UpdateParticle(CParticle& particle);
+
+    const platform::Texture* mpBackTexture = nullptr;
+    const platform::Texture* mpPlayerTexture = nullptr; // loaded with the rest, not shown here
+    const platform::Texture* mpLogoTexture = nullptr;
+    const platform::Texture* mpGuideTexture = nullptr;
+    const platform::Texture* mpBubbleTexture = nullptr;
+    const platform::Texture* mpBubbleAlphaTexture = nullptr;
+    const platform::Texture* mpChipTexture = nullptr;
+    TitleGrid mTitleMap = {};
+    float mTileX[kTitleMapRows][kTitleMapCols] = {};
+    float mTileY[kTitleMapRows][kTitleMapCols] = {};
+    platform::Matrix mTileMatrix[kTitleMapRows][kTitleMapCols];
+    float mBobSpeed = 0.0f;
+    int32_t mGuideAlpha = 0;
+    int32_t mCount = 0;
+    CPlacement mLogo;
+    CPlacement mGuide;
+    CPlacement mBubble;
+    CPlacement mBubbleOverlay;
+    CParticle mParticles[kParticleCount];
+    const platform::Texture* mpParticleTexture = nullptr;
+    const platform::Texture* mpParticleAlphaTexture = nullptr;
+    platform::SoundBuffer* mpClickSound = nullptr;
+    platform::SoundBuffer* mpTitleMusic = nullptr;
+
+    // Owns every picture and both sounds; each is freed once, when the scene is released.
+    CResourceHolder mResources;
 };

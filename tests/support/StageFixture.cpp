@@ -64,6 +64,7 @@ std::string Csv(const std::vector<std::string>& picture, int topRow, int Codes::
 }
 
 const char* const kTextures[] = {
+    "csvMapChip().png", "ZEM.png", "指示画像.png", "Bubble.png", "BubbleAlpha().png", // title screen
     "player試作11.png", "playerDown2.png", "MiniPlayerAnime.png", "BubbleAnime.png", "BubbleAnimeAlpha.png",
     "HP.png", "starBubble.png", "starBubbleAlpha.png", "suji2.png", "EnemyFace.png", "BubbleMona.png",
     "BubbleMonaAlpha試作2.png", "TitleBack2.jpg", "Back2.png", "MapChip12.png", "星クリア.png", "EnemyBase.png",
@@ -76,6 +77,7 @@ const char* const kTextures[] = {
 };
 
 const char* const kSounds[] = {
+    "タイトルクリック.wav", "タイトル.wav", // title screen
     "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
     "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
     "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",

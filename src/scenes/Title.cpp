@@ -1,0 +1,178 @@
+#include "scenes/Title.h"
+
+#include <cmath>
+
+#include "app/Drawing.h"
+#include "app/GameFrame.h"
+#include "app/Keys.h"
+#include "app/Random.h"
+#include "app/Sound.h"
+#include "app/TraceWriter.h"
+#include "map/StageFiles.h"
+
+namespace {
+
+constexpr platform::Color kWhite = 0xFFFFFFFF;
+constexpr platform::Vec3 kNoCenter{};
+
+platform::Color WhiteWithAlpha(int alpha)
+{
+    return platform::MakeArgb(static_cast<uint32_t>(alpha), 255, 255, 255);
+}
+
+// A share of the random generator's range, worked out in double precision.
+double RandUnit()
+{
+    return Rand() / static_cast<double>(kRandMax);
+}
+
+} // namespace
+
+void CTitle::Init()
+{
+    Srand(mpFrame->Platform().clock->Now());
+
+    auto load = [this](const char* path) { return mResources.LoadTexture(path); };
+    mpBackTexture = load("Resource/Texture/TitleBack2.jpg");
+    mpPlayerTexture = load("Resource/Texture/player試作11.png");
+    mpChipTexture = load("Resource/Texture/csvMapChip().png");
+    mpLogoTexture = load("Resource/Texture/ZEM.png");
+    mpGuideTexture = load("Resource/Texture/指示画像.png");
+    mpBubbleTexture = load("Resource/Texture/Bubble.png");
+    mpBubbleAlphaTexture = load("Resource/Texture/BubbleAlpha().png");
+    mpParticleTexture = load("Resource/Texture/playerBubble.png");
+    mpParticleAlphaTexture = load("Resource/Texture/playerBubbleAlpha.png");
+
+    mpClickSound = mResources.LoadSound(kClickSound);
+    Disable3D(mpClickSound);
+    mpTitleMusic = mResources.LoadSound(kMusic);
+    Disable3D(mpTitleMusic);
+
+    LoadTitleMap();
+
+    for (int r = 0; r < kTitleMapRows; ++r) {
+        for (int c = 0; c < kTitleMapCols; ++c) {
+            mTileX[r][c] = kCellSize * static_cast<float>(c);
+            mTileY[r][c] = kCellSize * static_cast<float>(r);
+        }
+    }
+
+    mGuideAlpha = 200;
+    mBobSpeed = 3.0f;
+    mLogo.mPos = {200.0f, 0.0f};
+    mGuide.mPos = {200.0f, 400.0f};
+    mBubble.mPos = {550.0f, 50.0f};
+    mBubbleOverlay.mPos = mBubble.mPos;
+
+    LoopSound(mpTitleMusic);
+    // The particles get their first values on the first update (their life is 0).
+}
+
+void CTitle::LoadTitleMap()
+{
+    LoadTitleMapFile("TitleMap.txt", mTitleMap);
+}
+
+SceneId CTitle::Update()
+{
+    ++mCount;
+
+    // The instruction fades from 199 to 100, then jumps back to 249: a 150-frame cycle.
+    --mGuideAlpha;
+    if (mGuideAlpha < 100) mGuideAlpha += 150;
+
+    SceneId result = SCENE_NONE;
+    if (IsKeyDown(platform::VK_RETURN)) {
+        PlaySound(mpClickSound);
+        result = SCENE_GAME;
+    }
+
+    // Each tile wraps on its own, so once tiles have wrapped the columns drift out of step.
+    for (int r = 0; r < kTitleMapRows; ++r) {
+        for (int c = 0; c < kTitleMapCols; ++c) {
+            mTileX[r][c] -= 4.0f;
+            if (mTileX[r][c] < -40.0f) mTileX[r][c] = 1280.0f;
+            mTileMatrix[r][c] = platform::Matrix::Translation(mTileX[r][c], mTileY[r][c], 0.0f);
+        }
+    }
+
+    // A running sum of a sine: the bubble bobs between y = 50 and about 88 every 120 frames.
+    mBubble.mPos.y += std::sin(static_cast<float>(mCount) * mBobSpeed * kDegToRad);
+    mBubbleOverlay.mPos.y += std::sin(static_cast<float>(mCount) * mBobSpeed * kDegToRad);
+
+    for (CPlacement* placement : {&mLogo, &mGuide, &mBubble, &mBubbleOverlay}) {
+        placement->mMatrix = platform::Matrix::Translation(placement->mPos.x, placement->mPos.y, 0.0f);
+    }
+
+    for (CParticle& particle : mParticles) UpdateParticle(particle);
+
+    return result;
+}
+
+void CTitle::UpdateParticle(CParticle& particle)
+{
+    particle.mX += particle.mVx;
+    // Every bubble sways with the same phase.
+    particle.mY = particle.mY + particle.mVy + std::sin(static_cast<float>(mCount) * 5.0f * kDegToRad) / 3.0f;
+    particle.mScale *= 0.98f;
+    --particle.mLife;
+    if (particle.mLife < 1) {
+        particle.mX = static_cast<float>(Rand() % 1280);
+        particle.mY = static_cast<float>(Rand() % 720);
+        particle.mVx = static_cast<float>(RandUnit() * 8.0 - 4.0);
+        particle.mVy = static_cast<float>(RandUnit() * 2.0 - 1.0);
+        particle.mScale = static_cast<float>(RandUnit() * 2.0 + 1.0);
+        particle.mLife = static_cast<int32_t>(RandUnit() * 50.0 + 100.0);
+    }
+    particle.mMatrix = platform::Matrix::Scaling(particle.mScale, particle.mScale, 0.0f) *
+                       platform::Matrix::Translation(particle.mX, particle.mY, 0.0f);
+}
+
+void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
+{
+    DrawSprite(sprite, mpBackTexture, {0, 0, 1280, 720}, kNoCenter, platform::Matrix::Translation(0.0f, 0.0f, 0.0f),
+               kWhite);
+
+    const platform::Vec3 particleCenter{40.0f, 40.0f, 0.0f};
+    for (const CParticle& particle : mParticles) {
+        DrawSprite(sprite, mpParticleAlphaTexture, {0, 0, 80, 80}, particleCenter, particle.mMatrix,
+                   WhiteWithAlpha(64));
+        DrawSprite(sprite, mpParticleTexture, {0, 0, 80, 80}, particleCenter, particle.mMatrix, WhiteWithAlpha(200));
+    }
+
+    DrawSprite(sprite, mpLogoTexture, {0, 0, 900, 400}, kNoCenter, mLogo.mMatrix, kWhite);
+
+    // Ground codes: 1 and 2 are the two chips; 0 and 3 (and anything else) show nothing.
+    for (int r = 0; r < kTitleMapRows; ++r) {
+        for (int c = 0; c < kTitleMapCols; ++c) {
+            platform::Rect chip;
+            if (mTitleMap[r][c] == 1) chip = {40, 0, 80, 40};
+            else if (mTitleMap[r][c] == 2) chip = {0, 0, 40, 40};
+            else continue;
+            DrawSprite(sprite, mpChipTexture, chip, kNoCenter, mTileMatrix[r][c], kWhite);
+        }
+    }
+
+    DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
+    DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
+    DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
+}
+
+void CTitle::Release()
+{
+    StopSound(mpTitleMusic);
+    // The click has only just started when the stage takes over: the frame keeps it until it
+    // has been heard rather than cutting it off with the rest of the scene.
+    mpFrame->LetSoundFinish(mResources.TakeSound(mpClickSound));
+    mpClickSound = mpTitleMusic = nullptr;
+    mpBackTexture = mpPlayerTexture = mpLogoTexture = mpGuideTexture = nullptr;
+    mpBubbleTexture = mpBubbleAlphaTexture = mpChipTexture = nullptr;
+    mpParticleTexture = mpParticleAlphaTexture = nullptr;
+    mResources.ReleaseAll();
+}
+
+// What the title animates, for the headless runner's trace.
+void CTitle::WriteTrace(CTraceWriter& trace) const
+{
+    trace.Field("guideAlpha", mGuideAlpha);
+}
