@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/BaseScene.h"
+#include "scenes/MenuParticle.h"
 #include "app/ResourceHolder.h"
 #include "platform/Matrix.h"
 #include "platform/Types.h"
@@ -21,15 +22,7 @@ public:
     };
 
     // A bubble of the fountains.
-    struct CParticle {
-        float mX = 0.0f;
-        float mY = 0.0f;
-        float mVx = 0.0f;
-        float mVy = 0.0f;
-        float mScale = 0.0f;
-        int32_t mLife = 0;
-        platform::Matrix mMatrix;
-    };
+    using CParticle = CMenuParticle;
 
     explicit CGameClear(CGameFrameConstruct* frame) : BaseScene(frame), mResources(frame) {}
 
