@@ -1,5 +1,7 @@
 #include "app/ResourceHolder.h"
 
+#include <algorithm>
+
 #include "app/GameFrame.h"
 
 platform::Texture* CResourceHolder::LoadTexture(const std::string& path)
@@ -22,13 +24,11 @@ platform::SoundBuffer* CResourceHolder::LoadSound(const std::string& path)
 
 std::unique_ptr<platform::SoundBuffer> CResourceHolder::TakeSound(const platform::SoundBuffer* sound)
 {
-    for (auto it = mSounds.begin(); it != mSounds.end(); ++it) {
-        if (it->get() != sound) continue;
-        std::unique_ptr<platform::SoundBuffer> taken = std::move(*it);
-        mSounds.erase(it);
-        return taken;
-    }
-    return nullptr;
+    const auto it = std::find_if(mSounds.begin(), mSounds.end(), [sound](const auto& own) { return own.get() == sound; });
+    if (it == mSounds.end()) return nullptr;
+    std::unique_ptr<platform::SoundBuffer> taken = std::move(*it);
+    mSounds.erase(it);
+    return taken;
 }
 
 void CResourceHolder::ReleaseAll()

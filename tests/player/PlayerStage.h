@@ -52,12 +52,7 @@ public:
     }
 
     // Everything one frame of the stage draws.
-    const std::vector<Draw>& DrawFrame()
-    {
-        fixture.fake.sprite.Begin();
-        game->Draw(&fixture.fake.sprite, &fixture.fake.device);
-        return fixture.fake.sprite.Draws();
-    }
+    std::vector<Draw> DrawFrame() { return fixture.fake.DrawFrame(*game); }
 
     // The draws of one frame whose picture file ends with `file`.
     std::vector<Draw> DrawsOf(const std::string& file)

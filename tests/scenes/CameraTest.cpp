@@ -47,11 +47,8 @@ TEST_F(CameraTest, VerticalClampIsOneSided)
 TEST_F(CameraTest, BackgroundScrollsAtAFifthInTwoRows)
 {
     game->GetCamera().SetPos({12720, 720});
-    FakePlatform& fake = fixture.fake;
-    fake.sprite.Begin();
-    game->Draw(&fake.sprite, &fake.device);
     // The first ten draws are the background: lower then upper picture for each of five columns.
-    const auto& draws = fake.sprite.Draws();
+    const auto draws = fixture.fake.DrawFrame(*game);
     ASSERT_GE(draws.size(), 10u);
     for (int i = 0; i < 5; ++i) {
         const auto& lower = draws[static_cast<size_t>(2 * i)];

@@ -29,13 +29,6 @@ struct ResultScreen : ::testing::Test {
         scene->Init();
         return scene;
     }
-
-    std::vector<DrawCall> DrawFrame(CGameClear& scene)
-    {
-        fake.sprite.Begin();
-        scene.Draw(&fake.sprite, &fake.device);
-        return fake.sprite.Draws();
-    }
 };
 
 TEST_F(ResultScreen, LoadsItsPicturesAndLoopsItsTuneUntilReleased)
@@ -54,7 +47,7 @@ TEST_F(ResultScreen, LoadsItsPicturesAndLoopsItsTuneUntilReleased)
     EXPECT_EQ(ops[0].op, "stop");
     EXPECT_EQ(fake.audio.BuffersAlive(), 0);
     // Nothing it lent out is left to draw.
-    EXPECT_TRUE(DrawFrame(*scene).empty());
+    EXPECT_TRUE(fake.DrawFrame(*scene).empty());
 }
 
 TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
@@ -78,7 +71,7 @@ TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
         auto scene = Make(c.score, c.total);
         EXPECT_EQ(scene->Percent(), c.percent) << c.score << "/" << c.total;
         scene->Update();
-        const auto gauge = DrawsOf(DrawFrame(*scene), "星白.png");
+        const auto gauge = DrawsOf(fake.DrawFrame(*scene), "星白.png");
         ASSERT_EQ(gauge.size(), 2u);
         // The white star whole, at rows 365..685.
         EXPECT_EQ(gauge[0].color, 0xFFFFFFFFu);
@@ -109,7 +102,7 @@ TEST_F(ResultScreen, ScoreShowsInYellowDigitsBelowTheResultPicture)
     };
     for (const auto& c : cases) {
         auto scene = Make(c.score, 2000);
-        const auto digits = DrawsOf(DrawFrame(*scene), "suji2.png");
+        const auto digits = DrawsOf(fake.DrawFrame(*scene), "suji2.png");
         ASSERT_EQ(digits.size(), c.cells.size());
         for (size_t k = 0; k < digits.size(); ++k) {
             EXPECT_EQ(digits[k].source.left, 60 * c.cells[k]) << c.score;
@@ -126,7 +119,7 @@ TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
     auto scene = Make(45, 90);
     // The first frame comes before any update: background, bubbles and letters have no
     // placement yet and the turning star no width; the rest is in place.
-    auto first = DrawFrame(*scene);
+    auto first = fake.DrawFrame(*scene);
     const platform::Matrix zero{};
     EXPECT_EQ(DrawsOf(first, "Back2.png")[0].transform, zero);
     for (const DrawCall& d : DrawsOf(first, "WhiteNewGameClear3.png")) EXPECT_EQ(d.transform, zero);
@@ -137,7 +130,7 @@ TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
 
     scene->Update();
     const int flushesBefore = fake.sprite.Flushes();
-    const auto draws = DrawFrame(*scene);
+    const auto draws = fake.DrawFrame(*scene);
     EXPECT_EQ(fake.sprite.Flushes() - flushesBefore, 2);
 
     std::vector<std::string> expected = {"Back2.png", "RESULT.png", "suji2.png", "suji2.png", "suji2.png",
@@ -201,7 +194,7 @@ TEST_F(ResultScreen, LettersFallThreePixelsAnUpdateAndLandInTwoRows)
     EXPECT_EQ(landed[9], 212);
     EXPECT_EQ(landed[0], 155);
     EXPECT_EQ(landed[4], 240);
-    const auto letters = DrawsOf(DrawFrame(*scene), "WhiteNewGameClear3.png");
+    const auto letters = DrawsOf(fake.DrawFrame(*scene), "WhiteNewGameClear3.png");
     ASSERT_EQ(letters.size(), 10u);
     EXPECT_EQ(letters[3].source.left, 3 * 128);
     EXPECT_FLOAT_EQ(DrawnTopLeft(letters[3]).x, 712 - 64);

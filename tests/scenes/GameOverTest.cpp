@@ -23,13 +23,6 @@ struct GameOverScreen : ::testing::Test {
         scene->Init();
         return scene;
     }
-
-    std::vector<DrawCall> DrawFrame(CGameOver& scene)
-    {
-        fake.sprite.Begin();
-        scene.Draw(&fake.sprite, &fake.device);
-        return fake.sprite.Draws();
-    }
 };
 
 TEST_F(GameOverScreen, LoadsItsPicturesAndLoopsItsSoundUntilReleased)
@@ -46,7 +39,7 @@ TEST_F(GameOverScreen, LoadsItsPicturesAndLoopsItsSoundUntilReleased)
     ASSERT_EQ(ops.size(), 1u);
     EXPECT_EQ(ops[0].op, "stop");
     EXPECT_EQ(fake.audio.BuffersAlive(), 0);
-    EXPECT_TRUE(DrawFrame(*scene).empty());
+    EXPECT_TRUE(fake.DrawFrame(*scene).empty());
 }
 
 TEST_F(GameOverScreen, HeldKeysTakeEffectOnTheFirstUpdateWithGFirstThenMThenEnter)
@@ -114,7 +107,7 @@ TEST_F(GameOverScreen, LettersDropOnSpringsAndSettleInTwoRows)
     EXPECT_NEAR(rows[0].lowest, 262.6, 0.05);
     EXPECT_NEAR(rows[1].lowest, 424.8, 0.05);
 
-    const auto letters = DrawsOf(DrawFrame(*scene), "NWG.png");
+    const auto letters = DrawsOf(fake.DrawFrame(*scene), "NWG.png");
     ASSERT_EQ(letters.size(), 8u);
     EXPECT_EQ(letters[5].source.left, 5 * 128);
     EXPECT_EQ(letters[5].source.right, 6 * 128);
@@ -132,7 +125,7 @@ TEST_F(GameOverScreen, PromptFadesOneStepAnUpdateAndWrapsToOpaque)
     int done = 0;
     for (const auto& c : cases) {
         for (; done < c.updates; ++done) scene->Update();
-        const auto prompt = DrawsOf(DrawFrame(*scene), "NewRETRY.png");
+        const auto prompt = DrawsOf(fake.DrawFrame(*scene), "NewRETRY.png");
         ASSERT_EQ(prompt.size(), 1u);
         EXPECT_EQ(prompt[0].color >> 24, c.alpha) << c.updates;
         EXPECT_EQ(prompt[0].color & 0xFFFFFF, 0xFFFFFFu);
@@ -144,7 +137,7 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
 {
     auto scene = Make();
     const platform::Matrix zero{};
-    const auto first = DrawFrame(*scene);
+    const auto first = fake.DrawFrame(*scene);
     ASSERT_EQ(first.size(), 11u);
     for (const DrawCall& d : first) {
         if (DrawnFile(d) == "GOPlayer.png") continue;
@@ -154,7 +147,7 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
     EXPECT_EQ(DrawsOf(first, "GOPlayer.png")[0].transform, platform::Matrix::Translation(640, 450, 0));
 
     scene->Update();
-    const auto draws = DrawFrame(*scene);
+    const auto draws = fake.DrawFrame(*scene);
     const std::vector<std::string> order = {"NewGameOverBack.png", "NWG.png", "NWG.png", "NWG.png", "NWG.png",
                                             "NWG.png", "NWG.png", "NWG.png", "NWG.png", "NewRETRY.png",
                                             "GOPlayer.png"};

@@ -117,15 +117,10 @@ TEST(GameSceneTest, TilesShowOnlyAfterTheFirstUpdate)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    FakePlatform& fake = fixture.fake;
-    fake.sprite.Begin();
-    game->Draw(&fake.sprite, &fake.device);
-    const size_t before = fake.sprite.Draws().size();
+    const size_t before = fixture.fake.DrawFrame(*game).size();
     game->Update();
-    fake.sprite.Begin();
-    game->Draw(&fake.sprite, &fake.device);
     // 23 ground cells at the bottom of the view, all drawn after the update.
-    EXPECT_EQ(fake.sprite.Draws().size(), before + 23);
+    EXPECT_EQ(fixture.fake.DrawFrame(*game).size(), before + 23);
 }
 
 TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)

@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "app/BaseScene.h"
 #include "platform/HeadlessDevice.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/Platform.h"
@@ -16,6 +19,14 @@ struct FakePlatform {
     platform::VirtualClock clock;
     platform::RecordingAudio audio;
     platform::HeadlessWindow window{keyboard};
+
+    // Draws one frame of a scene into the recording sprite and answers its draws.
+    std::vector<platform::RecordingSprite::DrawCall> DrawFrame(BaseScene& scene)
+    {
+        sprite.Begin();
+        scene.Draw(&sprite, &device);
+        return sprite.Draws();
+    }
 
     platform::Platform Services()
     {
