@@ -1,4 +1,6 @@
 #pragma once
+#include "app/Geometry.h"
+#include "enemies/EnemyResources.h"
 #include "platform/Audio.h"
 #include "platform/Device.h"
 #include "platform/Matrix.h"
@@ -6,6 +8,22 @@
 #include "platform/Types.h"
 
 class CGame;
+
+// What an enemy is doing (`mState`). The slime gives 0 to 2 meanings of its own.
+enum EnemyState : int32_t {
+    kEnemyInert = 0, // not yet initialised
+    kEnemyWalkRight = 1,
+    kEnemyWalkLeft = 2,
+    kEnemyTrapped = 3,
+};
+
+// The row of the trapping bubble's animation (`mBubbleRow`).
+enum BubbleRow : int32_t {
+    kBubbleGone = -1,
+    kBubbleForming = 0,
+    kBubbleSteady = 1,
+    kBubbleBursting = 2,
+};
 
 // The walking enemy, and the base of every enemy kind: walks under gravity, is turned by the
 // map at walls and ledges, can be trapped in a bubble and bursts after 300 trapped frames.
@@ -30,6 +48,8 @@ public:
     void SetBubbleTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBubble = texture; }
     void SetBubbleAlphaTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBubbleAlpha = texture; }
     void SetPopSound(platform::SoundBuffer* sound) { if (sound != nullptr) mpSndPop = sound; }
+    // Everything the stage lends, through the setters above.
+    void SetResources(const EnemyResources& resources);
 
     bool& GetAliveRef() { return mAlive; }
     bool& GetCapturedRef() { return mCaptured; }
@@ -38,9 +58,8 @@ public:
     platform::Vec2& GetPosRef() { return mPos; }
     platform::Vec2 GetPos() const { return mPos; }
 
-    // Walking direction (1 right, 2 left) or 3 trapped; the slime gives 0..2 its own meanings.
-    int32_t mState = 0;
-    int32_t mBubbleRow = 0;
+    int32_t mState = kEnemyInert; // an EnemyState
+    int32_t mBubbleRow = kBubbleForming; // a BubbleRow
     int32_t mBubbleFrame = 0;
     int32_t mFlash = 0;
     bool mPushed = false;
@@ -69,8 +88,8 @@ protected:
     int32_t mFrame = 0;
     platform::Vec2 mPrevPos;
     float mDeltaY = 0.0f;
-    float mWidth = 45.0f;
-    float mHeight = 75.0f;
+    float mWidth = kEnemyWidth;
+    float mHeight = kEnemyHeight;
 
 public:
     int32_t Alpha() const { return mAlpha; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "items/ItemResources.h"
 #include "platform/Device.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
@@ -9,11 +10,11 @@ class CGame;
 class CHeal {
 public:
     void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
-    void SetTextures(const platform::Texture* heart, const platform::Texture* bubble, const platform::Texture* bubbleAlpha)
+    void SetResources(const ItemResources& resources)
     {
-        if (heart != nullptr) mpTexHeart = heart;
-        if (bubble != nullptr) mpTexBubble = bubble;
-        if (bubbleAlpha != nullptr) mpTexBubbleAlpha = bubbleAlpha;
+        if (resources.picture != nullptr) mpTexHeart = resources.picture;
+        if (resources.bubble != nullptr) mpTexBubble = resources.bubble;
+        if (resources.bubbleAlpha != nullptr) mpTexBubbleAlpha = resources.bubbleAlpha;
     }
     void Activate() { mActive = true; }
     void Update() {}

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Drawing.h"
+#include "map/CellCodes.h"
 #include "scenes/Game.h"
 
 CMap::CMap() = default;
@@ -35,7 +36,7 @@ void CMap::Update()
     const platform::Vec2 camera = mpGame->GetCamera().GetPos();
 
     // Only cells that can show are rebuilt, and only those are drawn.
-    mVisible = WindowAround(camera.x - kCellSize, camera.x + 1280.0f, camera.y - kCellSize, camera.y + 720.0f);
+    mVisible = WindowAround(camera.x - kCellSize, camera.x + kScreenWidth, camera.y - kCellSize, camera.y + kScreenHeight);
     for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
         for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
             mCellMatrix[r][c] = platform::Matrix::Translation(mPosX[r][c] - camera.x, mPosY[r][c] - camera.y, 0.0f);
@@ -46,7 +47,7 @@ void CMap::Update()
     int goalCol = 0;
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapCols; ++c) {
-            if (mMapData[r][c] == 8) {
+            if (mMapData[r][c] == kTileGoalMarker) {
                 goalRow = r;
                 goalCol = c;
             }
@@ -78,7 +79,7 @@ void CMap::DrawTiles(platform::Sprite* sprite)
     for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
         for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
             const int32_t code = mMapData[r][c];
-            if (code < 1 || code > 6) continue; // empty, goal and codes without a chip
+            if (!HasChip(code)) continue; // empty, goal and codes without a chip
             const platform::Rect chip{40 * (code - 1), 0, 40 * code, 40};
             DrawSprite(sprite, mpChipTexture, chip, center, mCellMatrix[r][c], 0xFFFFFFFF);
         }

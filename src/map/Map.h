@@ -55,9 +55,9 @@ public:
 
     float mPosX[kMapRows][kMapCols] = {};
     float mPosY[kMapRows][kMapCols] = {};
-    float mEnemyWidth = 45.0f;
-    float mEnemyHeight = 75.0f;
-    float mSlimeSize = 40.0f;
+    float mEnemyWidth = kEnemyWidth;
+    float mEnemyHeight = kEnemyHeight;
+    float mSlimeSize = kSlimeTileSize;
     bool mGoal = false;
     StageGrid mMapData = {};
     StageGrid mEnemyData = {};

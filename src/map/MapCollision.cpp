@@ -4,6 +4,7 @@
 #include "enemies/EnemyBase.h"
 #include "enemies/JumpEnemy.h"
 #include "enemies/Slime.h"
+#include "map/CellCodes.h"
 #include "map/Map.h"
 #include "player/Player.h"
 #include "scenes/Game.h"
@@ -44,7 +45,7 @@ void CMap::CollidePlayer(platform::Vec2& pos, float& velX, float& velY, bool& ai
     };
     // Room to change size: the cell three rows above the landing cell is empty.
     auto noteRoom = [&](int r, int c) {
-        if (roomToResize != nullptr) *roomToResize = TileAt(r - 3, c) == 0;
+        if (roomToResize != nullptr) *roomToResize = TileAt(r - 3, c) == kTileEmpty;
     };
 
     const CellWindow window = WindowForBox(pos.x, pos.y, sx, sy, width, height);
@@ -53,8 +54,8 @@ void CMap::CollidePlayer(platform::Vec2& pos, float& velX, float& velY, bool& ai
             const int32_t code = mMapData[r][c];
             const float tx = mPosX[r][c];
             const float ty = mPosY[r][c];
-            const bool ground = code >= 1 && code <= 3;
-            if (ground || code == 5) {
+            const bool ground = IsGroundTile(code);
+            if (ground || code == kTileDamage) {
                 if (Overlap(pos.y - hh, pos.y + hh, ty, ty + kCellSize)) {
                     if (Inside(tx, sx - hw, sx + hw)) {
                         pos.x = tx - hw;
@@ -69,30 +70,28 @@ void CMap::CollidePlayer(platform::Vec2& pos, float& velX, float& velY, bool& ai
                     land(ty);
                     if (ground) {
                         noteRoom(r, c);
-                        if (TileAt(r - 1, c) == 0 && TileAt(r - 2, c) == 0 && TileAt(r - 3, c) == 0) {
+                        if (TileAt(r - 1, c) == kTileEmpty && TileAt(r - 2, c) == kTileEmpty && TileAt(r - 3, c) == kTileEmpty) {
                             mRespawn = {tx, ty - height};
                         }
                     } else if (player != nullptr && player->mInvincible == 0) {
-                        // The damage floor hurts: the hit rule, with a bounce when facing a side.
-                        player->mHurtTimer = 40;
-                        player->mHurt = true;
-                        player->mHp -= 1;
-                        player->mInvincible = 120;
-                        if (player->mDir == 1 || player->mDir == -1) velY = -12.0f;
+                        // The damage floor hurts; the bounce goes to the speed this call moves
+                        // (the player always faces a side, so it always bounces).
+                        player->ApplyHitRule();
+                        velY = CPlayer::kHitBounce;
                     }
                 } else if (ground ? Inside(ty + kCellSize, sy - hh, sy + hh)
                                   : (sy + hh > ty && sy - hh < ty + kCellSize)) {
                     pos.y = ty + kCellSize + hh;
                     velY = 0.0f;
                 }
-            } else if (code == 4) {
+            } else if (code == kTileOneWay) {
                 // One-way: only a fall from above lands on it.
                 if (Overlap(pos.x - hw, pos.x + hw, tx, tx + kCellSize) && velY > 0.0f && pos.y + hh <= ty &&
                     Inside(ty, sy - hh, sy + hh)) {
                     land(ty);
                     noteRoom(r, c);
                 }
-            } else if (code == 8 || code == 9) {
+            } else if (code == kTileGoalMarker || code == kTileGoalArea) {
                 const bool side = Overlap(pos.y - hh, pos.y + hh, ty, ty + kCellSize) &&
                                   (Inside(tx, sx - hw, sx + hw) || Inside(tx + kCellSize, sx - hw, sx + hw));
                 const bool floor = Overlap(pos.x - hw, pos.x + hw, tx, tx + kCellSize) &&
@@ -150,7 +149,7 @@ void CMap::CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX
     for (int r = window.rowBegin; r < window.rowEnd; ++r) {
         for (int c = window.colBegin; c < window.colEnd; ++c) {
             const int32_t code = mMapData[r][c];
-            if (code < 1 || code > 6) continue;
+            if (!IsSolidForEnemies(code)) continue;
             const float tx = mPosX[r][c];
             const float ty = mPosY[r][c];
             if (Overlap(pos.y - hh, pos.y + hh, ty, ty + kCellSize)) {
@@ -158,17 +157,17 @@ void CMap::CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX
                     if (kind != GroundEnemy::Walker) {
                         pos.x = tx - hw;
                         velX = 0.0f;
-                    } else if (state == 1) {
-                        state = 2;
+                    } else if (state == kEnemyWalkRight) {
+                        state = kEnemyWalkLeft;
                         pos.x = tx - hw;
                     }
                 } else if (Inside(tx + kCellSize, sx - hw, sx + hw)) {
                     if (kind != GroundEnemy::Walker) {
                         // A jumping enemy pushed off a one-way platform's right side ends 2.5 pixels inside it.
-                        pos.x = (kind == GroundEnemy::Jumper && code == 4) ? tx + 60.0f : tx + kCellSize + hw;
+                        pos.x = (kind == GroundEnemy::Jumper && code == kTileOneWay) ? tx + 60.0f : tx + kCellSize + hw;
                         velX = 0.0f;
-                    } else if (state == 2) {
-                        state = 1;
+                    } else if (state == kEnemyWalkLeft) {
+                        state = kEnemyWalkRight;
                         pos.x = tx + kCellSize + hw;
                     }
                 }
@@ -180,8 +179,12 @@ void CMap::CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX
                 if (airborne != nullptr) *airborne = false;
                 if (kind == GroundEnemy::Walker) {
                     // Ledges: nothing below-left while walking left, or below-right while walking right.
-                    if (sx - hw < tx && state == 2 && TileAt(r + 1, c - 1) == 0) state = 1;
-                    if (sx + hw > tx + hh && state == 1 && TileAt(r + 1, c + 1) == 0) state = 2;
+                    if (sx - hw < tx && state == kEnemyWalkLeft && TileAt(r + 1, c - 1) == kTileEmpty) {
+                        state = kEnemyWalkRight;
+                    }
+                    if (sx + hw > tx + hh && state == kEnemyWalkRight && TileAt(r + 1, c + 1) == kTileEmpty) {
+                        state = kEnemyWalkLeft;
+                    }
                 }
             } else if (Inside(ty + kCellSize, sy - hh, sy + hh)) {
                 pos.y = ty + kCellSize + hh;
@@ -206,7 +209,7 @@ bool CMap::CollideBullet(platform::Vec2* pos, float halfWidth, float halfHeight,
     for (int r = window.rowBegin; r < window.rowEnd; ++r) {
         for (int c = window.colBegin; c < window.colEnd; ++c) {
             const int32_t code = mMapData[r][c];
-            if (code < 1 || code > 6) continue;
+            if (!IsSolidForEnemies(code)) continue;
             const float tx = mPosX[r][c];
             const float ty = mPosY[r][c];
             if (Overlap(y - halfHeight, y + halfHeight, ty, ty + cellHeight)) {

@@ -1,25 +1,27 @@
+#include "app/AssetFiles.h"
+#include "map/CellCodes.h"
 #include "map/Map.h"
 #include "map/StageFiles.h"
 #include "scenes/Game.h"
 
 void CMap::LoadMap()
 {
-    LoadStageCsv("Resource/Data/Map005.csv", mMapData);
+    LoadStageCsv(files::kTileMap, mMapData);
 }
 
 void CMap::LoadEnemyMap()
 {
-    LoadStageCsv("Resource/Data/EnemyMap005.csv", mEnemyData);
+    LoadStageCsv(files::kEnemyMap, mEnemyData);
 }
 
 void CMap::LoadScoreMap()
 {
-    LoadStageCsv("Resource/Data/ScoreMap005.csv", mScoreData);
+    LoadStageCsv(files::kScoreMap, mScoreData);
 }
 
 void CMap::LoadRecoveryMap()
 {
-    LoadStageCsv("Resource/Data/RecoveryMap005.csv", mRecoveryData);
+    LoadStageCsv(files::kRecoveryMap, mRecoveryData);
 }
 
 void CMap::SpawnEnemies()
@@ -29,10 +31,10 @@ void CMap::SpawnEnemies()
             const float x = mPosX[r][c];
             const float y = mPosY[r][c];
             switch (mEnemyData[r][c]) {
-            case 1: mpGame->SpawnEnemy(x, y); break;
-            case 2: mpGame->SpawnJumpEnemy(x, y); break;
-            case 3: mpGame->SpawnFlyEnemy(x, y); break;
-            case 5: mpGame->SpawnSlime(x, y); break;
+            case kSpawnWalkEnemy: mpGame->SpawnEnemy(x, y); break;
+            case kSpawnJumpEnemy: mpGame->SpawnJumpEnemy(x, y); break;
+            case kSpawnFlyEnemy: mpGame->SpawnFlyEnemy(x, y); break;
+            case kSpawnSlime: mpGame->SpawnSlime(x, y); break;
             default: break;
             }
         }
@@ -45,13 +47,13 @@ void CMap::SpawnScoreItems()
         for (int c = 0; c < kMapCols; ++c) {
             const float x = mPosX[r][c];
             const float y = mPosY[r][c];
-            if (mScoreData[r][c] == 1) {
+            if (mScoreData[r][c] == kScoreSmall) {
                 mpGame->AddScoreTotal(1);
-                mpGame->SpawnScore(x, y, 1);
-            } else if (mScoreData[r][c] == 2) {
+                mpGame->SpawnScore(x, y, kScoreSmall);
+            } else if (mScoreData[r][c] == kScoreBig) {
                 // A big star sits on the corner it shares with the cells right and below.
                 mpGame->AddScoreTotal(10);
-                mpGame->SpawnScore(x + 20.0f, y + 20.0f, 2);
+                mpGame->SpawnScore(x + 20.0f, y + 20.0f, kScoreBig);
             }
         }
     }
@@ -61,7 +63,7 @@ void CMap::SpawnHealItems()
 {
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapCols; ++c) {
-            if (mRecoveryData[r][c] == 1) mpGame->SpawnHeal(mPosX[r][c], mPosY[r][c]);
+            if (mRecoveryData[r][c] == kHealHeart) mpGame->SpawnHeal(mPosX[r][c], mPosY[r][c]);
         }
     }
 }

@@ -1,15 +1,10 @@
 #pragma once
 #include <cstdint>
 
-// The stage is 36 rows of 350 cells of 40 x 40 pixels (14000 x 1440 world pixels).
-constexpr int kMapRows = 36;
-constexpr int kMapCols = 350;
-constexpr float kCellSize = 40.0f;
+#include "app/Geometry.h"
 
+// One code per cell of the stage, row by row.
 using StageGrid = int32_t[kMapRows][kMapCols];
 
-// The title's ground: 18 rows of 34 cells.
-constexpr int kTitleMapRows = 18;
-constexpr int kTitleMapCols = 34;
-
+// One digit per cell of the title's ground.
 using TitleGrid = int32_t[kTitleMapRows][kTitleMapCols];

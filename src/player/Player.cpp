@@ -4,14 +4,12 @@
 #include <cmath>
 
 #include "app/Assert.h"
+#include "app/Geometry.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
 #include "scenes/Game.h"
 
 namespace {
-
-constexpr float kStageWidth = 14000.0f;
-constexpr float kStageHeight = 1440.0f;
 
 // Big form: no sideways glide, full gravity, 5 pixels a frame while a walking key is held.
 constexpr float kBigGravity = 1.0f;
@@ -26,7 +24,6 @@ constexpr float kMaxFallSpeed = 12.0f;
 
 constexpr int kHurtFrames = 40;
 constexpr int kInvincibleFrames = 120;
-constexpr float kHitBounce = -12.0f;
 constexpr int kBlinkPeriod = 6;
 
 constexpr float kDeathWait = 90.0f;

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Collision.h"
+#include "app/Geometry.h"
 #include "platform/Audio.h"
 #include "platform/Device.h"
 #include "platform/Matrix.h"
@@ -54,6 +55,7 @@ public:
 
     // What hurting the player does; whoever hurts it checks its own guards first.
     void ApplyHitRule();
+    static constexpr float kHitBounce = -12.0f; // the upward speed a hit gives
 
     platform::Vec2 GetPos() const { return mPos; }
     platform::Vec2& GetPosRef() { return mPos; }
@@ -73,11 +75,11 @@ public:
 private:
     const platform::Texture* mpTexDigits = nullptr;
     // Box sizes of what the player touches.
-    float mScoreItemSize = 40.0f;
-    float mHealItemSize = 80.0f;
-    float mEnemyHeight = 75.0f;
-    float mEnemyWidth = 45.0f;
-    float mSlimeSize = 42.0f;
+    float mScoreItemSize = kScoreItemSize;
+    float mHealItemSize = kHealItemSize;
+    float mEnemyHeight = kEnemyHeight;
+    float mEnemyWidth = kEnemyWidth;
+    float mSlimeSize = kSlimeContactSize;
 
 public:
     bool mRoomToResize = false;
@@ -133,7 +135,7 @@ private:
     const platform::Texture* mpTexBubble = nullptr;
     const platform::Texture* mpTexBubbleAlpha = nullptr;
     int32_t mShotCooldown = 0;
-    float mBubbleSize = 64.0f;
+    float mBubbleSize = kBubbleSize;
     // mMonas (three CMona platforms) come here with the Monas; until then the player keeps
     // their two pictures itself.
     const platform::Texture* mpTexMona = nullptr;

@@ -1,5 +1,6 @@
 #include "scenes/Game.h"
 
+#include "app/AssetFiles.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
@@ -16,58 +17,60 @@ void CGame::Init()
     mCamera.SetGame(this);
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
-    mPlayer.SetPlayerTexture(load("Resource/Texture/player試作11.png"));
-    mPlayer.SetDownTexture(load("Resource/Texture/playerDown2.png"));
-    mPlayer.SetMiniTexture(load("Resource/Texture/MiniPlayerAnime.png"));
-    mPlayer.SetStockTexture(load("Resource/Texture/BubbleAnime.png"));
-    mPlayer.SetStockAlphaTexture(load("Resource/Texture/BubbleAnimeAlpha.png"));
-    mPlayer.SetHpTexture(load("Resource/Texture/HP.png"));
-    mPlayer.SetTrailTexture(load("Resource/Texture/starBubble.png"));
-    mPlayer.SetTrailAlphaTexture(load("Resource/Texture/starBubbleAlpha.png"));
-    mPlayer.SetDigitTexture(load("Resource/Texture/suji2.png"));
-    mPlayer.SetEnemyFaceTexture(load("Resource/Texture/EnemyFace.png"));
-    mPlayer.SetMonaTexture(load("Resource/Texture/BubbleMona.png"));
-    mPlayer.SetMonaAlphaTexture(load("Resource/Texture/BubbleMonaAlpha試作2.png"));
-    mPlayer.SetBubbleTexture(load("Resource/Texture/BubbleAnime.png"));
-    mPlayer.SetBubbleAlphaTexture(load("Resource/Texture/BubbleAnimeAlpha.png"));
-    mBackGround.SetLowerTexture(load("Resource/Texture/TitleBack2.jpg"));
-    mBackGround.SetUpperTexture(load("Resource/Texture/Back2.png"));
-    mpMap->SetChipTexture(load("Resource/Texture/MapChip12.png"));
-    mpMap->SetStarTexture(load("Resource/Texture/星クリア.png"));
-    mpTexEnemy = load("Resource/Texture/EnemyBase.png");
-    mpTexFlyEnemy = load("Resource/Texture/FlyEnemy.png");
-    mpTexFlyEnemySpin = load("Resource/Texture/FlyEnemy5.png");
-    mpTexBullet = load("Resource/Texture/FlyEnemyBullet2.png");
-    mpTexSlime = load("Resource/Texture/SlimeEnemy.png");
-    mpTexStar = load("Resource/Texture/star.png");
-    mpTexStarBubble = load("Resource/Texture/starBubble.png");
-    mpTexStarBubbleAlpha = load("Resource/Texture/starBubbleAlpha.png");
-    mpTexSun = load("Resource/Texture/Sun.bmp");
-    mpTexEnemyBubble = load("Resource/Texture/EnemyBubble.png");
-    mpTexEnemyBubbleAlpha = load("Resource/Texture/EnemyBubbleAlpha.png");
-    mpTexSlimeBubble = load("Resource/Texture/SlimeBubble.png");
-    mpTexSlimeBubbleAlpha = load("Resource/Texture/SlimeBubbleAlpha.png");
-    mpTexHeart = load("Resource/Texture/HP Item.png");
-    mpTexHealBubble = load("Resource/Texture/playerBubble.png");
-    mpTexHealBubbleAlpha = load("Resource/Texture/playerBubbleAlpha.png");
-    mpTexJumpEnemy = load(kJumpEnemyTexture);
-    mPlayer.SetStarTexture(mpTexStar);
-    mPlayer.SetStarBubbleTexture(mpTexStarBubble);
-    mPlayer.SetStarBubbleAlphaTexture(mpTexStarBubbleAlpha);
+    mPlayer.SetPlayerTexture(load(files::kPlayerSheet));
+    mPlayer.SetDownTexture(load(files::kPlayerDefeated));
+    mPlayer.SetMiniTexture(load(files::kMiniPlayerSheet));
+    mPlayer.SetStockTexture(load(files::kShotBubbles));
+    mPlayer.SetStockAlphaTexture(load(files::kShotBubblesAlpha));
+    mPlayer.SetHpTexture(load(files::kHpIcon));
+    mPlayer.SetTrailTexture(load(files::kStarBubble));
+    mPlayer.SetTrailAlphaTexture(load(files::kStarBubbleAlpha));
+    mPlayer.SetDigitTexture(load(files::kDigits));
+    mPlayer.SetEnemyFaceTexture(load(files::kEnemyFace));
+    mPlayer.SetMonaTexture(load(files::kMonaBubbles));
+    mPlayer.SetMonaAlphaTexture(load(files::kMonaBubblesAlpha));
+    mPlayer.SetBubbleTexture(load(files::kShotBubbles));
+    mPlayer.SetBubbleAlphaTexture(load(files::kShotBubblesAlpha));
+    mBackGround.SetLowerTexture(load(files::kLowerBackground));
+    mBackGround.SetUpperTexture(load(files::kUpperBackground));
+    mpMap->SetChipTexture(load(files::kMapChips));
+    mpMap->SetStarTexture(load(files::kGoalStar));
+    // Pictures shared by every enemy or item of a kind, each loaded once.
+    const platform::Texture* enemyBody = load(files::kWalkEnemySheet);
+    const platform::Texture* flyBody = load(files::kFlyEnemySheet);
+    const platform::Texture* flySpin = load(files::kFlyEnemySpin);
+    const platform::Texture* bullet = load(files::kFlyEnemyBullet);
+    const platform::Texture* slimeBody = load(files::kSlimeSheet);
+    mScoreLook.picture = load(files::kScoreStar);
+    mScoreLook.bubble = load(files::kStarBubble);
+    mScoreLook.bubbleAlpha = load(files::kStarBubbleAlpha);
+    const platform::Texture* glow = load(files::kGlow);
+    const platform::Texture* enemyBubble = load(files::kEnemyBubbles);
+    const platform::Texture* enemyBubbleAlpha = load(files::kEnemyBubblesAlpha);
+    const platform::Texture* slimeBubble = load(files::kSlimeBubbles);
+    const platform::Texture* slimeBubbleAlpha = load(files::kSlimeBubblesAlpha);
+    mHealLook.picture = load(files::kHealHeart);
+    mHealLook.bubble = load(files::kHealBubble);
+    mHealLook.bubbleAlpha = load(files::kHealBubbleAlpha);
+    // The jumping enemies have a sheet of their own (three 64 x 80 frames).
+    const platform::Texture* jumpBody = load(files::kJumpEnemySheet);
+    mPlayer.SetStarTexture(mScoreLook.picture);
+    mPlayer.SetStarBubbleTexture(mScoreLook.bubble);
+    mPlayer.SetStarBubbleAlphaTexture(mScoreLook.bubbleAlpha);
 
     static const char* const kEffects[CPlayer::SOUND_COUNT] = {
-        "Resource/Sound/泡06・高音・単音.wav",
-        "Resource/Sound/Motion-Pop07-2.wav",
-        "Resource/Sound/Motion-Pop06-2.wav",
-        "Resource/Sound/damage6.wav",
-        "Resource/Sound/動き10（ぺろろろ・下がり）.wav",
-        "Resource/Sound/泡05.wav",
-        "Resource/Sound/ChangeBig.wav",
-        "Resource/Sound/ChangeMini.wav",
-        "Resource/Sound/消失・ぱちんっ.wav",
-        "Resource/Sound/星・キラーン07.wav",
-        "Resource/Sound/回復音.wav",
-        "Resource/Sound/消失・ぱちんっ(低音).wav",
+        files::kSndShot,
+        files::kSndJump,
+        files::kSndPop06,
+        files::kSndDamage,
+        files::kSndFall,
+        files::kSndMona,
+        files::kSndGrow,
+        files::kSndShrink,
+        files::kSndCapture,
+        files::kSndScore,
+        files::kSndHeal,
+        files::kSndPop,
     };
     for (int i = 0; i < CPlayer::SOUND_COUNT; ++i) {
         platform::SoundBuffer* sound = mResources.LoadSound(kEffects[i]);
@@ -75,7 +78,17 @@ void CGame::Init()
         if (i == CPlayer::SND_POP) mpSndPop = sound;
     }
 
-    mpMusic = mResources.LoadSound(kMusic);
+    mWalkEnemyLook = {.body = enemyBody, .flash = glow, .bubble = enemyBubble, .bubbleAlpha = enemyBubbleAlpha,
+                      .pop = mpSndPop};
+    mJumpEnemyLook = {.body = jumpBody, .pop = mpSndPop};
+    mFlyEnemyLook = mWalkEnemyLook;
+    mFlyEnemyLook.body = flyBody;
+    mFlyEnemyLook.spin = flySpin;
+    mFlyEnemyLook.bullet = bullet;
+    mSlimeLook = {.body = slimeBody, .flash = glow, .bubble = slimeBubble, .bubbleAlpha = slimeBubbleAlpha,
+                  .pop = mpSndPop};
+
+    mpMusic = mResources.LoadSound(files::kStageMusic);
     Disable3D(mpMusic);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
@@ -91,83 +104,51 @@ void CGame::Init()
     mpMap->LoadRecoveryMap();
     mpMap->SpawnHealItems();
 
-    for (auto& item : mScores) {
-        item->SetGame(this);
-        item->Activate();
-    }
-    for (auto& item : mHeals) {
-        item->SetGame(this);
-        item->Activate();
-    }
-    for (auto& enemy : mEnemies) {
-        enemy->SetGame(this);
-        enemy->Init();
-    }
-    for (auto& enemy : mFlyEnemies) {
-        enemy->SetGame(this);
-        enemy->Init();
-        enemy->SetBulletTexture(mpTexBullet);
-    }
-    for (auto& enemy : mSlimes) {
-        enemy->SetGame(this);
-        enemy->Init();
-    }
+    ForEachIn(
+        [this](auto& item, int) {
+            item.SetGame(this);
+            item.Activate();
+        },
+        mScores, mHeals);
     // Jumping enemies run like every other kind: an undrawn enemy that still hurts would be unfair.
-    for (auto& enemy : mJumpEnemies) {
-        enemy->SetGame(this);
-        enemy->Init();
-    }
+    ForEachIn(
+        [this](auto& enemy, int) {
+            enemy.SetGame(this);
+            enemy.Init();
+        },
+        mEnemies, mFlyEnemies, mSlimes, mJumpEnemies);
+    // The flying enemies are handed their bullets' picture once more.
+    for (auto& enemy : mFlyEnemies) enemy->SetBulletTexture(mFlyEnemyLook.bullet);
+}
+
+template <class Enemy>
+void CGame::Spawn(OwnedList<Enemy>& list, float x, float y, const EnemyResources& resources)
+{
+    auto enemy = std::make_unique<Enemy>();
+    enemy->GetAliveRef() = true;
+    enemy->GetPosRef() = {x, y};
+    enemy->SetResources(resources);
+    list.push_back(std::move(enemy));
 }
 
 void CGame::SpawnEnemy(float x, float y)
 {
-    auto enemy = std::make_unique<CEnemyBase>();
-    enemy->GetAliveRef() = true;
-    enemy->GetPosRef() = {x, y};
-    enemy->SetTexture(mpTexEnemy);
-    enemy->SetFlashTexture(mpTexSun);
-    enemy->SetBubbleTexture(mpTexEnemyBubble);
-    enemy->SetBubbleAlphaTexture(mpTexEnemyBubbleAlpha);
-    enemy->SetPopSound(mpSndPop);
-    mEnemies.push_back(std::move(enemy));
+    Spawn(mEnemies, x, y, mWalkEnemyLook);
 }
 
 void CGame::SpawnFlyEnemy(float x, float y)
 {
-    auto enemy = std::make_unique<CFlyEnemy>();
-    enemy->GetAliveRef() = true;
-    enemy->GetPosRef() = {x, y};
-    enemy->SetTexture(mpTexFlyEnemy);
-    enemy->SetSpinTexture(mpTexFlyEnemySpin);
-    enemy->SetBulletTexture(mpTexBullet);
-    enemy->SetFlashTexture(mpTexSun);
-    enemy->SetBubbleTexture(mpTexEnemyBubble);
-    enemy->SetBubbleAlphaTexture(mpTexEnemyBubbleAlpha);
-    enemy->SetPopSound(mpSndPop);
-    mFlyEnemies.push_back(std::move(enemy));
+    Spawn(mFlyEnemies, x, y, mFlyEnemyLook);
 }
 
 void CGame::SpawnJumpEnemy(float x, float y)
 {
-    auto enemy = std::make_unique<CJumpEnemy>();
-    enemy->GetAliveRef() = true;
-    enemy->GetPosRef() = {x, y};
-    enemy->SetTexture(mpTexJumpEnemy);
-    enemy->SetPopSound(mpSndPop);
-    mJumpEnemies.push_back(std::move(enemy));
+    Spawn(mJumpEnemies, x, y, mJumpEnemyLook);
 }
 
 void CGame::SpawnSlime(float x, float y)
 {
-    auto enemy = std::make_unique<CSlime>();
-    enemy->GetAliveRef() = true;
-    enemy->GetPosRef() = {x, y};
-    enemy->SetTexture(mpTexSlime);
-    enemy->SetFlashTexture(mpTexSun);
-    enemy->SetBubbleTexture(mpTexSlimeBubble);
-    enemy->SetBubbleAlphaTexture(mpTexSlimeBubbleAlpha);
-    enemy->SetPopSound(mpSndPop);
-    mSlimes.push_back(std::move(enemy));
+    Spawn(mSlimes, x, y, mSlimeLook);
 }
 
 void CGame::SpawnScore(float x, float y, int kind)
@@ -176,7 +157,7 @@ void CGame::SpawnScore(float x, float y, int kind)
     item->mActive = true;
     item->mKind = kind;
     item->mPos = {x + mScoreItemSize / 2.0f, y + mScoreItemSize / 2.0f};
-    item->SetTextures(mpTexStar, mpTexStarBubble, mpTexStarBubbleAlpha);
+    item->SetResources(mScoreLook);
     mScores.push_back(std::move(item));
 }
 
@@ -185,7 +166,7 @@ void CGame::SpawnHeal(float x, float y)
     auto item = std::make_unique<CHeal>();
     item->mActive = true;
     item->mPos = {x + mHealItemSize / 2.0f, y + mHealItemSize / 2.0f};
-    item->SetTextures(mpTexHeart, mpTexHealBubble, mpTexHealBubbleAlpha);
+    item->SetResources(mHealLook);
     mHeals.push_back(std::move(item));
 }
 
@@ -213,15 +194,10 @@ SceneId CGame::Update()
         if (alive) mCamera.Update();
         mpMap->Update();
         if (alive) {
-            for (auto& item : mScores) item->Update();
-            for (auto& item : mHeals) item->Update();
-            for (size_t i = 0; i < mEnemies.size(); ++i) mEnemies[i]->Update(static_cast<int>(i));
-            for (size_t i = 0; i < mJumpEnemies.size(); ++i) mJumpEnemies[i]->Update(static_cast<int>(i));
-            const platform::Vec2 player = mPlayer.GetPos();
-            for (size_t i = 0; i < mFlyEnemies.size(); ++i) {
-                mFlyEnemies[i]->Update(player.x, player.y, static_cast<int>(i));
-            }
-            for (size_t i = 0; i < mSlimes.size(); ++i) mSlimes[i]->Update(static_cast<int>(i));
+            ForEachIn([](auto& item, int) { item.Update(); }, mScores, mHeals);
+            // Jumping enemies run right after the walking ones.
+            ForEachIn([](CEnemyBase& enemy, int index) { enemy.Update(index); }, mEnemies, mJumpEnemies, mFlyEnemies,
+                      mSlimes);
         }
     }
     mpFrame->mScore = mScore;
@@ -238,12 +214,8 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     mBackGround.Draw(sprite);
     mpMap->DrawTiles(sprite);
-    for (auto& enemy : mEnemies) enemy->Draw(sprite, device);
-    for (auto& enemy : mJumpEnemies) enemy->Draw(sprite, device);
-    for (auto& enemy : mFlyEnemies) enemy->Draw(sprite, device);
-    for (auto& enemy : mSlimes) enemy->Draw(sprite, device);
-    for (auto& item : mScores) item->Draw(sprite, device);
-    for (auto& item : mHeals) item->Draw(sprite, device);
+    auto draw = [sprite, device](auto& object, int) { object.Draw(sprite, device); };
+    ForEachIn(draw, mEnemies, mJumpEnemies, mFlyEnemies, mSlimes, mScores, mHeals);
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
 }
@@ -253,16 +225,10 @@ void CGame::Release()
     mPlayer.Release();
     mBackGround.Release();
     mpMap->ReleaseTextures();
-    for (auto& item : mScores) item->Release();
-    for (auto& item : mHeals) item->Release();
-    for (auto& enemy : mEnemies) enemy->Release();
-    for (auto& enemy : mJumpEnemies) enemy->Release();
-    for (auto& enemy : mFlyEnemies) enemy->Release();
-    for (auto& enemy : mSlimes) enemy->Release();
-    mpTexEnemy = mpTexJumpEnemy = mpTexFlyEnemy = mpTexFlyEnemySpin = mpTexBullet = mpTexSlime = nullptr;
-    mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = mpTexSun = nullptr;
-    mpTexEnemyBubble = mpTexEnemyBubbleAlpha = mpTexSlimeBubble = mpTexSlimeBubbleAlpha = nullptr;
-    mpTexHeart = mpTexHealBubble = mpTexHealBubbleAlpha = nullptr;
+    ForEachIn([](auto& object, int) { object.Release(); }, mScores, mHeals, mEnemies, mJumpEnemies, mFlyEnemies,
+              mSlimes);
+    mWalkEnemyLook = mJumpEnemyLook = mFlyEnemyLook = mSlimeLook = {};
+    mScoreLook = mHealLook = {};
     StopSound(mpMusic);
     mpSndPop = nullptr;
     mpMusic = nullptr;

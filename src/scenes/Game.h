@@ -1,8 +1,9 @@
 #pragma once
 #include <memory>
-#include <vector>
 
 #include "app/BaseScene.h"
+#include "app/Geometry.h"
+#include "app/OwnedList.h"
 #include "app/ResourceHolder.h"
 #include "enemies/EnemyBase.h"
 #include "enemies/FlyEnemy.h"
@@ -32,12 +33,12 @@ public:
     CPlayer& GetPlayer() { return mPlayer; }
     CMap& GetMap() { return *mpMap; }
     CCamera& GetCamera() { return mCamera; }
-    std::vector<std::unique_ptr<CEnemyBase>>& GetEnemies() { return mEnemies; }
-    std::vector<std::unique_ptr<CJumpEnemy>>& GetJumpEnemies() { return mJumpEnemies; }
-    std::vector<std::unique_ptr<CFlyEnemy>>& GetFlyEnemies() { return mFlyEnemies; }
-    std::vector<std::unique_ptr<CSlime>>& GetSlimes() { return mSlimes; }
-    std::vector<std::unique_ptr<CScore>>& GetScores() { return mScores; }
-    std::vector<std::unique_ptr<CHeal>>& GetHeals() { return mHeals; }
+    OwnedList<CEnemyBase>& GetEnemies() { return mEnemies; }
+    OwnedList<CJumpEnemy>& GetJumpEnemies() { return mJumpEnemies; }
+    OwnedList<CFlyEnemy>& GetFlyEnemies() { return mFlyEnemies; }
+    OwnedList<CSlime>& GetSlimes() { return mSlimes; }
+    OwnedList<CScore>& GetScores() { return mScores; }
+    OwnedList<CHeal>& GetHeals() { return mHeals; }
 
     void SetScore(int score) { mScore = score; }
     void SetRespawnPos(float x, float y) { mRespawnPos = {x, y}; }
@@ -55,47 +56,36 @@ public:
     int StageScoreTotal() const { return mStageScoreTotal; }
     bool StageCleared() const { return mStageCleared; }
 
-    // The jumping enemies' own sheet (three 64 x 80 frames).
-    static constexpr const char* kJumpEnemyTexture = "Resource/Texture/JumpEnemy.png";
-    static constexpr const char* kMusic = "Resource/Sound/rensaku_10_morivalte.wav";
-
 private:
+    // Makes an enemy of a kind at (x, y), alive, with what the kind is lent, at the end of its list.
+    template <class Enemy>
+    void Spawn(OwnedList<Enemy>& list, float x, float y, const EnemyResources& resources);
+
     int32_t mScore = 0;
     int32_t mStageScoreTotal = 0;
     platform::Vec2 mRespawnPos;
     std::unique_ptr<CMap> mpMap; // the grids are large; kept off the stack of whoever makes a stage
-    float mScoreItemSize = 40.0f;
-    float mHealItemSize = 80.0f;
+    float mScoreItemSize = kScoreItemSize;
+    float mHealItemSize = kHealItemSize;
     CBackGround mBackGround;
     CPlayer mPlayer;
     CCamera mCamera;
 
-    // Pictures lent to every enemy or item of a kind (and some to the player).
-    const platform::Texture* mpTexEnemy = nullptr;
-    const platform::Texture* mpTexJumpEnemy = nullptr;
-    const platform::Texture* mpTexFlyEnemy = nullptr;
-    const platform::Texture* mpTexFlyEnemySpin = nullptr;
-    const platform::Texture* mpTexBullet = nullptr;
-    const platform::Texture* mpTexSlime = nullptr;
-    const platform::Texture* mpTexStar = nullptr;
-    const platform::Texture* mpTexStarBubble = nullptr;
-    const platform::Texture* mpTexStarBubbleAlpha = nullptr;
-    const platform::Texture* mpTexSun = nullptr;
-    const platform::Texture* mpTexEnemyBubble = nullptr;
-    const platform::Texture* mpTexEnemyBubbleAlpha = nullptr;
-    const platform::Texture* mpTexSlimeBubble = nullptr;
-    const platform::Texture* mpTexSlimeBubbleAlpha = nullptr;
-    const platform::Texture* mpTexHeart = nullptr;
-    const platform::Texture* mpTexHealBubble = nullptr;
-    const platform::Texture* mpTexHealBubbleAlpha = nullptr;
+    // What is lent to every enemy or item of a kind (pictures also to the player).
+    EnemyResources mWalkEnemyLook;
+    EnemyResources mJumpEnemyLook;
+    EnemyResources mFlyEnemyLook;
+    EnemyResources mSlimeLook;
+    ItemResources mScoreLook;
+    ItemResources mHealLook;
     platform::SoundBuffer* mpSndPop = nullptr;
 
-    std::vector<std::unique_ptr<CEnemyBase>> mEnemies;
-    std::vector<std::unique_ptr<CJumpEnemy>> mJumpEnemies;
-    std::vector<std::unique_ptr<CFlyEnemy>> mFlyEnemies;
-    std::vector<std::unique_ptr<CSlime>> mSlimes;
-    std::vector<std::unique_ptr<CScore>> mScores;
-    std::vector<std::unique_ptr<CHeal>> mHeals;
+    OwnedList<CEnemyBase> mEnemies;
+    OwnedList<CJumpEnemy> mJumpEnemies;
+    OwnedList<CFlyEnemy> mFlyEnemies;
+    OwnedList<CSlime> mSlimes;
+    OwnedList<CScore> mScores;
+    OwnedList<CHeal> mHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/AssetFiles.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
@@ -53,20 +54,20 @@ void CGameClear::Init()
     Srand(mpFrame->Platform().clock->Now() / 1000);
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
-    mpBackTexture = load("Resource/Texture/Back2.png");
-    mpLetterTexture = load("Resource/Texture/WhiteNewGameClear3.png");
-    mpParticleAlphaTexture = load("Resource/Texture/playerBubbleAlpha.png");
-    mpParticleTexture = load("Resource/Texture/playerBubble.png");
-    mpResultTexture = load("Resource/Texture/RESULT.png");
-    mpDigitTexture = load("Resource/Texture/suji2.png");
-    mpGaugeTexture = load("Resource/Texture/星白.png");
-    mpStarPlainTexture = load("Resource/Texture/星.png");
-    mpEnemyFaceTexture = load("Resource/Texture/EnemyFace.png");
-    mpBigStarTexture = load("Resource/Texture/星 (1).png");
-    mpBigBubbleTexture = load("Resource/Texture/playerBubble (1).png");
-    mpBigBubbleAlphaTexture = load("Resource/Texture/playerBubbleAlpha (1).png");
+    mpBackTexture = load(files::kUpperBackground);
+    mpLetterTexture = load(files::kClearLetters);
+    mpParticleAlphaTexture = load(files::kHealBubbleAlpha);
+    mpParticleTexture = load(files::kHealBubble);
+    mpResultTexture = load(files::kResultPanel);
+    mpDigitTexture = load(files::kDigits);
+    mpGaugeTexture = load(files::kGaugeStar);
+    mpStarPlainTexture = load(files::kPlainStar);
+    mpEnemyFaceTexture = load(files::kEnemyFace);
+    mpBigStarTexture = load(files::kTurningStar);
+    mpBigBubbleTexture = load(files::kBigPlayerBubble);
+    mpBigBubbleAlphaTexture = load(files::kBigPlayerBubbleAlpha);
 
-    mpClearMusic = mResources.LoadSound("Resource/Sound/クリアかタイトル.wav");
+    mpClearMusic = mResources.LoadSound(files::kClearMusic);
     Disable3D(mpClearMusic);
 
     // Both rows start above the screen, each tile higher than the one before it.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/AssetFiles.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
@@ -21,11 +22,11 @@ platform::Matrix Translation(const platform::Vec3& pos)
 
 void CGameOver::Init()
 {
-    mpBackTexture = mResources.LoadTexture("Resource/Texture/NewGameOverBack.png");
-    mpLetterTexture = mResources.LoadTexture("Resource/Texture/NWG.png");
-    mpRetryTexture = mResources.LoadTexture("Resource/Texture/NewRETRY.png");
-    mpPlayerTexture = mResources.LoadTexture("Resource/Texture/GOPlayer.png");
-    mpOverMusic = mResources.LoadSound("Resource/Sound/ゲームオーバー.wav");
+    mpBackTexture = mResources.LoadTexture(files::kDuskBackground);
+    mpLetterTexture = mResources.LoadTexture(files::kGameOverLetters);
+    mpRetryTexture = mResources.LoadTexture(files::kRetryPrompt);
+    mpPlayerTexture = mResources.LoadTexture(files::kGameOverPlayer);
+    mpOverMusic = mResources.LoadSound(files::kGameOverMusic);
 
     // Two rows of four, both above the screen; the upper row starts higher.
     for (int i = 0; i < kLetterCount; ++i) {

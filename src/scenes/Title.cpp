@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/AssetFiles.h"
+
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
@@ -33,19 +35,19 @@ void CTitle::Init()
     Srand(mpFrame->Platform().clock->Now());
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
-    mpBackTexture = load("Resource/Texture/TitleBack2.jpg");
-    mpPlayerTexture = load("Resource/Texture/player試作11.png");
-    mpChipTexture = load("Resource/Texture/csvMapChip().png");
-    mpLogoTexture = load("Resource/Texture/ZEM.png");
-    mpGuideTexture = load("Resource/Texture/指示画像.png");
-    mpBubbleTexture = load("Resource/Texture/Bubble.png");
-    mpBubbleAlphaTexture = load("Resource/Texture/BubbleAlpha().png");
-    mpParticleTexture = load("Resource/Texture/playerBubble.png");
-    mpParticleAlphaTexture = load("Resource/Texture/playerBubbleAlpha.png");
+    mpBackTexture = load(files::kLowerBackground);
+    mpPlayerTexture = load(files::kPlayerSheet);
+    mpChipTexture = load(files::kTitleChips);
+    mpLogoTexture = load(files::kLogo);
+    mpGuideTexture = load(files::kInstruction);
+    mpBubbleTexture = load(files::kTitleBubble);
+    mpBubbleAlphaTexture = load(files::kTitleBubbleAlpha);
+    mpParticleTexture = load(files::kHealBubble);
+    mpParticleAlphaTexture = load(files::kHealBubbleAlpha);
 
-    mpClickSound = mResources.LoadSound(kClickSound);
+    mpClickSound = mResources.LoadSound(files::kSndClick);
     Disable3D(mpClickSound);
-    mpTitleMusic = mResources.LoadSound(kMusic);
+    mpTitleMusic = mResources.LoadSound(files::kTitleMusic);
     Disable3D(mpTitleMusic);
 
     LoadTitleMap();
@@ -70,7 +72,7 @@ void CTitle::Init()
 
 void CTitle::LoadTitleMap()
 {
-    LoadTitleMapFile("TitleMap.txt", mTitleMap);
+    LoadTitleMapFile(files::kTitleMap, mTitleMap);
 }
 
 SceneId CTitle::Update()

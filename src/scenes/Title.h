@@ -33,7 +33,7 @@ public:
     const char* TraceName() const override { return "title"; }
     void WriteTrace(CTraceWriter& trace) const override;
 
-    // Reads the ground from "TitleMap.txt"; a missing file leaves it empty.
+    // Reads the ground from files::kTitleMap; a missing file leaves it empty.
     void LoadTitleMap();
 
     int GuideAlpha() const { return mGuideAlpha; }
@@ -42,9 +42,6 @@ public:
     const CPlacement& Bubble() const { return mBubble; }
     const CPlacement& BubbleOverlay() const { return mBubbleOverlay; }
     const CParticle& Particle(int i) const { return mParticles[i]; }
-
-    static constexpr const char* kClickSound = "Resource/Sound/タイトルクリック.wav";
-    static constexpr const char* kMusic = "Resource/Sound/タイトル.wav";
 
 private:
     void UpdateParticle(CParticle& particle);

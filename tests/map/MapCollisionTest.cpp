@@ -98,6 +98,42 @@ TEST_F(MapCollisionTest, OneWayPlankOnlyFromAbove)
     EXPECT_EQ(sideways.vx, 10);
 }
 
+TEST_F(MapCollisionTest, APlankEnteredFromBelowIsNotLandedOnNearItsTop)
+{
+    // Plank cell (30, 8), top y 1200. A box that rose into it and now falls with its bottom half a
+    // pixel below the top falls on through; a bottom exactly on the top lands.
+    const PlayerMove justInside = Collide({340, 1190.5f}, 0, 5, 20, 20);
+    EXPECT_TRUE(justInside.jumping);
+    EXPECT_FLOAT_EQ(justInside.pos.y, 1190.5f);
+    const PlayerMove onTop = Collide({340, 1190}, 0, 5, 20, 20);
+    EXPECT_FALSE(onTop.jumping);
+    EXPECT_FLOAT_EQ(onTop.pos.y, 1190);
+}
+
+TEST(MapRespawnTest, ASafePlaceNeedsThreeFreeCellsAbove)
+{
+    // Column 3 has a block three rows above the ground (two free cells between); column 1 has three.
+    StageFixture fixture({"...1....", "........", "........", "11111111"}, 28);
+    auto game = fixture.MakeGame();
+    CMap& map = game->GetMap();
+    platform::Vec2 pos{140, 1240 - 10 - 2};
+    float vx = 0, vy = 5;
+    bool jumping = true, room = true;
+    map.CollidePlayer(pos, vx, vy, jumping, 20, 20, &room);
+    EXPECT_FALSE(jumping); // landed on cell (31, 3)
+    EXPECT_FALSE(room);
+    EXPECT_FLOAT_EQ(map.Respawn().x, 0); // not a safe place
+    EXPECT_FLOAT_EQ(map.Respawn().y, 0);
+
+    pos = {60, 1240 - 10 - 2};
+    vy = 5;
+    jumping = true;
+    map.CollidePlayer(pos, vx, vy, jumping, 20, 20, &room);
+    EXPECT_TRUE(room);
+    EXPECT_FLOAT_EQ(map.Respawn().x, 40);
+    EXPECT_FLOAT_EQ(map.Respawn().y, 1240 - 20);
+}
+
 TEST_F(MapCollisionTest, DamageFloorHurtsUnlessInvincible)
 {
     CPlayer& player = game->GetPlayer();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Generators.h"
+#include "app/AssetFiles.h"
 
 int main(int argc, char** argv)
 {
@@ -20,15 +21,15 @@ int main(int argc, char** argv)
         }
     }
     std::error_code error;
-    for (const char* sub : {"Resource/Texture", "Resource/Sound", "Resource/Data"}) {
+    for (const char* sub : {files::kTextureDir, files::kSoundDir, files::kDataDir}) {
         std::filesystem::create_directories(outDir / sub, error);
         if (error) {
             std::fprintf(stderr, "zem-assetgen: %s: %s\n", (outDir / sub).c_str(), error.message().c_str());
             return 1;
         }
     }
-    bool ok = GenerateImages(outDir / "Resource/Texture");
-    ok = GenerateSounds(outDir / "Resource/Sound") && ok;
+    bool ok = GenerateImages(outDir);
+    ok = GenerateSounds(outDir) && ok;
     ok = GenerateStage(dataDir, outDir) && ok;
     return ok ? 0 : 1;
 }

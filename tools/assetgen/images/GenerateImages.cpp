@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "Generators.h"
+#include "app/AssetFiles.h"
 #include "images/ImageFiles.h"
 #include "images/Pictures.h"
 
@@ -15,73 +16,73 @@ enum class Format {
 };
 
 struct Picture {
-    const char8_t* name;
+    const char* name; // path under the run directory
     std::function<Canvas()> draw;
     Format format = Format::Png;
 };
 
 } // namespace
 
-bool GenerateImages(const std::filesystem::path& textureDir)
+bool GenerateImages(const std::filesystem::path& runDir)
 {
     using namespace pictures;
     const BubbleLayer body = BubbleLayer::Body, sheen = BubbleLayer::Sheen;
     const Picture list[] = {
         // The stage.
-        {u8"player試作11.png", PlayerSheet},
-        {u8"playerDown2.png", PlayerDefeated},
-        {u8"MiniPlayerAnime.png", MiniPlayerSheet},
-        {u8"BubbleAnime.png", [=] { return ShotBubbles(body); }},
-        {u8"BubbleAnimeAlpha.png", [=] { return ShotBubbles(sheen); }},
-        {u8"HP.png", HudHeart},
-        {u8"starBubble.png", [=] { return StarBubble(body); }},
-        {u8"starBubbleAlpha.png", [=] { return StarBubble(sheen); }},
-        {u8"suji2.png", Digits},
-        {u8"EnemyFace.png", EnemyFace},
-        {u8"BubbleMona.png", [=] { return MonaBubbles(body); }},
-        {u8"BubbleMonaAlpha試作2.png", [=] { return MonaBubbles(sheen); }},
-        {u8"TitleBack2.jpg", LowerSky, Format::Jpeg},
-        {u8"Back2.png", UpperSky},
-        {u8"MapChip12.png", MapChips},
-        {u8"星クリア.png", GoalStar},
-        {u8"EnemyBase.png", WalkEnemySheet},
-        {u8"JumpEnemy.png", JumpEnemySheet}, // lent to the jumping enemies instead of EnemyBase.png
-        {u8"FlyEnemy.png", FlyEnemySheet},
-        {u8"FlyEnemy5.png", FlyEnemySpin},
-        {u8"FlyEnemyBullet2.png", FlyEnemyBullet},
-        {u8"SlimeEnemy.png", SlimeSheet},
-        {u8"star.png", ScoreStar, Format::GlowPng},
-        {u8"Sun.bmp", Glow, Format::Bmp},
-        {u8"EnemyBubble.png", [=] { return EnemyBubbles(body); }},
-        {u8"EnemyBubbleAlpha.png", [=] { return EnemyBubbles(sheen); }},
-        {u8"SlimeBubble.png", [=] { return SlimeBubbles(body); }},
-        {u8"SlimeBubbleAlpha.png", [=] { return SlimeBubbles(sheen); }},
-        {u8"HP Item.png", HealHeart, Format::GlowPng},
-        {u8"playerBubble.png", [=] { return PlayerBubble(body); }},
-        {u8"playerBubbleAlpha.png", [=] { return PlayerBubble(sheen); }},
+        {files::kPlayerSheet, PlayerSheet},
+        {files::kPlayerDefeated, PlayerDefeated},
+        {files::kMiniPlayerSheet, MiniPlayerSheet},
+        {files::kShotBubbles, [=] { return ShotBubbles(body); }},
+        {files::kShotBubblesAlpha, [=] { return ShotBubbles(sheen); }},
+        {files::kHpIcon, HudHeart},
+        {files::kStarBubble, [=] { return StarBubble(body); }},
+        {files::kStarBubbleAlpha, [=] { return StarBubble(sheen); }},
+        {files::kDigits, Digits},
+        {files::kEnemyFace, EnemyFace},
+        {files::kMonaBubbles, [=] { return MonaBubbles(body); }},
+        {files::kMonaBubblesAlpha, [=] { return MonaBubbles(sheen); }},
+        {files::kLowerBackground, LowerSky, Format::Jpeg},
+        {files::kUpperBackground, UpperSky},
+        {files::kMapChips, MapChips},
+        {files::kGoalStar, GoalStar},
+        {files::kWalkEnemySheet, WalkEnemySheet},
+        {files::kJumpEnemySheet, JumpEnemySheet}, // lent to the jumping enemies instead of EnemyBase.png
+        {files::kFlyEnemySheet, FlyEnemySheet},
+        {files::kFlyEnemySpin, FlyEnemySpin},
+        {files::kFlyEnemyBullet, FlyEnemyBullet},
+        {files::kSlimeSheet, SlimeSheet},
+        {files::kScoreStar, ScoreStar, Format::GlowPng},
+        {files::kGlow, Glow, Format::Bmp},
+        {files::kEnemyBubbles, [=] { return EnemyBubbles(body); }},
+        {files::kEnemyBubblesAlpha, [=] { return EnemyBubbles(sheen); }},
+        {files::kSlimeBubbles, [=] { return SlimeBubbles(body); }},
+        {files::kSlimeBubblesAlpha, [=] { return SlimeBubbles(sheen); }},
+        {files::kHealHeart, HealHeart, Format::GlowPng},
+        {files::kHealBubble, [=] { return PlayerBubble(body); }},
+        {files::kHealBubbleAlpha, [=] { return PlayerBubble(sheen); }},
         // The title.
-        {u8"ZEM.png", Logo},
-        {u8"指示画像.png", PressEnter},
-        {u8"Bubble.png", [=] { return TitleBubble(body); }},
-        {u8"BubbleAlpha().png", [=] { return TitleBubble(sheen); }},
-        {u8"csvMapChip().png", TitleChips},
+        {files::kLogo, Logo},
+        {files::kInstruction, PressEnter},
+        {files::kTitleBubble, [=] { return TitleBubble(body); }},
+        {files::kTitleBubbleAlpha, [=] { return TitleBubble(sheen); }},
+        {files::kTitleChips, TitleChips},
         // The result screen.
-        {u8"WhiteNewGameClear3.png", StageClearLetters},
-        {u8"RESULT.png", ResultPanel},
-        {u8"星白.png", GaugeStar},
-        {u8"星.png", PlainStar},
-        {u8"星 (1).png", TurningStar, Format::GlowPng},
-        {u8"playerBubble (1).png", [=] { return BigPlayerBubble(body); }},
-        {u8"playerBubbleAlpha (1).png", [=] { return BigPlayerBubble(sheen); }},
+        {files::kClearLetters, StageClearLetters},
+        {files::kResultPanel, ResultPanel},
+        {files::kGaugeStar, GaugeStar},
+        {files::kPlainStar, PlainStar},
+        {files::kTurningStar, TurningStar, Format::GlowPng},
+        {files::kBigPlayerBubble, [=] { return BigPlayerBubble(body); }},
+        {files::kBigPlayerBubbleAlpha, [=] { return BigPlayerBubble(sheen); }},
         // The game-over screen.
-        {u8"NewGameOverBack.png", DuskSky},
-        {u8"NewRETRY.png", RetryPrompt},
-        {u8"GOPlayer.png", GameOverPlayer},
-        {u8"NWG.png", GameOverLetters},
+        {files::kDuskBackground, DuskSky},
+        {files::kRetryPrompt, RetryPrompt},
+        {files::kGameOverPlayer, GameOverPlayer},
+        {files::kGameOverLetters, GameOverLetters},
     };
     bool ok = true;
     for (const Picture& picture : list) {
-        const std::filesystem::path file = textureDir / std::filesystem::path(picture.name);
+        const std::filesystem::path file = runDir / picture.name;
         const Canvas canvas = picture.draw();
         switch (picture.format) {
         case Format::Png: ok = WritePng(canvas, file, ClearColour::Bleed) && ok; break;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "Generators.h"
+#include "app/AssetFiles.h"
 #include "sounds/Effects.h"
 #include "sounds/Signal.h"
 #include "sounds/Tunes.h"
@@ -19,51 +20,51 @@ constexpr double kMusicRmsDb = -18.0;
 constexpr double kMusicPeakLimitDb = -6.0;
 
 struct EffectFile {
-    const char* name;
+    const char* name; // path under the run directory
     sfx::Signal (*make)(int rate);
 };
 
 constexpr EffectFile kEffects[] = {
-    {"泡06・高音・単音.wav", sfx::ShotBloop},
-    {"Motion-Pop07-2.wav", sfx::JumpBlip},
-    {"Motion-Pop06-2.wav", sfx::SpareBlip},
-    {"damage6.wav", sfx::DamageBuzz},
-    {"動き10（ぺろろろ・下がり）.wav", sfx::FallWarble},
-    {"泡05.wav", sfx::MonaBubbles},
-    {"ChangeBig.wav", sfx::GrowSweep},
-    {"ChangeMini.wav", sfx::ShrinkSweep},
-    {"消失・ぱちんっ.wav", sfx::CapturePop},
-    {"星・キラーン07.wav", sfx::StarTwinkle},
-    {"回復音.wav", sfx::HealArpeggio},
-    {"消失・ぱちんっ(低音).wav", sfx::EnemyPop},
-    {"タイトルクリック.wav", sfx::ClickTick},
+    {files::kSndShot, sfx::ShotBloop},
+    {files::kSndJump, sfx::JumpBlip},
+    {files::kSndPop06, sfx::SpareBlip},
+    {files::kSndDamage, sfx::DamageBuzz},
+    {files::kSndFall, sfx::FallWarble},
+    {files::kSndMona, sfx::MonaBubbles},
+    {files::kSndGrow, sfx::GrowSweep},
+    {files::kSndShrink, sfx::ShrinkSweep},
+    {files::kSndCapture, sfx::CapturePop},
+    {files::kSndScore, sfx::StarTwinkle},
+    {files::kSndHeal, sfx::HealArpeggio},
+    {files::kSndPop, sfx::EnemyPop},
+    {files::kSndClick, sfx::ClickTick},
 };
 
 struct TuneFile {
-    const char* name;
+    const char* name; // path under the run directory
     sfx::Tune (*make)();
 };
 
 constexpr TuneFile kTunes[] = {
-    {"タイトル.wav", sfx::TitleTune},
-    {"rensaku_10_morivalte.wav", sfx::StageTune},
-    {"クリアかタイトル.wav", sfx::ClearTune},
-    {"ゲームオーバー.wav", sfx::GameOverTune},
+    {files::kTitleMusic, sfx::TitleTune},
+    {files::kStageMusic, sfx::StageTune},
+    {files::kClearMusic, sfx::ClearTune},
+    {files::kGameOverMusic, sfx::GameOverTune},
 };
 
 } // namespace
 
-bool GenerateSounds(const std::filesystem::path& soundDir)
+bool GenerateSounds(const std::filesystem::path& runDir)
 {
     bool ok = true;
     for (const EffectFile& effect : kEffects) {
         sfx::Signal samples = effect.make(kEffectRate);
         sfx::FadeEdges(samples, kEffectRate, 0.001, 0.008);
         sfx::ScaleToPeak(samples, kEffectPeakDb);
-        ok = sfx::WriteWav(soundDir / effect.name, samples, kEffectRate) && ok;
+        ok = sfx::WriteWav(runDir / effect.name, samples, kEffectRate) && ok;
     }
     for (const TuneFile& tune : kTunes) {
-        const std::filesystem::path path = soundDir / tune.name;
+        const std::filesystem::path path = runDir / tune.name;
         std::string error;
         sfx::Signal samples = sfx::RenderTune(tune.make(), kMusicRate, error);
         if (!error.empty()) {

@@ -4,6 +4,7 @@
 
 #include "CharGrid.h"
 #include "Generators.h"
+#include "app/AssetFiles.h"
 #include "GridWriter.h"
 #include "StageCompiler.h"
 #include "StageLegend.h"
@@ -17,11 +18,10 @@ bool CompileStageFiles(const std::filesystem::path& dataDir, const std::filesyst
     if (!source) return false;
     const auto layers = CompileStage(*source);
     if (!layers) return false;
-    const std::filesystem::path out = runDir / "Resource/Data";
-    bool ok = WriteCsvGrid(out / "Map005.csv", layers->tiles);
-    ok = WriteCsvGrid(out / "EnemyMap005.csv", layers->enemies) && ok;
-    ok = WriteCsvGrid(out / "ScoreMap005.csv", layers->scores) && ok;
-    ok = WriteCsvGrid(out / "RecoveryMap005.csv", layers->heals) && ok;
+    bool ok = WriteCsvGrid(runDir / files::kTileMap, layers->tiles);
+    ok = WriteCsvGrid(runDir / files::kEnemyMap, layers->enemies) && ok;
+    ok = WriteCsvGrid(runDir / files::kScoreMap, layers->scores) && ok;
+    ok = WriteCsvGrid(runDir / files::kRecoveryMap, layers->heals) && ok;
     if (ok) std::printf("stage: score total %d\n", StageScoreTotal(*layers));
     return ok;
 }
@@ -31,7 +31,7 @@ bool CompileTitleFile(const std::filesystem::path& dataDir, const std::filesyste
     const auto source = ReadCharGrid(dataDir / "title.txt", kTitleRows, kTitleColumns, TitleGroundAlphabet());
     if (!source) return false;
     const auto codes = CompileTitleGround(*source);
-    return codes && WriteDigitGrid(runDir / "TitleMap.txt", *codes);
+    return codes && WriteDigitGrid(runDir / files::kTitleMap, *codes);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ bool CheckGoalMarker(const CharGrid& source, const StageGrid& tiles)
     int markers = 0;
     for (int r = 0; r < kStageRows; ++r) {
         for (int c = 0; c < kStageColumns; ++c) {
-            if (tiles[r][c] != tile::kGoalMarker) continue;
+            if (tiles[r][c] != kTileGoalMarker) continue;
             if (++markers > 1) {
                 ReportCellError(source, r, c, "second goal marker; the goal star is drawn at one only");
             }
@@ -65,13 +65,13 @@ bool CheckHeroStart(const CharGrid& source, const StageGrid& tiles)
     bool groundBelow = false;
     for (int c = kStartFirstColumn; c <= kStartLastColumn; ++c) {
         for (int r = kStartFirstRow; r <= kStartLastRow; ++r) {
-            if (tile::StopsHero(tiles[r][c])) {
+            if (StopsHero(tiles[r][c])) {
                 ReportCellError(source, r, c, "the hero starts inside this tile (its box centred on (200, 1300))");
                 ok = false;
             }
         }
         for (int r = kStartLastRow + 1; r < kStageRows; ++r) {
-            if (tile::StopsHero(tiles[r][c]) && tiles[r][c] != tile::kDamage) groundBelow = true;
+            if (StopsHero(tiles[r][c]) && tiles[r][c] != kTileDamage) groundBelow = true;
         }
     }
     if (!groundBelow) {
@@ -118,7 +118,7 @@ int StageScoreTotal(const StageLayers& layers)
 {
     int total = 0;
     for (const auto& row : layers.scores) {
-        for (const int code : row) total += code == 1 ? 1 : code == 2 ? 10 : 0;
+        for (const int code : row) total += code == kScoreSmall ? 1 : code == kScoreBig ? 10 : 0;
     }
     return total;
 }

@@ -2,25 +2,27 @@
 
 #include <array>
 
+#include "map/CellCodes.h"
+
 namespace {
 
 constexpr std::array<LegendEntry, 16> kLegend{{
     {'.', {}},
-    {'=', {.tile = 1}},   // ground with a grass top
-    {'#', {.tile = 2}},   // soil
-    {'%', {.tile = 3}},   // stone block
-    {'-', {.tile = 4}},   // one-way plank
-    {'^', {.tile = 5}},   // spikes: damage floor
-    {'|', {.tile = 6}},   // enemy wall
-    {'G', {.tile = 8}},   // goal marker: the goal star's top-left cell
-    {'g', {.tile = 9}},   // goal area
-    {'w', {.enemy = 1}},  // walking enemy
-    {'j', {.enemy = 2}},  // jumping enemy
-    {'f', {.enemy = 3}},  // flying enemy
-    {'s', {.enemy = 5}},  // slime
-    {'*', {.score = 1}},  // small star
-    {'$', {.score = 2}},  // big star, 2 x 2
-    {'+', {.heal = 1}},   // heart, 2 x 2
+    {'=', {.tile = kTileGrass}}, // ground with a grass top
+    {'#', {.tile = kTileSoil}}, // soil
+    {'%', {.tile = kTileStone}}, // stone block
+    {'-', {.tile = kTileOneWay}}, // one-way plank
+    {'^', {.tile = kTileDamage}}, // spikes: damage floor
+    {'|', {.tile = kTileEnemyWall}}, // enemy wall
+    {'G', {.tile = kTileGoalMarker}}, // goal marker: the goal star's top-left cell
+    {'g', {.tile = kTileGoalArea}}, // goal area
+    {'w', {.enemy = kSpawnWalkEnemy}}, // walking enemy
+    {'j', {.enemy = kSpawnJumpEnemy}}, // jumping enemy
+    {'f', {.enemy = kSpawnFlyEnemy}}, // flying enemy
+    {'s', {.enemy = kSpawnSlime}}, // slime
+    {'*', {.score = kScoreSmall}}, // small star
+    {'$', {.score = kScoreBig}}, // big star, 2 x 2
+    {'+', {.heal = kHealHeart}}, // heart, 2 x 2
 }};
 
 }  // namespace

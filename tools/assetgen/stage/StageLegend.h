@@ -2,6 +2,8 @@
 #include <span>
 #include <string>
 
+#include "map/CellCodes.h"
+
 // What one character of the stage source puts into the four grids the game loads.
 struct StageCell {
     int tile = 0;    // Map005.csv: 0 empty, 1-3 ground, 4 one-way, 5 damage, 6 enemy wall, 8 goal marker, 9 goal area
@@ -24,14 +26,8 @@ const LegendEntry* FindLegendEntry(char symbol);
 // Every symbol of the legend, for the reader's alphabet check.
 std::string StageLegendAlphabet();
 
-// Tile codes with a role in the stage.
-namespace tile {
-constexpr int kEmpty = 0;
-constexpr int kDamage = 5;
-constexpr int kGoalMarker = 8;
 // Codes the hero cannot stand inside: ground, one-way, damage floor.
-constexpr bool StopsHero(int code) { return code >= 1 && code <= 5; }
-}  // namespace tile
+constexpr bool StopsHero(int code) { return code >= kTileGrass && code <= kTileDamage; }
 
 // Big stars and hearts are drawn 80 x 80 over the 2 x 2 block whose top-left cell holds them.
-constexpr bool FillsTwoByTwo(const StageCell& cell) { return cell.score == 2 || cell.heal == 1; }
+constexpr bool FillsTwoByTwo(const StageCell& cell) { return cell.score == kScoreBig || cell.heal == kHealHeart; }

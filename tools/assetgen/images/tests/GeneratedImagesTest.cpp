@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Generators.h"
+#include "app/AssetFiles.h"
 
 namespace {
 
@@ -67,20 +68,24 @@ class GeneratedImages : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        sDir = MakeTempDir();
-        ASSERT_FALSE(sDir.empty());
-        ASSERT_TRUE(GenerateImages(sDir));
+        sRunDir = MakeTempDir();
+        ASSERT_FALSE(sRunDir.empty());
+        sDir = sRunDir / files::kTextureDir;
+        fs::create_directories(sDir);
+        ASSERT_TRUE(GenerateImages(sRunDir));
     }
     static void TearDownTestSuite()
     {
         std::error_code ignored;
-        fs::remove_all(sDir, ignored);
+        fs::remove_all(sRunDir, ignored);
     }
     static Picture Open(const char8_t* name) { return Load(sDir / fs::path(name)); }
 
-    static fs::path sDir;
+    static fs::path sRunDir;
+    static fs::path sDir; // the pictures
 };
 
+fs::path GeneratedImages::sRunDir;
 fs::path GeneratedImages::sDir;
 
 TEST_F(GeneratedImages, EveryPictureHoldsTheRectanglesTheGameDrawsFromIt)
@@ -226,9 +231,11 @@ TEST_F(GeneratedImages, PicturesDrawnWithTheGlowingBlendAreWhiteWhereClear)
 
 TEST_F(GeneratedImages, TheSameSourcesGiveTheSameBytes)
 {
-    const fs::path again = MakeTempDir();
-    ASSERT_FALSE(again.empty());
-    ASSERT_TRUE(GenerateImages(again));
+    const fs::path againRun = MakeTempDir();
+    ASSERT_FALSE(againRun.empty());
+    const fs::path again = againRun / files::kTextureDir;
+    fs::create_directories(again);
+    ASSERT_TRUE(GenerateImages(againRun));
     int files = 0;
     for (const auto& entry : fs::directory_iterator(sDir)) {
         ++files;
@@ -238,13 +245,13 @@ TEST_F(GeneratedImages, TheSameSourcesGiveTheSameBytes)
     }
     EXPECT_EQ(files, 47);
     std::error_code ignored;
-    fs::remove_all(again, ignored);
+    fs::remove_all(againRun, ignored);
 }
 
 TEST(GenerateImagesFailure, AnUnwritableFolderIsReportedAsFailure)
 {
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(GenerateImages("/nonexistent-zem-folder/Texture"));
+    EXPECT_FALSE(GenerateImages("/nonexistent-zem-folder"));
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("player"), std::string::npos) << errors;
 }

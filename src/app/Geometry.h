@@ -1,0 +1,29 @@
+#pragma once
+// The sizes of the world: the screen, the stage grid and the boxes of what moves in it.
+
+// The drawing area, in pixels.
+constexpr float kScreenWidth = 1280.0f;
+constexpr float kScreenHeight = 720.0f;
+
+// The stage: 36 rows of 350 cells of 40 x 40 pixels, 14000 x 1440 world pixels.
+constexpr int kMapRows = 36;
+constexpr int kMapCols = 350;
+constexpr float kCellSize = 40.0f;
+constexpr float kStageWidth = kCellSize * kMapCols;
+constexpr float kStageHeight = kCellSize * kMapRows;
+
+// The title's ground: 18 rows of 34 cells.
+constexpr int kTitleMapRows = 18;
+constexpr int kTitleMapCols = 34;
+
+// Boxes. Walking, jumping and flying enemies share one body box.
+constexpr float kEnemyWidth = 45.0f;
+constexpr float kEnemyHeight = 75.0f;
+// The slime is touched through a 42-pixel box but collides with the tiles through a 40-pixel one.
+constexpr float kSlimeContactSize = 42.0f;
+constexpr float kSlimeTileSize = 40.0f;
+// Score and heal items: the side of the cell box the spawner centres them in.
+constexpr float kScoreItemSize = 40.0f;
+constexpr float kHealItemSize = 80.0f;
+// A shot bubble: its picture cell and its contact box.
+constexpr float kBubbleSize = 64.0f;
