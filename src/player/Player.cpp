@@ -279,23 +279,3 @@ void CPlayer::UpdateMatrices(platform::Vec2 camera)
     mScaleMat = platform::Matrix::Scaling(mScaleX, mScaleY, 0.0f);
     mWorld = mScaleMat * mTransMat;
 }
-
-// Shots, Monas and contacts have their own work; each seam keeps its place in the update.
-
-// Space: blow a bubble forward (with the bubbles).
-void CPlayer::Shoot() {}
-
-// Down in big form: blow a Mona platform under the feet (with the Monas).
-void CPlayer::BlowMona() {}
-
-// Score and heal items the box touches (with the contacts).
-void CPlayer::TouchItems() {}
-
-// Enemies and bullets against the player, and enemies against the bubbles (with the contacts).
-void CPlayer::TouchEnemies() {}
-
-// Each bubble gets the pop sound, flies and is tested against the map (with the bubbles).
-void CPlayer::UpdateBubbles(platform::Vec2) {}
-
-// Each Mona carries the player and counts its life down (with the Monas).
-void CPlayer::UpdateMonas(platform::Vec2) {}

@@ -117,12 +117,6 @@ void CPlayer::DrawDefeated(platform::Sprite* sprite)
     }
 }
 
-// The twenty shot bubbles (with the bubbles).
-void CPlayer::DrawBubbles(platform::Sprite*) {}
-
-// The three Mona platforms (with the Monas).
-void CPlayer::DrawMonas(platform::Sprite*) {}
-
 // The score in yellow, and its star turning like a coin in the glow pass, then its bubble.
 void CPlayer::DrawScore(platform::Sprite* sprite, platform::Device* device)
 {
