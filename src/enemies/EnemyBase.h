@@ -34,13 +34,20 @@ public:
     CEnemyBase(const CEnemyBase&) = delete;
     CEnemyBase& operator=(const CEnemyBase&) = delete;
 
+    // The operations through which the stage and the player handle every kind, in this order.
     virtual void Init();
     virtual void Update(int index);
-    virtual void MoveRight() {}
-    virtual void MoveLeft() {}
-    virtual void FloatInBubble() {}
+    virtual void MoveRight();
+    virtual void MoveLeft();
+    virtual void FloatInBubble();
     virtual void Draw(platform::Sprite* sprite, platform::Device* device);
     virtual void Release();
+    // A trapped enemy whose bubble is steady is a platform: the player is pushed aside by its box
+    // where it was before its last move, then lands on it where it is now.
+    virtual void BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
+                             bool& jumping, bool& onGround);
+    virtual void LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
+                            bool& jumping, bool& onGround);
 
     void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
     void SetTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBody = texture; }
@@ -57,6 +64,11 @@ public:
     float& GetVelYRef() { return mVelY; }
     platform::Vec2& GetPosRef() { return mPos; }
     platform::Vec2 GetPos() const { return mPos; }
+
+    // Advances the trapping bubble's animation; every kind's update calls it.
+    void UpdateBubble();
+    // Within 100 pixels of the screen, left or right (the height is not looked at).
+    bool IsOnScreen(float x) const;
 
     int32_t mState = kEnemyInert; // an EnemyState
     int32_t mBubbleRow = kBubbleForming; // a BubbleRow
@@ -91,7 +103,18 @@ protected:
     float mWidth = kEnemyWidth;
     float mHeight = kEnemyHeight;
 
+    // The trapped body and its bubble, the capture's glow; shared by the kinds that are trapped.
+    void DrawBubble(platform::Sprite* sprite) const;
+    void DrawGlow(platform::Sprite* sprite) const;
+    // Whether the player's box, moving by velY, comes down on a box from left to right with
+    // this top, the top moved by this enemy's own vertical speed. Edges are whole pixels.
+    bool LandsOn(int left, int right, int top, const platform::Vec2& pos, float halfWidth, float halfHeight,
+                 float velY) const;
+
 public:
     int32_t Alpha() const { return mAlpha; }
     bool Alive() const { return mAlive; }
+    int32_t TrapTimer() const { return mTrapTimer; }
+    int32_t AnimFrame() const { return mAnimFrame; }
+    float ScaleX() const { return mScaleX; }
 };

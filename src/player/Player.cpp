@@ -51,6 +51,18 @@ void CPlayer::SetMonaAlphaTexture(const platform::Texture* t)
     if (t) mpTexMonaAlpha = t;
 }
 
+void CPlayer::SetBubbleTexture(const platform::Texture* t)
+{
+    if (t == nullptr) return;
+    for (CBubble& bubble : mBubbles) bubble.SetTexture(t);
+}
+
+void CPlayer::SetBubbleAlphaTexture(const platform::Texture* t)
+{
+    if (t == nullptr) return;
+    for (CBubble& bubble : mBubbles) bubble.SetAlphaTexture(t);
+}
+
 void CPlayer::SetStockTexture(const platform::Texture* t)
 {
     if (t == nullptr) return;
@@ -90,7 +102,8 @@ void CPlayer::Init()
         icon.mShown = true;
         icon.mPos = {20.0f + 30.0f * static_cast<float>(i), 40.0f};
     }
-    // The Monas and the bubbles are reset here once they exist.
+    for (CBubble& bubble : mBubbles) bubble.Init();
+    // The Monas are reset here once they exist.
 }
 
 void CPlayer::Release()
@@ -98,7 +111,7 @@ void CPlayer::Release()
     mpTexPlayer = mpTexDown = mpTexMini = mpTexHp = mpTexDigits = nullptr;
     mpTexTrail = mpTexTrailAlpha = nullptr;
     for (StockIcon& icon : mStockIcons) icon.mpTex = icon.mpTexAlpha = nullptr;
-    mpTexMona = mpTexMonaAlpha = mpTexBubble = mpTexBubbleAlpha = mpTexEnemyFace = nullptr;
+    mpTexMona = mpTexMonaAlpha = mpTexEnemyFace = nullptr;
     // Borrowed from the stage, which frees them; dropped all the same.
     mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = nullptr;
     mpSndShot = mpSndJump = mpSndPop06 = mpSndDamage = mpSndFall = mpSndMona = nullptr;

@@ -6,9 +6,11 @@
 #include "platform/Matrix.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
+#include "player/Bubble.h"
 #include "player/HudRecords.h"
 
 class CGame;
+class CEnemyBase;
 
 // The character the user steers: walks, jumps, changes between its big and mini form, is hurt
 // and defeated, and draws itself with the health, Mona stock and score display.
@@ -23,6 +25,8 @@ public:
     static constexpr int kAnimMona = 5;
     static constexpr int kAnimMini = 99;
 
+    static constexpr int kBubbleCount = 20;
+
     // Textures, each kept as given (a null argument keeps the old one).
     void SetPlayerTexture(const platform::Texture* t) { if (t) mpTexPlayer = t; }
     void SetDownTexture(const platform::Texture* t) { if (t) mpTexDown = t; }
@@ -36,8 +40,8 @@ public:
     void SetEnemyFaceTexture(const platform::Texture* t) { if (t) mpTexEnemyFace = t; }
     void SetMonaTexture(const platform::Texture* t);      // asserts on null
     void SetMonaAlphaTexture(const platform::Texture* t); // asserts on null
-    void SetBubbleTexture(const platform::Texture* t) { if (t) mpTexBubble = t; }
-    void SetBubbleAlphaTexture(const platform::Texture* t) { if (t) mpTexBubbleAlpha = t; }
+    void SetBubbleTexture(const platform::Texture* t);
+    void SetBubbleAlphaTexture(const platform::Texture* t);
     void SetStarTexture(const platform::Texture* t) { if (t) mpTexStar = t; }
     void SetStarBubbleTexture(const platform::Texture* t) { if (t) mpTexStarBubble = t; }
     void SetStarBubbleAlphaTexture(const platform::Texture* t) { if (t) mpTexStarBubbleAlpha = t; }
@@ -130,10 +134,7 @@ private:
     TrailBubble mTrail[40];
     const platform::Texture* mpTexTrail = nullptr;
     const platform::Texture* mpTexTrailAlpha = nullptr;
-    // mBubbles (twenty CBubble shots) come here with the bubbles; until then the player keeps
-    // their two pictures itself.
-    const platform::Texture* mpTexBubble = nullptr;
-    const platform::Texture* mpTexBubbleAlpha = nullptr;
+    CBubble mBubbles[kBubbleCount];
     int32_t mShotCooldown = 0;
     float mBubbleSize = kBubbleSize;
     // mMonas (three CMona platforms) come here with the Monas; until then the player keeps
@@ -178,6 +179,16 @@ private:
     void TouchItems();
     void TouchEnemies();
     void UpdateBubbles(platform::Vec2 camera);
+    // The contacts of step 12, one enemy at a time; each kind's boxes are in the definitions.
+    template <class Enemy>
+    bool BodyTouches(const Enemy& enemy) const;
+    template <class Enemy>
+    void TouchEnemy(Enemy& enemy);
+    template <class Enemy>
+    void CatchWithBubbles(Enemy& enemy);
+    void Capture(CEnemyBase& enemy);
+    void TouchBullets(CEnemyBase&) {} // only flying enemies fire
+
     void UpdateMonas(platform::Vec2 camera);
 
     // What exists only to be drawn.
@@ -212,6 +223,8 @@ public:
     int AnimFrame() const { return mAnimFrame; }
     bool ActionLock() const { return mActionLock; }
     const StockIcon& GetStockIcon(int i) const { return mStockIcons[i]; }
+    const CBubble& GetBubble(int i) const { return mBubbles[i]; }
+    int ShotCooldown() const { return mShotCooldown; }
     platform::Vec2 DeathPos() const { return mDeathPos; }
     float DeathTimer() const { return mDeathTimer; }
     // Test hook: put the player somewhere with a speed.

@@ -1,10 +1,59 @@
 // The hero's bubbles: blowing them, flying them against the tiles, drawing them.
+#include "app/Keys.h"
+#include "app/Sound.h"
 #include "player/Player.h"
+#include "scenes/Game.h"
 
-// Space: blow a bubble forward (with the bubbles).
-void CPlayer::Shoot() {}
+namespace {
 
-// Each bubble gets the pop sound, flies and is tested against the map (with the bubbles).
-void CPlayer::UpdateBubbles(platform::Vec2) {}
+constexpr float kMuzzle = 15.0f;   // a bubble appears this far ahead of the hero's centre
+constexpr int kShotCooldown = 16;  // frames before the next shot may be blown
+// The tiles see a bubble through a box a little flatter than its picture.
+constexpr float kBubbleTileHalfHeightTrim = 5.0f;
+constexpr float kBubbleTileLookAhead = 10.0f;
 
-void CPlayer::DrawBubbles(platform::Sprite*) {}
+} // namespace
+
+// Space: the first bubble not in flight is blown ahead of the hero, in the shot pose. The pose
+// keeps the action lock for about 30 frames, so normally the lock, not the cooldown, sets the
+// rate of fire.
+void CPlayer::Shoot()
+{
+    if (!IsKeyPressed(platform::VK_SPACE)) return;
+    if (mShotCooldown <= 0 && !mActionLock) {
+        for (CBubble& bubble : mBubbles) {
+            if (bubble.IsActive()) continue; // a popping bubble counts as free
+            RestartSound(mpSndShot);
+            mAnimState = kAnimShot;
+            mActionLock = true;
+            mAnimFrame = 0;
+            bubble.SetDir(mDir);
+            bubble.Fire(mPos.x + kMuzzle * static_cast<float>(mDir), mPos.y);
+            mShotCooldown = kShotCooldown;
+            bubble.mLife = CBubble::kLifeFrames;
+            bubble.mState = CBubble::kAppearing;
+            break;
+        }
+    }
+    mMoved = true;
+}
+
+// Each bubble gets the pop sound, flies, and pops from its next update when it touches a tile.
+void CPlayer::UpdateBubbles(platform::Vec2 camera)
+{
+    for (CBubble& bubble : mBubbles) {
+        bubble.SetPopSound(mpSndPop);
+        bubble.Update(camera.x, camera.y);
+        if (!bubble.IsActive() || mpGame == nullptr) continue;
+        platform::Vec2 probe = bubble.GetPos(); // the map pushes the copy, never the bubble
+        if (mpGame->GetMap().CollideBullet(&probe, mBubbleSize / 2.0f, mBubbleSize / 2.0f - kBubbleTileHalfHeightTrim,
+                                           kBubbleTileLookAhead, kCellSize, kCellSize)) {
+            bubble.GetActiveRef() = false;
+        }
+    }
+}
+
+void CPlayer::DrawBubbles(platform::Sprite* sprite)
+{
+    for (const CBubble& bubble : mBubbles) bubble.Draw(sprite);
+}

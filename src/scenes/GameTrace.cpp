@@ -58,6 +58,18 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     for (auto& enemy : mFlyEnemies) WriteEnemy(trace, "fly", *enemy);
     for (auto& enemy : mSlimes) WriteEnemy(trace, "slime", *enemy);
     trace.EndArray();
+    trace.BeginArray("bubbles");
+    for (int i = 0; i < CPlayer::kBubbleCount; ++i) {
+        const CBubble& bubble = player.GetBubble(i);
+        if (bubble.mState == CBubble::kFree) continue;
+        trace.BeginObject();
+        trace.Field("x", bubble.GetPos().x);
+        trace.Field("y", bubble.GetPos().y);
+        trace.Field("state", bubble.mState);
+        trace.Field("active", bubble.IsActive());
+        trace.EndObject();
+    }
+    trace.EndArray();
     int scoreItems = 0;
     for (const auto& item : mScores) scoreItems += item->mActive ? 1 : 0;
     int healItems = 0;

@@ -9,7 +9,7 @@ namespace {
 
 const std::vector<std::string> kStage = {
     "...w....f.....*.$..+...",
-    "..s..j.........*.......",
+    "..s.......j....*.......",
     "11111111111111111111111",
 };
 constexpr int kTop = 30;
@@ -25,7 +25,7 @@ TEST(GameSceneTest, SpawnsInRowMajorOrderWithTheirOffsetsAndTotals)
     ASSERT_EQ(game->GetFlyEnemies().size(), 1u);
     ASSERT_EQ(game->GetSlimes().size(), 1u);
     ASSERT_EQ(game->GetJumpEnemies().size(), 1u);
-    EXPECT_FLOAT_EQ(game->GetJumpEnemies()[0]->GetPos().x, 200);
+    EXPECT_FLOAT_EQ(game->GetJumpEnemies()[0]->GetPos().x, 400);
     // Score items: the row above first; a big star sits 20 further right and down.
     auto& scores = game->GetScores();
     ASSERT_EQ(scores.size(), 3u);
