@@ -7,6 +7,7 @@
 #include "app/Keys.h"
 #include "platform/SdlControllers.h"
 #include "platform/SdlSystem.h"
+#include "support/VirtualPad.h"
 
 namespace {
 
@@ -19,47 +20,6 @@ using platform::VK_RETURN;
 using platform::VK_RIGHT;
 using platform::VK_SPACE;
 using platform::VK_UP;
-
-// A controller that the test plugs in, presses and pulls out.
-class VirtualPad {
-public:
-    VirtualPad()
-    {
-        SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "test pad";
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        EXPECT_GE(index, 0) << SDL_GetError();
-        mJoystick = SDL_JoystickOpen(index);
-        EXPECT_NE(mJoystick, nullptr) << SDL_GetError();
-    }
-    ~VirtualPad()
-    {
-        Unplug();
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-
-    void Button(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(mJoystick, button, down); }
-    void StickX(Sint16 value) { SDL_JoystickSetVirtualAxis(mJoystick, SDL_CONTROLLER_AXIS_LEFTX, value); }
-    void Unplug()
-    {
-        if (mJoystick == nullptr) return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(mJoystick);
-        SDL_JoystickClose(mJoystick);
-        mJoystick = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
-    }
-
-private:
-    SDL_Joystick* mJoystick = nullptr;
-};
 
 // Handles every waiting event as the window's pump does; true when Escape's button was pressed.
 bool Pump(platform::SdlControllers& controllers)
@@ -80,6 +40,7 @@ std::bitset<256> Keys(std::initializer_list<int> keys)
 TEST(SdlControllersTest, EachButtonAndTheStickHoldTheirKey)
 {
     VirtualPad pad; // plugged in before the game starts
+    ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
     platform::SdlControllers controllers;
     Pump(controllers);
     ASSERT_EQ(controllers.Count(), 1u);
@@ -141,6 +102,7 @@ TEST(SdlControllersTest, AControllerPluggedInDuringPlayWorksUntilPulledOut)
     EXPECT_EQ(controllers.Count(), 0u);
     {
         VirtualPad pad;
+        ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
         Pump(controllers);
         ASSERT_EQ(controllers.Count(), 1u);
         pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
@@ -160,6 +122,7 @@ TEST(SdlControllersTest, AControllerPluggedInDuringPlayWorksUntilPulledOut)
 TEST(SdlControllersTest, ButtonsFollowTheKeyEdgeRules)
 {
     VirtualPad pad;
+    ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
     platform::SdlControllers controllers;
     platform::SdlKeyboard keyboard;
     SetKeyboard(&keyboard);

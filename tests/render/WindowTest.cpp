@@ -9,6 +9,7 @@
 
 #include "app/Drawing.h"
 #include "platform/SdlSystem.h"
+#include "support/VirtualPad.h"
 
 namespace {
 
@@ -184,33 +185,20 @@ TEST(WindowTest, ControllerButtonsReachTheKeyboardAndBackQuits)
 {
     // The test's window never has the focus, without which SDL holds controller input back.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     auto system = Open(FullscreenChoice::Windowed, "no");
     ASSERT_TRUE(system);
     ASSERT_NE(system->Controllers(), nullptr);
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    const int index = SDL_JoystickAttachVirtualEx(&desc);
-    ASSERT_GE(index, 0) << SDL_GetError();
-    SDL_Joystick* pad = SDL_JoystickOpen(index);
-    ASSERT_NE(pad, nullptr);
+    VirtualPad pad; // plugged in during play
+    ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
 
     EXPECT_TRUE(system->PumpEvents());
     EXPECT_EQ(system->Controllers()->Count(), 1u);
-    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
+    pad.Button(SDL_CONTROLLER_BUTTON_START, true);
     EXPECT_TRUE(system->PumpEvents());
     EXPECT_TRUE(system->Keyboard().IsDown(platform::VK_RETURN));
-    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 0);
-    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
+    pad.Button(SDL_CONTROLLER_BUTTON_START, false);
+    pad.Button(SDL_CONTROLLER_BUTTON_BACK, true);
     EXPECT_FALSE(system->PumpEvents());
-
-    SDL_JoystickClose(pad);
-    system.reset();
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 TEST(WindowTest, SoftwareRendererDrawsTheGlowPassAdditively)
