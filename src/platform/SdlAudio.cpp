@@ -17,8 +17,8 @@ constexpr size_t kConvertChunk = 1 << 20;
 // positions (in the file's own format) into frames of the mixer.
 class SdlSoundBuffer final : public SoundBuffer {
 public:
-    SdlSoundBuffer(std::unique_ptr<MixerVoice> voice, uint32_t sourceBlockAlign, uint32_t sourceRate)
-        : mVoice(std::move(voice)), mSourceBlockAlign(sourceBlockAlign), mSourceRate(sourceRate)
+    SdlSoundBuffer(std::unique_ptr<MixerVoice> voice, uint32_t sourceBlockAlign, uint32_t sourceRate, bool audible)
+        : mVoice(std::move(voice)), mSourceBlockAlign(sourceBlockAlign), mSourceRate(sourceRate), mAudible(audible)
     {
     }
 
@@ -27,7 +27,13 @@ public:
         const uint64_t sourceFrame = bytePosition / mSourceBlockAlign;
         mVoice->SetPosition(static_cast<size_t>(sourceFrame * kMixRate / mSourceRate));
     }
-    void Play(bool looping) override { mVoice->Play(looping); }
+    void Play(bool looping) override
+    {
+        // Without a device nothing ever plays a sound to its end: a silent one-shot sound is
+        // over at once, so nobody keeps it waiting for its end. Music still plays on until stopped.
+        if (!mAudible && !looping) return;
+        mVoice->Play(looping);
+    }
     void Stop() override { mVoice->Stop(); }
     // Sounds are never placed in space: every mode sounds the same.
     void Set3DMode(Sound3DMode) override {}
@@ -37,6 +43,7 @@ private:
     std::unique_ptr<MixerVoice> mVoice;
     uint32_t mSourceBlockAlign = 1;
     uint32_t mSourceRate = kMixRate;
+    bool mAudible = true;
 };
 
 bool CheckFormat(const WaveFormat& format, std::string& error)
@@ -168,7 +175,7 @@ std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const Wa
     std::vector<int16_t> converted;
     if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
     return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), format.blockAlign,
-                                            format.samplesPerSec);
+                                            format.samplesPerSec, IsOpen());
 }
 
 } // namespace platform

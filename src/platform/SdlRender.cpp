@@ -53,9 +53,13 @@ SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
 
 void SdlDevice::Clear(Color color)
 {
+    // A window of another shape than 16:9 shows the drawing area between black bars: the clear
+    // covers the whole window, the fill only the drawing area.
     SDL_SetRenderDrawBlendMode(mRenderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(mRenderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, (color >> 24) & 0xFF);
+    SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
     SDL_RenderClear(mRenderer);
+    SDL_SetRenderDrawColor(mRenderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, (color >> 24) & 0xFF);
+    SDL_RenderFillRect(mRenderer, nullptr);
 }
 
 void SdlDevice::Present()

@@ -12,10 +12,14 @@ constexpr int kClientHeight = 720;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 
-// The start-up question; ZEM_FULLSCREEN=yes|no answers it without asking, and a box that
-// cannot be shown counts as No.
-bool AskFullscreen(SDL_Window* window)
+constexpr int kMinimumWidth = 320;
+constexpr int kMinimumHeight = 180;
+
+// The start-up question, unless the command line answered it; ZEM_FULLSCREEN=yes|no answers
+// it without asking, and a box that cannot be shown counts as No.
+bool AskFullscreen(FullscreenChoice choice)
 {
+    if (choice != FullscreenChoice::Ask) return choice == FullscreenChoice::Fullscreen;
     if (const char* answer = std::getenv("ZEM_FULLSCREEN")) {
         return std::strcmp(answer, "yes") == 0;
     }
@@ -26,7 +30,6 @@ bool AskFullscreen(SDL_Window* window)
     SDL_MessageBoxData box{};
     box.flags = SDL_MESSAGEBOX_INFORMATION;
     box.window = nullptr;
-    (void)window;
     box.title = "確認";
     box.message = "フルスクリーンにしますか？";
     box.numbuttons = 2;
@@ -34,6 +37,15 @@ bool AskFullscreen(SDL_Window* window)
     int answer = kAnswerNo;
     if (SDL_ShowMessageBox(&box, &answer) != 0) return false;
     return answer == kAnswerYes;
+}
+
+// F11, or Enter with Alt held.
+bool IsFullscreenToggle(const SDL_KeyboardEvent& key)
+{
+    if (key.repeat != 0) return false;
+    if (key.keysym.scancode == SDL_SCANCODE_F11) return true;
+    const bool enter = key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    return enter && (key.keysym.mod & KMOD_ALT) != 0;
 }
 
 int RendererIndex(const char* name)
@@ -66,15 +78,18 @@ int VirtualKeyOf(SDL_Scancode code)
 
 } // namespace
 
-void SdlKeyboard::Refresh()
+void SdlKeyboard::Refresh(const std::bitset<256>& controllerKeys)
 {
-    std::memset(mDown, 0, sizeof(mDown));
+    mDown = controllerKeys;
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
+    // Enter pressed with Alt switches full screen; the game does not see it.
+    const bool altHeld = (SDL_GetModState() & KMOD_ALT) != 0;
     for (int code = 0; code < count; ++code) {
         if (!state[code]) continue;
         const int vk = VirtualKeyOf(static_cast<SDL_Scancode>(code));
-        if (vk >= 0) mDown[vk] = true;
+        if (vk == VK_RETURN && altHeld) continue;
+        if (vk >= 0) mDown.set(static_cast<size_t>(vk));
     }
 }
 
@@ -99,15 +114,14 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
         return nullptr;
     }
 
-    system->mFullscreen = options.askFullscreen && AskFullscreen(system->mWindow);
-    if (system->mFullscreen) {
-        SDL_SetWindowFullscreen(system->mWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        SDL_ShowCursor(SDL_DISABLE);
+    SDL_SetWindowMinimumSize(system->mWindow, kMinimumWidth, kMinimumHeight);
+    if (AskFullscreen(options.fullscreen)) {
+        system->SetFullscreen(true);
     } else {
         // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
         SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
         SDL_SetWindowPosition(system->mWindow, 50, 50);
-        SDL_ShowCursor(SDL_ENABLE);
+        system->SetFullscreen(false);
     }
 
     system->mRenderer = SDL_CreateRenderer(system->mWindow, -1, SDL_RENDERER_ACCELERATED);
@@ -124,12 +138,14 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
 
     system->mDevice = std::make_unique<SdlDevice>(system->mRenderer);
     system->mSprite = std::make_unique<SdlSprite>(*system->mDevice);
-    system->mKeyboard.Refresh();
+    if (options.controllers) system->mControllers = std::make_unique<SdlControllers>();
+    system->mKeyboard.Refresh(system->ControllerKeys());
     return system;
 }
 
 SdlSystem::~SdlSystem()
 {
+    mControllers.reset();
     mSprite.reset();
     mDevice.reset();
     if (mRenderer != nullptr) SDL_DestroyRenderer(mRenderer);
@@ -143,9 +159,26 @@ bool SdlSystem::PumpEvents()
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) mQuit = true;
         if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
+        if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);
+        if (mControllers && mControllers->HandleEvent(event)) mQuit = true;
     }
-    mKeyboard.Refresh();
+    mKeyboard.Refresh(ControllerKeys());
     return !mQuit;
+}
+
+void SdlSystem::SetFullscreen(bool fullscreen)
+{
+    // Not every video driver gives the window its size back: the window keeps its own.
+    if (fullscreen && !mFullscreen) SDL_GetWindowSize(mWindow, &mWindowedWidth, &mWindowedHeight);
+    SDL_SetWindowFullscreen(mWindow, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullscreen && mFullscreen) SDL_SetWindowSize(mWindow, mWindowedWidth, mWindowedHeight);
+    SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
+    mFullscreen = fullscreen;
+}
+
+std::bitset<256> SdlSystem::ControllerKeys() const
+{
+    return mControllers ? mControllers->HeldKeys() : std::bitset<256>{};
 }
 
 void ShowErrorBox(const std::string& caption, const std::string& text)

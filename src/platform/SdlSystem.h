@@ -1,11 +1,12 @@
 #pragma once
 #include <SDL.h>
 
+#include <bitset>
 #include <memory>
 #include <string>
 
-#include "platform/Clock.h"
 #include "platform/Keyboard.h"
+#include "platform/SdlControllers.h"
 #include "platform/SdlRender.h"
 #include "platform/Window.h"
 
@@ -18,28 +19,31 @@ enum class StartupFailure {
     Renderer, // neither an accelerated nor the software renderer could be made
 };
 
-struct SdlOptions {
-    bool askFullscreen = true; // false: windowed without asking (headless runs)
-    bool hidden = false;       // no visible window (tests, headless runs)
+// How the start-up question about full screen is answered.
+enum class FullscreenChoice {
+    Ask,        // ZEM_FULLSCREEN=yes|no, or else a message box
+    Windowed,   // --windowed, headless runs
+    Fullscreen, // --fullscreen
 };
 
-// The keyboard as SDL saw it at the last event pump, by virtual-key code.
+struct SdlOptions {
+    FullscreenChoice fullscreen = FullscreenChoice::Ask;
+    bool hidden = false;      // no visible window (tests, headless runs)
+    bool controllers = true;  // read game controllers (headless runs script their keys)
+};
+
+// The keyboard as SDL saw it at the last event pump, by virtual-key code, together with
+// the keys the game controllers hold.
 class SdlKeyboard final : public Keyboard {
 public:
     bool IsDown(int virtualKey) const override
     {
-        return virtualKey >= 0 && virtualKey < 256 && mDown[virtualKey];
+        return virtualKey >= 0 && virtualKey < 256 && mDown.test(static_cast<size_t>(virtualKey));
     }
-    void Refresh();
+    void Refresh(const std::bitset<256>& controllerKeys);
 
 private:
-    bool mDown[256] = {};
-};
-
-class SdlClock final : public Clock {
-public:
-    uint32_t Now() override { return SDL_GetTicks(); }
-    void Sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+    std::bitset<256> mDown;
 };
 
 // SDL itself, the window, the renderer and the sprite: everything the game draws through.
@@ -51,22 +55,29 @@ public:
     SdlSystem& operator=(const SdlSystem&) = delete;
 
     bool PumpEvents() override;
+    // Desktop full screen (no cursor) or the window as it was (F11, Alt+Enter).
+    void SetFullscreen(bool fullscreen);
 
     SdlDevice& Device() { return *mDevice; }
     SdlSprite& Sprite() { return *mSprite; }
     SdlKeyboard& Keyboard() { return mKeyboard; }
     bool Fullscreen() const { return mFullscreen; }
     SDL_Window* NativeWindow() const { return mWindow; }
+    const SdlControllers* Controllers() const { return mControllers.get(); }
 
 private:
     SdlSystem() = default;
+    std::bitset<256> ControllerKeys() const;
 
     SDL_Window* mWindow = nullptr;
     SDL_Renderer* mRenderer = nullptr;
     std::unique_ptr<SdlDevice> mDevice;
     std::unique_ptr<SdlSprite> mSprite;
     SdlKeyboard mKeyboard;
+    std::unique_ptr<SdlControllers> mControllers;
     bool mFullscreen = false;
+    int mWindowedWidth = 1280; // the window's size before it went full screen
+    int mWindowedHeight = 720;
     bool mQuit = false;
 };
 

@@ -90,4 +90,29 @@ TEST(GameStartupTest, NoVideoShowsTheDirect3DMessageAndFails)
     EXPECT_NE(run.err.find("Direct3D の作成に失敗しました。"), std::string::npos) << run.err;
 }
 
+TEST(GameStartupTest, HelpVersionAndUnknownOptionsAnswerWithoutStarting)
+{
+    struct Case {
+        const char* args;
+        int exitCode;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"--help", 0, "usage: zem [--fullscreen | --windowed]", ""},
+        {"--version", 0, "zem " ZEM_VERSION "\n", ""},
+        {"--windowd", 2, "", "zem: unknown option '--windowd' (try --help)\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        TempDir dir;
+        const std::string out = (dir.Path() / "out").string();
+        // No video at all: these answers must come before the game tries to open a window.
+        const auto run = RunCommand(std::string("SDL_VIDEODRIVER=no-such-driver ") + ZEM_GAME + " " + c.args + " >" + out);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_NE(ReadFile(out).find(c.out), std::string::npos) << ReadFile(out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
 } // namespace

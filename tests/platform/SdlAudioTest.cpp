@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -116,6 +118,38 @@ TEST(SdlAudioTest, PlaysThroughTheDummyDeviceToTheEnd)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_TRUE(music->IsPlaying());
     music.reset();
+}
+
+} // namespace
+
+namespace {
+
+TEST(SdlAudioTest, WithoutADeviceTheGamePlaysSilentlyAndSaysSoOnce)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    testing::internal::CaptureStderr();
+    std::string error;
+    {
+        platform::SdlAudio audio;
+        EXPECT_FALSE(audio.IsOpen());
+        // Every buffer is still made and takes every call.
+        auto click = audio.CreateBuffer("click", Pcm(1, 22050, 8), std::vector<uint8_t>(2205, 200), error);
+        ASSERT_NE(click, nullptr) << error;
+        click->SetCurrentPosition(0);
+        click->Play(false);
+        // A one-shot sound is over at once: nothing waits forever for its end.
+        EXPECT_FALSE(click->IsPlaying());
+        auto music = audio.CreateBuffer("tune", Pcm(2, 44100, 16), std::vector<uint8_t>(400, 0), error);
+        ASSERT_NE(music, nullptr) << error;
+        music->Play(true);
+        EXPECT_TRUE(music->IsPlaying());
+        music->Stop();
+        EXPECT_FALSE(music->IsPlaying());
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_EQ(err.rfind("zem: no sound: ", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 } // namespace

@@ -26,7 +26,7 @@ protected:
         platform::StartupFailure failure = platform::StartupFailure::None;
         std::string detail;
         platform::SdlOptions options;
-        options.askFullscreen = false;
+        options.fullscreen = platform::FullscreenChoice::Windowed;
         options.hidden = true;
         mSystem = platform::SdlSystem::Create(options, failure, detail);
         ASSERT_TRUE(mSystem) << detail;

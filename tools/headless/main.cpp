@@ -195,7 +195,8 @@ int main(int argc, char** argv)
         platform::StartupFailure failure = platform::StartupFailure::None;
         std::string detail;
         platform::SdlOptions sdl;
-        sdl.askFullscreen = false;
+        sdl.fullscreen = platform::FullscreenChoice::Windowed;
+        sdl.controllers = false;
         sdl.hidden = true;
         system = platform::SdlSystem::Create(sdl, failure, detail);
         if (!system) {

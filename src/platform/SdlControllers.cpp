@@ -1,0 +1,102 @@
+#include "platform/SdlControllers.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/Keyboard.h"
+
+namespace platform {
+
+namespace {
+
+// Half way: a resting or slightly worn stick never walks by itself.
+constexpr Sint16 kStickPushed = 16384;
+
+} // namespace
+
+int VirtualKeyOfButton(SDL_GameControllerButton button)
+{
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return VK_LEFT;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return VK_RIGHT;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return VK_UP;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return VK_DOWN;
+    case SDL_CONTROLLER_BUTTON_A: return VK_UP; // jump
+    case SDL_CONTROLLER_BUTTON_B:
+    case SDL_CONTROLLER_BUTTON_X: return VK_SPACE; // bubble
+    case SDL_CONTROLLER_BUTTON_Y: return VK_DOWN;  // form change or bubble platform
+    case SDL_CONTROLLER_BUTTON_START: return VK_RETURN;
+    case SDL_CONTROLLER_BUTTON_BACK: return VK_ESCAPE;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return VK_M;  // back to the title
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return VK_G; // play again / continue
+    default: return -1;
+    }
+}
+
+SdlControllers::SdlControllers()
+{
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "zem: no game controllers: %s\n", SDL_GetError());
+        return;
+    }
+    mStarted = true;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) Open(i);
+}
+
+SdlControllers::~SdlControllers()
+{
+    for (SDL_GameController* controller : mControllers) SDL_GameControllerClose(controller);
+    if (mStarted) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void SdlControllers::Open(int deviceIndex)
+{
+    if (!SDL_IsGameController(deviceIndex)) return;
+    // A controller that was open at start also announces itself: open it once.
+    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    for (SDL_GameController* controller : mControllers)
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller)) == id) return;
+    if (SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex)) mControllers.push_back(controller);
+}
+
+bool SdlControllers::HandleEvent(const SDL_Event& event)
+{
+    if (!mStarted) return false;
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+        Open(event.cdevice.which);
+        return false;
+    case SDL_CONTROLLERDEVICEREMOVED: {
+        const auto gone = std::ranges::find_if(mControllers, [&](SDL_GameController* controller) {
+            return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller)) == event.cdevice.which;
+        });
+        if (gone != mControllers.end()) {
+            SDL_GameControllerClose(*gone);
+            mControllers.erase(gone);
+        }
+        return false;
+    }
+    case SDL_CONTROLLERBUTTONDOWN:
+        return VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(event.cbutton.button)) == VK_ESCAPE;
+    default:
+        return false;
+    }
+}
+
+std::bitset<256> SdlControllers::HeldKeys() const
+{
+    std::bitset<256> held;
+    for (SDL_GameController* controller : mControllers) {
+        for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+            const auto button = static_cast<SDL_GameControllerButton>(b);
+            const int vk = VirtualKeyOfButton(button);
+            if (vk >= 0 && SDL_GameControllerGetButton(controller, button)) held.set(static_cast<size_t>(vk));
+        }
+        const Sint16 x = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+        if (x <= -kStickPushed) held.set(VK_LEFT);
+        if (x >= kStickPushed) held.set(VK_RIGHT);
+    }
+    return held;
+}
+
+} // namespace platform
