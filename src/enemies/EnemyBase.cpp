@@ -71,13 +71,9 @@ void CEnemyBase::Update(int index)
         mDeltaY = mPos.y - mPrevPos.y;
         if (mFrame % kWalkFramePeriod == 0) mAnimFrame = mAnimFrame >= kLastWalkFrame ? 0 : mAnimFrame + 1;
     } else {
-        mAlpha = std::max(mAlpha - kFadeStep, 0);
+        FadeOut();
     }
-    if (mCaptured) mState = kEnemyTrapped;
-    if (mTrapTimer == 0) {
-        mAlive = false;
-        if (mBubbleRow != kBubbleGone) mBubbleRow = kBubbleBursting;
-    }
+    UpdateTrap(false);
     UpdateBubble();
     mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
@@ -106,6 +102,21 @@ void CEnemyBase::FloatInBubble()
     mPos.y += mVelY;
     mTrapTimer -= 1;
     mFlash = std::max(mFlash - 1, 0);
+}
+
+void CEnemyBase::UpdateTrap(bool popOnEveryBurstFrame)
+{
+    if (mCaptured) mState = kEnemyTrapped;
+    if (mTrapTimer != 0) return;
+    mAlive = false;
+    if (mBubbleRow == kBubbleGone) return;
+    mBubbleRow = kBubbleBursting;
+    if (popOnEveryBurstFrame) RestartSound(mpSndPop);
+}
+
+void CEnemyBase::FadeOut()
+{
+    mAlpha = std::max(mAlpha - kFadeStep, 0);
 }
 
 void CEnemyBase::UpdateBubble()
@@ -155,7 +166,7 @@ void CEnemyBase::Draw(platform::Sprite* sprite, platform::Device* device)
         } else {
             const platform::Rect trapped{0, Truncate(mHeight + 1.0f), Truncate(mWidth), Truncate(2.0f * mHeight + 1.0f)};
             DrawSprite(sprite, mpTexBody, trapped, center, mWorld, color);
-            DrawBubble(sprite);
+            DrawBubble(sprite, kBubbleCell, kHighlight);
         }
     }
     BeginBlendPass(sprite, device, kAdditivePass);
@@ -166,13 +177,13 @@ void CEnemyBase::Draw(platform::Sprite* sprite, platform::Device* device)
 
 // The bubble is never mirrored and keeps its own colours while the body fades. Once it has
 // burst (row -1) there is nothing left to draw.
-void CEnemyBase::DrawBubble(platform::Sprite* sprite) const
+void CEnemyBase::DrawBubble(platform::Sprite* sprite, int cell, platform::Color highlight) const
 {
     if (mBubbleRow == kBubbleGone) return;
-    const platform::Rect cell = CellRect(mBubbleFrame, mBubbleRow, kBubbleCell, kBubbleCell);
-    const platform::Vec3 center{kBubbleCell / 2.0f, kBubbleCell / 2.0f, 0.0f};
-    DrawSprite(sprite, mpTexBubble, cell, center, mTransMat, 0xFFFFFFFF);
-    DrawSprite(sprite, mpTexBubbleAlpha, cell, center, mTransMat, kHighlight);
+    const platform::Rect source = CellRect(mBubbleFrame, mBubbleRow, cell, cell);
+    const platform::Vec3 center{static_cast<float>(cell) / 2.0f, static_cast<float>(cell) / 2.0f, 0.0f};
+    DrawSprite(sprite, mpTexBubble, source, center, mTransMat, 0xFFFFFFFF);
+    DrawSprite(sprite, mpTexBubbleAlpha, source, center, mTransMat, highlight);
 }
 
 // One faint layer for each frame of the capture's flash still to come.
@@ -206,16 +217,29 @@ bool CEnemyBase::LandsOn(int left, int right, int top, const platform::Vec2& pos
 void CEnemyBase::BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
                              bool& jumping, bool& onGround)
 {
+    BlockPlayerWithBox(mWidth, mHeight, pos, halfWidth, halfHeight, velX, velY, jumping, onGround);
+}
+
+// The landing alone, against the box where the enemy is now.
+void CEnemyBase::LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float&, float& velY, bool& jumping,
+                            bool& onGround)
+{
+    LandPlayerWithBox(mWidth, mHeight, pos, halfWidth, halfHeight, velY, jumping, onGround);
+}
+
+void CEnemyBase::BlockPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
+                                    float& velX, float& velY, bool& jumping, bool& onGround) const
+{
     const int pL = Truncate(pos.x - halfWidth);
     const int pT = Truncate(pos.y - halfHeight);
     const int pR = Truncate(pos.x + halfWidth);
     const int pB = Truncate(pos.y + halfHeight);
     const int nL = Truncate(static_cast<float>(pL) + velX);
     const int nR = Truncate(static_cast<float>(pR) + velX);
-    const int eL = Truncate(mPrevPos.x - mWidth / 2.0f);
-    const int eT = Truncate(mPrevPos.y - mHeight / 2.0f);
-    const int eR = Truncate(mPrevPos.x + mWidth / 2.0f);
-    const int eB = Truncate(mPrevPos.y + mHeight / 2.0f);
+    const int eL = Truncate(mPrevPos.x - width / 2.0f);
+    const int eT = Truncate(mPrevPos.y - height / 2.0f);
+    const int eR = Truncate(mPrevPos.x + width / 2.0f);
+    const int eB = Truncate(mPrevPos.y + height / 2.0f);
     if (LandsOn(eL, eR, eT, pos, halfWidth, halfHeight, velY)) {
         pos.y = static_cast<float>(eT) - halfHeight + velY + mDeltaY;
         velY = 0.0f;
@@ -236,13 +260,12 @@ void CEnemyBase::BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHei
     }
 }
 
-// The landing alone, against the box where the enemy is now.
-void CEnemyBase::LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float&, float& velY, bool& jumping,
-                            bool& onGround)
+void CEnemyBase::LandPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
+                                   float& velY, bool& jumping, bool& onGround) const
 {
-    const int eL = Truncate(mPos.x - mWidth / 2.0f);
-    const int eT = Truncate(mPos.y - mHeight / 2.0f);
-    const int eR = Truncate(mPos.x + mWidth / 2.0f);
+    const int eL = Truncate(mPos.x - width / 2.0f);
+    const int eT = Truncate(mPos.y - height / 2.0f);
+    const int eR = Truncate(mPos.x + width / 2.0f);
     if (!LandsOn(eL, eR, eT, pos, halfWidth, halfHeight, velY)) return;
     pos.y = static_cast<float>(eT) - halfHeight;
     velY = 0.0f;

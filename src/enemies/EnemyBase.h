@@ -103,9 +103,19 @@ protected:
     float mWidth = kEnemyWidth;
     float mHeight = kEnemyHeight;
 
-    // The trapped body and its bubble, the capture's glow; shared by the kinds that are trapped.
-    void DrawBubble(platform::Sprite* sprite) const;
+    // What every trappable kind does after its own movement: a capture traps it, the end of the
+    // trap time kills it and bursts the bubble (some kinds also restart the pop every such frame).
+    void UpdateTrap(bool popOnEveryBurstFrame);
+    // A dead enemy fades by 15 a frame, from 255 to nothing in 17 frames.
+    void FadeOut();
+    // The trapping bubble (square cells of `cell` pixels) and the capture's glow.
+    void DrawBubble(platform::Sprite* sprite, int cell, platform::Color highlight) const;
     void DrawGlow(platform::Sprite* sprite) const;
+    // The platform rules, for a box of this size centred where the enemy was or is.
+    void BlockPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
+                            float& velX, float& velY, bool& jumping, bool& onGround) const;
+    void LandPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
+                           float& velY, bool& jumping, bool& onGround) const;
     // Whether the player's box, moving by velY, comes down on a box from left to right with
     // this top, the top moved by this enemy's own vertical speed. Edges are whole pixels.
     bool LandsOn(int left, int right, int top, const platform::Vec2& pos, float halfWidth, float halfHeight,

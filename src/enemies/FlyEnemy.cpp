@@ -1,6 +1,26 @@
 #include "enemies/FlyEnemy.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "app/Drawing.h"
+#include "app/Random.h"
 #include "scenes/Game.h"
+
+namespace {
+
+constexpr float kHoverSpeed = 2.0f;   // sets only the bobbing rate in a bubble
+constexpr float kBobDegreesPerFrame = 5.0f;
+constexpr int kShotChances = 100;     // the enemy at list place i fires when the draw gives i
+constexpr int32_t kFireWaitFrames = 250;
+constexpr float kSpinStep = 5.0f;
+constexpr int kBubbleCell = 80;
+constexpr platform::Color kHighlight = 0x46FFFFFF;
+// The tiles see a bullet as a 16 x 16 box, looking 10 pixels ahead.
+constexpr float kBulletHalf = 8.0f;
+constexpr float kBulletLookAhead = 10.0f;
+
+} // namespace
 
 void CFlyEnemy::SetResources(const EnemyResources& resources)
 {
@@ -9,13 +29,93 @@ void CFlyEnemy::SetResources(const EnemyResources& resources)
     SetBulletTexture(resources.bullet);
 }
 
+void CFlyEnemy::Init()
+{
+    mState = kEnemyWalkLeft;
+    mSpeed = kHoverSpeed;
+    mAlpha = 255;
+    mTrapTimer = 300;
+    mCaptured = false;
+}
+
 void CFlyEnemy::Update(int index)
 {
     const platform::Vec2 player = mpGame->GetPlayer().GetPos();
     Update(player.x, player.y, index);
 }
 
-void CFlyEnemy::Update(float, float, int)
+// Hovers and fires while alive and free; its bullets fly on, and are deleted off screen, even
+// after the enemy itself has faded out.
+void CFlyEnemy::Update(float playerX, float playerY, int index)
 {
     ++mFrame;
+    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    mVelY = 0.0f;
+    const float aim = std::atan2(playerY - mPos.y, playerX - mPos.x);
+    if (mAlpha != 0) {
+        if (mAlive) {
+            if (mState == kEnemyTrapped) FloatInBubble();
+            mPrevPos = mPos;
+            mVelY -= std::sin(static_cast<float>(mFrame) * kBobDegreesPerFrame * kDegToRad);
+            mPos.y += mVelY;
+            mDeltaY = mPos.y - mPrevPos.y;
+            if (!mCaptured && mFireWait <= 0 && Rand() % kShotChances == index) {
+                auto bullet = std::make_unique<CFlyEnemyBullet>();
+                bullet->mActive = true;
+                bullet->SetTexture(mpTexBullet);
+                bullet->mPos = mPos;
+                bullet->mAngle = aim;
+                mBullets.push_back(std::move(bullet));
+                mFireWait = kFireWaitFrames;
+            }
+        } else {
+            FadeOut();
+        }
+    }
+    UpdateTrap(true);
+
+    CMap& map = mpGame->GetMap();
+    for (size_t i = 0; i < mBullets.size(); ++i) {
+        CFlyEnemyBullet& bullet = *mBullets[i];
+        bullet.Update(camera.x, camera.y);
+        platform::Vec2 probe = bullet.GetPos(); // the map pushes the copy, never the bullet
+        if (bullet.IsActive() &&
+            map.CollideBullet(&probe, kBulletHalf, kBulletHalf, kBulletLookAhead, kCellSize, kCellSize)) {
+            bullet.GetActiveRef() = false;
+        }
+    }
+    std::erase_if(mBullets, [&camera](const auto& bullet) { return bullet->IsOffScreen(camera.x, camera.y); });
+
+    mFireWait = std::max(mFireWait - 1, 0);
+    mSpin += kSpinStep;
+    UpdateBubble();
+    mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
+    mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
+    mRotMat = platform::Matrix::RotationZ(mSpin * kDegToRad);
+    mWorld = mRotMat * mScaleMat * mTransMat;
+}
+
+// The body in flight is never mirrored; only the spinning layer and the glow turn with mWorld.
+void CFlyEnemy::Draw(platform::Sprite* sprite, platform::Device* device)
+{
+    SetNormalBlend(device);
+    if (IsOnScreen(mPos.x) && mAlpha != 0) {
+        const int w = static_cast<int>(mSpriteWidth);
+        const int h = static_cast<int>(mSpriteHeight);
+        const platform::Vec3 center{mSpriteWidth / 2.0f, mSpriteHeight / 2.0f, 0.0f};
+        const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mAlpha), 255, 255, 255);
+        const bool trapped = mState == kEnemyTrapped;
+        if (!trapped) {
+            DrawSprite(sprite, mpTexSpin, platform::Rect{0, 0, w, h}, center, mWorld, color);
+            DrawSprite(sprite, mpTexBody, platform::Rect{0, 0, w, h}, center, mTransMat, color);
+        } else {
+            DrawSprite(sprite, mpTexBody, platform::Rect{0, h, w, 2 * h}, center, mTransMat, color);
+            DrawBubble(sprite, kBubbleCell, kHighlight);
+        }
+        BeginBlendPass(sprite, device, kAdditivePass);
+        if (trapped) DrawGlow(sprite);
+        EndBlendPass(sprite, device);
+        sprite->Flush();
+    }
+    for (const auto& bullet : mBullets) bullet->Draw(sprite);
 }

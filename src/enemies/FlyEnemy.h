@@ -1,7 +1,12 @@
 #pragma once
-#include "enemies/EnemyBase.h"
+#include <memory>
+#include <vector>
 
-// The flying enemy: hovers, bobs and fires aimed bullets.
+#include "enemies/EnemyBase.h"
+#include "enemies/FlyEnemyBullet.h"
+
+// The flying enemy: hovers where it was placed, bobbing, with a spinning layer behind it, and now
+// and then fires a bullet straight at the hero. It is trapped, carries and bursts like the walker.
 class CFlyEnemy : public CEnemyBase {
 public:
     void SetSpinTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexSpin = texture; }
@@ -9,12 +14,24 @@ public:
     // The walking enemy's resources, the spinning layer and the bullets.
     void SetResources(const EnemyResources& resources);
 
+    void Init() override;
     // One frame, aimed at the player's centre.
     void Update(float playerX, float playerY, int index);
     // The stage runs every enemy alike: this aims at where the player is now.
     void Update(int index) override;
+    void Draw(platform::Sprite* sprite, platform::Device* device) override;
+
+    // Bullets in flight, in firing order; they outlive their enemy until they leave the screen.
+    std::vector<std::unique_ptr<CFlyEnemyBullet>> mBullets;
 
 protected:
     const platform::Texture* mpTexSpin = nullptr;
     const platform::Texture* mpTexBullet = nullptr;
+    int32_t mFireWait = 0;
+    float mSpriteWidth = 64.0f;
+    float mSpriteHeight = 64.0f;
+    float mSpin = 0.0f; // degrees
+
+public:
+    int32_t FireWait() const { return mFireWait; }
 };

@@ -11,6 +11,7 @@
 
 class CGame;
 class CEnemyBase;
+class CFlyEnemy;
 
 // The character the user steers: walks, jumps, changes between its big and mini form, is hurt
 // and defeated, and draws itself with the health, Mona stock and score display.
@@ -188,6 +189,7 @@ private:
     void CatchWithBubbles(Enemy& enemy);
     void Capture(CEnemyBase& enemy);
     void TouchBullets(CEnemyBase&) {} // only flying enemies fire
+    void TouchBullets(CFlyEnemy& enemy);
 
     void UpdateMonas(platform::Vec2 camera);
 

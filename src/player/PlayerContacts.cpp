@@ -15,6 +15,7 @@ constexpr float kOffsetY = 1.0f;
 constexpr float kFlyHalfWidthForMini = 32.0f;
 constexpr float kFlyHalfHeightForMini = 40.0f;
 constexpr int kCaptureFlash = 15;
+constexpr float kBulletHalf = 8.0f;
 
 template <class Enemy>
 constexpr bool kIsJumper = std::is_same_v<Enemy, CJumpEnemy>;
@@ -111,6 +112,21 @@ void CPlayer::CatchWithBubbles(Enemy& enemy)
             }
         } else if (enemy.mState != kEnemyTrapped && mCollision.HitBox(b.x, b.y, half, half, e.x, e.y, ehw, ehh)) {
             Capture(enemy);
+        }
+    }
+}
+
+// Each active bullet touching the hero hurts it (the bullet is box A) unless the hero blinks or is
+// still reeling from a hit, even one whose grace was cut short; the bullet vanishes.
+void CPlayer::TouchBullets(CFlyEnemy& enemy)
+{
+    for (size_t i = 0; i < enemy.mBullets.size(); ++i) {
+        CFlyEnemyBullet& bullet = *enemy.mBullets[i];
+        const platform::Vec2 b = bullet.GetPos();
+        if (bullet.IsActive() && !mHurt && mInvincible == 0 &&
+            mCollision.HitBox(b.x, b.y, kBulletHalf, kBulletHalf, mPos.x, mPos.y, mWidth / 2.0f, mHeight / 2.0f)) {
+            bullet.GetActiveRef() = false;
+            ApplyHitRule();
         }
     }
 }

@@ -9,6 +9,11 @@ CGame::CGame(CGameFrameConstruct* frame) : BaseScene(frame), mpMap(std::make_uni
 
 CGame::~CGame() = default;
 
+uint32_t CGame::Now() const
+{
+    return mpFrame->Platform().clock->Now();
+}
+
 void CGame::Init()
 {
     mPlayer.SetGame(this);

@@ -40,6 +40,9 @@ public:
     OwnedList<CScore>& GetScores() { return mScores; }
     OwnedList<CHeal>& GetHeals() { return mHeals; }
 
+    // The frame's millisecond clock, which some enemies seed the random generator from.
+    uint32_t Now() const;
+
     void SetScore(int score) { mScore = score; }
     void SetRespawnPos(float x, float y) { mRespawnPos = {x, y}; }
     void SetStageCleared() { mStageCleared = true; }

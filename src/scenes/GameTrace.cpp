@@ -3,15 +3,24 @@
 
 namespace {
 
-void WriteEnemy(CTraceWriter& trace, const char* kind, const CEnemyBase& enemy)
+// Each kind's name in the trace, and the alpha it is drawn with (the jumper keeps its own).
+const char* KindName(const CEnemyBase&) { return "walk"; }
+const char* KindName(const CJumpEnemy&) { return "jump"; }
+const char* KindName(const CFlyEnemy&) { return "fly"; }
+const char* KindName(const CSlime&) { return "slime"; }
+int DrawnAlpha(const CEnemyBase& enemy) { return enemy.Alpha(); }
+int DrawnAlpha(const CJumpEnemy& enemy) { return enemy.mJumpAlpha; }
+
+template <class Enemy>
+void WriteEnemy(CTraceWriter& trace, const Enemy& enemy)
 {
     trace.BeginObject();
-    trace.Field("kind", kind);
+    trace.Field("kind", KindName(enemy));
     trace.Field("x", enemy.GetPos().x);
     trace.Field("y", enemy.GetPos().y);
     trace.Field("state", enemy.mState);
     trace.Field("alive", enemy.Alive());
-    trace.Field("alpha", enemy.Alpha());
+    trace.Field("alpha", DrawnAlpha(enemy));
     trace.EndObject();
 }
 
@@ -53,11 +62,12 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     trace.Field("goal", mpMap->mGoal);
     trace.Field("cleared", mStageCleared);
     trace.BeginArray("enemies");
-    for (auto& enemy : mEnemies) WriteEnemy(trace, "walk", *enemy);
-    for (auto& enemy : mJumpEnemies) WriteEnemy(trace, "jump", *enemy);
-    for (auto& enemy : mFlyEnemies) WriteEnemy(trace, "fly", *enemy);
-    for (auto& enemy : mSlimes) WriteEnemy(trace, "slime", *enemy);
+    ForEachIn([&trace](const auto& enemy, int) { WriteEnemy(trace, enemy); }, mEnemies, mJumpEnemies, mFlyEnemies,
+              mSlimes);
     trace.EndArray();
+    size_t bullets = 0;
+    for (const auto& enemy : mFlyEnemies) bullets += enemy->mBullets.size();
+    trace.Field("bullets", static_cast<int>(bullets));
     trace.BeginArray("bubbles");
     for (int i = 0; i < CPlayer::kBubbleCount; ++i) {
         const CBubble& bubble = player.GetBubble(i);

@@ -74,8 +74,12 @@ TEST(WalkEnemyTest, TrappedFromTheFrameOfCaptureFloatsBurstsAfter300FramesAndFad
         stage.Run(1);
         // The hero's own bubbles pop with the same sound, until their flight is long over.
         if (!stage.SoundOps("消失・ぱちんっ(低音).wav").empty() && f > 200) pops.push_back(f);
-        if (f <= 15) EXPECT_EQ(walker.mFlash, 15 - f) << f;
-        if (f == 20) EXPECT_EQ(walker.mBubbleRow, kBubbleSteady);
+        if (f <= 15) {
+            EXPECT_EQ(walker.mFlash, 15 - f) << f;
+        }
+        if (f == 20) {
+            EXPECT_EQ(walker.mBubbleRow, kBubbleSteady);
+        }
         if (walker.Alive()) {
             EXPECT_FLOAT_EQ(walker.GetPos().x, capturedAt) << f; // floats in place
         } else if (burstFrame == 0) {
