@@ -7,6 +7,7 @@
 #include "platform/Sprite.h"
 #include "platform/Types.h"
 #include "player/HudRecords.h"
+#include "player/Mona.h"
 
 class CGame;
 
@@ -136,10 +137,13 @@ private:
     const platform::Texture* mpTexBubbleAlpha = nullptr;
     int32_t mShotCooldown = 0;
     float mBubbleSize = kBubbleSize;
-    // mMonas (three CMona platforms) come here with the Monas; until then the player keeps
-    // their two pictures itself.
-    const platform::Texture* mpTexMona = nullptr;
-    const platform::Texture* mpTexMonaAlpha = nullptr;
+
+public:
+    static constexpr int kMonaCount = 3;
+    const CMona& GetMona(int i) const { return mMonas[i]; }
+
+private:
+    CMona mMonas[kMonaCount];
     CGame* mpGame = nullptr;
     const platform::Texture* mpTexEnemyFace = nullptr; // kept, never drawn
     const platform::Texture* mpTexStar = nullptr;
