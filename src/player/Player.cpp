@@ -41,14 +41,12 @@ void CPlayer::SetMiniTexture(const platform::Texture* t)
 
 void CPlayer::SetMonaTexture(const platform::Texture* t)
 {
-    ZEM_ASSERT(t != nullptr, L"テクスチャの情報が空です");
-    if (t) mpTexMona = t;
+    for (CMona& mona : mMonas) mona.SetTexture(t);
 }
 
 void CPlayer::SetMonaAlphaTexture(const platform::Texture* t)
 {
-    ZEM_ASSERT(t != nullptr, L"テクスチャの情報が空です");
-    if (t) mpTexMonaAlpha = t;
+    for (CMona& mona : mMonas) mona.SetAlphaTexture(t);
 }
 
 void CPlayer::SetBubbleTexture(const platform::Texture* t)
@@ -96,6 +94,7 @@ void CPlayer::Init()
     mMini = false;
     mAlpha = 255;
     mMonaCount = 0;
+    for (CMona& mona : mMonas) mona.Init();
     for (int i = 0; i < 3; ++i) {
         StockIcon& icon = mStockIcons[i];
         icon.mState = StockIcon::kSteady;
@@ -103,7 +102,6 @@ void CPlayer::Init()
         icon.mPos = {20.0f + 30.0f * static_cast<float>(i), 40.0f};
     }
     for (CBubble& bubble : mBubbles) bubble.Init();
-    // The Monas are reset here once they exist.
 }
 
 void CPlayer::Release()
@@ -111,7 +109,8 @@ void CPlayer::Release()
     mpTexPlayer = mpTexDown = mpTexMini = mpTexHp = mpTexDigits = nullptr;
     mpTexTrail = mpTexTrailAlpha = nullptr;
     for (StockIcon& icon : mStockIcons) icon.mpTex = icon.mpTexAlpha = nullptr;
-    mpTexMona = mpTexMonaAlpha = mpTexEnemyFace = nullptr;
+    mpTexEnemyFace = nullptr;
+    for (CMona& mona : mMonas) mona.Release();
     // Borrowed from the stage, which frees them; dropped all the same.
     mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = nullptr;
     mpSndShot = mpSndJump = mpSndPop06 = mpSndDamage = mpSndFall = mpSndMona = nullptr;

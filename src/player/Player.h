@@ -8,6 +8,7 @@
 #include "platform/Types.h"
 #include "player/Bubble.h"
 #include "player/HudRecords.h"
+#include "player/Mona.h"
 
 class CGame;
 class CEnemyBase;
@@ -138,10 +139,13 @@ private:
     CBubble mBubbles[kBubbleCount];
     int32_t mShotCooldown = 0;
     float mBubbleSize = kBubbleSize;
-    // mMonas (three CMona platforms) come here with the Monas; until then the player keeps
-    // their two pictures itself.
-    const platform::Texture* mpTexMona = nullptr;
-    const platform::Texture* mpTexMonaAlpha = nullptr;
+
+public:
+    static constexpr int kMonaCount = 3;
+    const CMona& GetMona(int i) const { return mMonas[i]; }
+
+private:
+    CMona mMonas[kMonaCount];
     CGame* mpGame = nullptr;
     const platform::Texture* mpTexEnemyFace = nullptr; // kept, never drawn
     const platform::Texture* mpTexStar = nullptr;

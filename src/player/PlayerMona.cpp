@@ -1,11 +1,48 @@
 // Mona platforms: blown under the feet in big form, they carry the hero for a while.
+#include "app/Keys.h"
+#include "app/Sound.h"
 #include "player/Player.h"
 
-// Down in big form: blow a Mona platform under the feet (with the Monas).
-void CPlayer::BlowMona() {}
+namespace {
 
-// Each Mona carries the player and counts its life down (with the Monas).
-void CPlayer::UpdateMonas(platform::Vec2) {}
+constexpr int kMonasBetweenLandings = 3;
+// The new bubble's centre lies this far below the player's: its top is 10.5 pixels above the
+// big form's feet, and the hop lifts the player clear so that it falls back onto it.
+constexpr float kMonaBelowCentre = 47.0f;
+constexpr float kMonaHop = -12.5f;
 
-// The three Mona platforms (with the Monas).
-void CPlayer::DrawMonas(platform::Sprite*) {}
+} // namespace
+
+// Down in big form, when no size change took the press: blow a Mona under the feet and hop.
+void CPlayer::BlowMona()
+{
+    if (!IsKeyPressed(platform::VK_DOWN) || mMonaCount >= kMonasBetweenLandings) return;
+    if (mActionLock) return;
+    for (CMona& mona : mMonas) {
+        if (mona.GetActiveRef() || mona.State() != CMona::kFree) continue;
+        RestartSound(mpSndMona);
+        mAnimState = kAnimMona;
+        mActionLock = true;
+        mAnimFrame = 0;
+        mona.SetPos(mPos.x, mPos.y + kMonaBelowCentre);
+        mona.Spawn();
+        mona.GetActiveRef() = true;
+        mVelY = kMonaHop;
+        mMonaCount += 1;
+        return;
+    }
+}
+
+// Each Mona carries the player and counts its life down.
+void CPlayer::UpdateMonas(platform::Vec2 camera)
+{
+    for (CMona& mona : mMonas) {
+        mona.Collide(mPos, mVelX, mVelY, mJumping, mOnGround, mWidth, mHeight);
+        mona.Update(camera.x, camera.y);
+    }
+}
+
+void CPlayer::DrawMonas(platform::Sprite* sprite)
+{
+    for (const CMona& mona : mMonas) mona.Draw(sprite);
+}

@@ -159,9 +159,9 @@ void CGame::SpawnSlime(float x, float y)
 void CGame::SpawnScore(float x, float y, int kind)
 {
     auto item = std::make_unique<CScore>();
-    item->mActive = true;
-    item->mKind = kind;
-    item->mPos = {x + mScoreItemSize / 2.0f, y + mScoreItemSize / 2.0f};
+    item->ActiveFlag() = true;
+    item->PosRef() = {x + mScoreItemSize / 2.0f, y + mScoreItemSize / 2.0f};
+    item->SetKind(kind);
     item->SetResources(mScoreLook);
     mScores.push_back(std::move(item));
 }
@@ -169,8 +169,8 @@ void CGame::SpawnScore(float x, float y, int kind)
 void CGame::SpawnHeal(float x, float y)
 {
     auto item = std::make_unique<CHeal>();
-    item->mActive = true;
-    item->mPos = {x + mHealItemSize / 2.0f, y + mHealItemSize / 2.0f};
+    item->ActiveFlag() = true;
+    item->PosRef() = {x + mHealItemSize / 2.0f, y + mHealItemSize / 2.0f};
     item->SetResources(mHealLook);
     mHeals.push_back(std::move(item));
 }

@@ -81,9 +81,20 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     }
     trace.EndArray();
     int scoreItems = 0;
-    for (const auto& item : mScores) scoreItems += item->mActive ? 1 : 0;
+    for (const auto& item : mScores) scoreItems += item->ActiveFlag() ? 1 : 0;
     int healItems = 0;
-    for (const auto& item : mHeals) healItems += item->mActive ? 1 : 0;
+    for (const auto& item : mHeals) healItems += item->ActiveFlag() ? 1 : 0;
     trace.Field("scoreItems", scoreItems);
     trace.Field("healItems", healItems);
+    trace.BeginArray("monas");
+    for (int i = 0; i < CPlayer::kMonaCount; ++i) {
+        const CMona& mona = player.GetMona(i);
+        if (mona.State() == CMona::kFree) continue;
+        trace.BeginObject();
+        trace.Field("x", mona.GetPos().x);
+        trace.Field("y", mona.GetPos().y);
+        trace.Field("state", mona.State());
+        trace.EndObject();
+    }
+    trace.EndArray();
 }

@@ -29,15 +29,15 @@ TEST(GameSceneTest, SpawnsInRowMajorOrderWithTheirOffsetsAndTotals)
     // Score items: the row above first; a big star sits 20 further right and down.
     auto& scores = game->GetScores();
     ASSERT_EQ(scores.size(), 3u);
-    EXPECT_FLOAT_EQ(scores[0]->mPos.x, 14 * 40 + 20);
-    EXPECT_FLOAT_EQ(scores[1]->mPos.x, 16 * 40 + 40);
-    EXPECT_FLOAT_EQ(scores[1]->mPos.y, 1200 + 40);
-    EXPECT_EQ(scores[1]->mKind, 2);
-    EXPECT_FLOAT_EQ(scores[2]->mPos.y, 1240 + 20);
+    EXPECT_FLOAT_EQ(scores[0]->GetPos().x, 14 * 40 + 20);
+    EXPECT_FLOAT_EQ(scores[1]->GetPos().x, 16 * 40 + 40);
+    EXPECT_FLOAT_EQ(scores[1]->GetPos().y, 1200 + 40);
+    EXPECT_EQ(scores[1]->Kind(), 2);
+    EXPECT_FLOAT_EQ(scores[2]->GetPos().y, 1240 + 20);
     EXPECT_EQ(game->StageScoreTotal(), 12);
     ASSERT_EQ(game->GetHeals().size(), 1u);
-    EXPECT_FLOAT_EQ(game->GetHeals()[0]->mPos.x, 19 * 40 + 40);
-    EXPECT_TRUE(game->GetHeals()[0]->mActive);
+    EXPECT_FLOAT_EQ(game->GetHeals()[0]->GetPos().x, 19 * 40 + 40);
+    EXPECT_TRUE(game->GetHeals()[0]->ActiveFlag());
 }
 
 TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
