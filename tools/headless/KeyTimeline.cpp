@@ -47,6 +47,10 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
         }
         mChanges[frame] = keys;
     }
+    if (in.bad()) {
+        error = name + ": cannot read the key timeline";
+        return false;
+    }
     return true;
 }
 
