@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test unit-test asan-test bench clean
+.PHONY: all deps configure build run test unit-test asan-test bench clean fuzz soak soak-asan
 
 all: build
 
@@ -41,5 +41,26 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target zem_bench
 	cd $(BUILD)/run && ../bench/zem_bench
 
+# Every fuzz target (tools: clang, libFuzzer) for FUZZ_TIME seconds, after its regression inputs.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 300
+fuzz: build
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(BUILD)/run $(FUZZ_TIME)
+
+# zem-headless on a long seeded random key timeline: under the sanitizers, then rendering.
+SOAK_FRAMES ?= 200000
+SOAK_SEED   ?= 1
+soak: soak-asan
+	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
+	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400
+
+soak-asan: build
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zem-headless
+	python3 tools/soak/soak.py --headless $(ASAN_BUILD)/run/zem-headless --dir $(BUILD)/run \
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) $(if $(filter 20000,$(SOAK_FRAMES)),,--strict)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

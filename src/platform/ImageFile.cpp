@@ -23,14 +23,29 @@ uint16_t LittleEndian16(const unsigned char* p) { return uint16_t(p[1] << 8 | p[
 
 bool ReadExactly(std::FILE* file, unsigned char* out, size_t count) { return std::fread(out, 1, count, file) == count; }
 
+// After the signature: the first chunk must be "IHDR" with the width and height. Every chunk
+// up to "IEND" must fit in the file, or the decoder would go on reading a length the file
+// merely claims (for a 400-byte file, minutes of checksumming nothing).
 bool ReadPngSize(std::FILE* file, ImageHeader& header)
 {
-    // After the signature: the first chunk must be "IHDR" with the width and height.
     unsigned char chunk[16];
     if (!ReadExactly(file, chunk, sizeof chunk) || std::memcmp(chunk + 4, "IHDR", 4) != 0) return false;
     header.width = BigEndian32(chunk + 8);
     header.height = BigEndian32(chunk + 12);
-    return true;
+    if (std::fseek(file, 0, SEEK_END) != 0) return false;
+    const long fileSize = std::ftell(file);
+    long chunkStart = 8;
+    for (;;) {
+        unsigned char lengthAndType[8];
+        if (std::fseek(file, chunkStart, SEEK_SET) != 0 || !ReadExactly(file, lengthAndType, sizeof lengthAndType)) {
+            return false;
+        }
+        const uint32_t length = BigEndian32(lengthAndType);
+        const long long chunkEnd = static_cast<long long>(chunkStart) + 12 + length; // length, type, data, checksum
+        if (length > 0x7FFFFFFFu || chunkEnd > fileSize) return false;
+        if (std::memcmp(lengthAndType + 4, "IEND", 4) == 0) return true;
+        chunkStart = static_cast<long>(chunkEnd);
+    }
 }
 
 bool ReadBmpSize(std::FILE* file, ImageHeader& header)
