@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/RecordingAudio.h"
 #include "platform/SdlAudio.h"
 
 namespace {
@@ -84,6 +85,11 @@ TEST(SdlAudioTest, RefusesFormatsItCannotPlayWithAReason)
         std::string error;
         EXPECT_FALSE(platform::ConvertToMixFormat(c.format, samples, out, error));
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        // A silent run refuses the same formats with the same words.
+        platform::RecordingAudio recording;
+        std::string recordingError;
+        EXPECT_EQ(recording.CreateBuffer("x.wav", c.format, samples, recordingError), nullptr);
+        EXPECT_EQ(recordingError, error);
     }
 }
 
