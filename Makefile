@@ -53,7 +53,11 @@ fuzz: build
 SOAK_FRAMES ?= 200000
 SOAK_SEED   ?= 1
 SOAK_STRICT ?= --strict
+# Under the sanitizers the allocator's own memory creeps by several percent over a long run,
+# so that run is held to 20 %; the game's own memory is held to 5 % by the release build.
 soak: soak-asan
+	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
 	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400
 
@@ -61,7 +65,7 @@ soak-asan: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zem-headless
 	python3 tools/soak/soak.py --headless $(ASAN_BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) $(SOAK_STRICT)
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --tolerance 0.2 $(SOAK_STRICT)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -30,6 +30,7 @@ class Coverage:
         self.bullets = 0
         self.has_enemies = False
         self.has_bullets = False
+        self.has_bubbles = False
         self._previous = None
 
     def add(self, line):
@@ -46,6 +47,7 @@ class Coverage:
         if "enemies" in line:
             self.has_enemies = True
             self.trapped += sum(1 for enemy in line["enemies"] if enemy.get("state") == 3)
+        self.has_bubbles = self.has_bubbles or "bubbles" in line
         if "bullets" in line:
             self.has_bullets = True
             self.bullets += 1 if line["bullets"] else 0
@@ -57,7 +59,8 @@ class Coverage:
             gaps.append("a continue from the game-over screen")
         if not self.new_games:
             gaps.append("a new game from the game-over screen")
-        if strict and self.has_enemies and not self.trapped:
+        # Trapping needs bubbles: required once the trace shows both.
+        if strict and self.has_enemies and self.has_bubbles and not self.trapped:
             gaps.append("a trapped enemy")
         if strict and self.has_bullets and not self.bullets:
             gaps.append("a bullet in flight")
@@ -164,6 +167,9 @@ def main():
           f"scenes {coverage.scenes}; continues {coverage.continues}, new games {coverage.new_games}, "
           f"trapped-enemy frames {coverage.trapped}, bullet frames {coverage.bullets}; "
           f"peak memory {peak} KiB, after the warm-up {early} KiB then {late} KiB")
+    tenths = [max((kib for at, kib in samples if i * elapsed / 10 <= at < (i + 1) * elapsed / 10), default=0)
+              for i in range(10)]
+    print(f"soak: peak memory by tenth of the run (KiB): {tenths}")
     sys.stdout.writelines(row for row in errors[:40])
     for failure in failures:
         print(f"soak: FAILED: {failure}")
