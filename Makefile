@@ -25,10 +25,13 @@ run: build
 	cd $(BUILD)/run && ./zem
 
 # Every test: the normal build (unit, render and end-to-end tests),
-# then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a short soak and a short run of every fuzz target.
 test: build
 	cd $(BUILD) && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 	$(MAKE) asan-test
+	$(MAKE) soak-asan SOAK_FRAMES=20000 SOAK_STRICT=
+	$(MAKE) fuzz FUZZ_TIME=10
 
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
