@@ -115,6 +115,9 @@ int CWavReader::ReadFormat()
             return Fail(where + ": extra size " + std::to_string(extraSize) + " is larger than the chunk (" +
                         std::to_string(fmt.size) + " bytes)");
         }
+        // The chunk's size is only claimed: memory is taken for no more than the file holds.
+        const uint64_t extraStart = fmt.dataOffset + kFormatRecordSize;
+        if (extraStart + extraSize > mFileSize) return Fail(where + " is cut short by the end of the file");
         format->extra.resize(extraSize);
         if (!ReadBytes(format->extra.data(), extraSize)) return Fail(where + " is cut short by the end of the file");
     }

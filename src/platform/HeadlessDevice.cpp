@@ -1,6 +1,6 @@
 #include "platform/HeadlessDevice.h"
 
-#include <SDL_image.h>
+#include "platform/ImageFile.h"
 
 namespace platform {
 
@@ -14,13 +14,9 @@ std::unique_ptr<Texture> HeadlessDevice::LoadTexture(const std::string& path, st
 {
     auto cached = mSizeCache.find(path);
     if (cached == mSizeCache.end()) {
-        SDL_Surface* surface = IMG_Load(path.c_str());
-        if (surface == nullptr) {
-            error = IMG_GetError();
-            return nullptr;
-        }
+        const SurfacePtr surface = LoadImageSurface(path, error);
+        if (!surface) return nullptr;
         cached = mSizeCache.emplace(path, std::make_pair(surface->w, surface->h)).first;
-        SDL_FreeSurface(surface);
     }
     ++mTexturesLoaded;
     return std::make_unique<HeadlessTexture>(path, cached->second.first, cached->second.second);

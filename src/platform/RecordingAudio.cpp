@@ -1,5 +1,7 @@
 #include "platform/RecordingAudio.h"
 
+#include "platform/WaveFormatCheck.h"
+
 namespace platform {
 
 // A restart is a rewind followed by a play; the recording folds the two into one "restart".
@@ -37,9 +39,10 @@ private:
     bool mLooping = false;
 };
 
-std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& name, const WaveFormat&,
-                                                          std::span<const uint8_t>, std::string&)
+std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& name, const WaveFormat& format,
+                                                          std::span<const uint8_t>, std::string& error)
 {
+    if (!CheckWaveFormat(format, error)) return nullptr;
     return std::make_unique<RecordingSoundBuffer>(*this, name);
 }
 

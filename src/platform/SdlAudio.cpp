@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/WaveFormatCheck.h"
+
 namespace platform {
 
 namespace {
 
-constexpr uint16_t kFormatPcm = 1;
-constexpr uint32_t kLowestRate = 1000;
-constexpr uint32_t kHighestRate = 384000;
 constexpr int kDeviceFrames = 1024; // about 23 ms a callback
 constexpr size_t kConvertChunk = 1 << 20;
 
@@ -46,33 +45,6 @@ private:
     bool mAudible = true;
 };
 
-bool CheckFormat(const WaveFormat& format, std::string& error)
-{
-    if (format.formatTag != kFormatPcm) {
-        error = "unsupported wave format " + std::to_string(format.formatTag) + " (only PCM, 1, plays)";
-        return false;
-    }
-    if (format.bitsPerSample != 8 && format.bitsPerSample != 16) {
-        error = "unsupported " + std::to_string(format.bitsPerSample) + "-bit samples (8 or 16 bits play)";
-        return false;
-    }
-    if (format.channels != 1 && format.channels != 2) {
-        error = "unsupported " + std::to_string(format.channels) + " channels (mono or stereo play)";
-        return false;
-    }
-    if (format.samplesPerSec < kLowestRate || format.samplesPerSec > kHighestRate) {
-        error = "unsupported sample rate " + std::to_string(format.samplesPerSec) + " Hz";
-        return false;
-    }
-    const unsigned frameBytes = format.channels * format.bitsPerSample / 8u;
-    if (format.blockAlign != frameBytes) {
-        error = "block alignment " + std::to_string(format.blockAlign) + " does not match " +
-                std::to_string(format.channels) + " channels of " + std::to_string(format.bitsPerSample) + " bits";
-        return false;
-    }
-    return true;
-}
-
 // Takes every converted frame the stream has ready.
 bool Drain(SDL_AudioStream* stream, std::vector<int16_t>& out)
 {
@@ -92,7 +64,7 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
                         std::string& error)
 {
     out.clear();
-    if (!CheckFormat(format, error)) return false;
+    if (!CheckWaveFormat(format, error)) return false;
 
     const SDL_AudioFormat sourceFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
     SDL_AudioStream* stream = SDL_NewAudioStream(sourceFormat, static_cast<Uint8>(format.channels),
@@ -128,8 +100,9 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
     return ok;
 }
 
-SdlAudio::SdlAudio()
+SdlAudio::SdlAudio(Output output)
 {
+    if (output == Output::Manual) return;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n", SDL_GetError());
         return;
@@ -167,6 +140,13 @@ void SDLCALL SdlAudio::FillOutput(void* userdata, Uint8* stream, int length)
     const size_t frames = static_cast<size_t>(length) / frameBytes;
     self->mMixer.Mix(reinterpret_cast<int16_t*>(stream), frames);
     SDL_memset(stream + frames * frameBytes, 0, static_cast<size_t>(length) - frames * frameBytes);
+}
+
+void SdlAudio::MixManually(size_t frames)
+{
+    if (mDevice != 0) return;
+    std::vector<int16_t> output(frames * kMixChannels);
+    mMixer.Mix(output.data(), frames);
 }
 
 std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const WaveFormat& format,

@@ -23,7 +23,10 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
 // Every buffer must be destroyed before the device.
 class SdlAudio final : public AudioDevice {
 public:
-    SdlAudio();
+    // Manual opens no device: sounds advance only when MixManually is called, so a test
+    // can play them out frame by frame.
+    enum class Output { Device, Manual };
+    explicit SdlAudio(Output output = Output::Device);
     ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
@@ -32,6 +35,8 @@ public:
                                               std::span<const uint8_t> samples, std::string& error) override;
 
     bool IsOpen() const { return mDevice != 0; }
+    // Mixes (and discards) the next `frames` frames of every playing buffer; only without a device.
+    void MixManually(size_t frames);
 
 private:
     static void SDLCALL FillOutput(void* userdata, Uint8* stream, int length);

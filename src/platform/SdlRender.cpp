@@ -1,8 +1,11 @@
 #include "platform/SdlRender.h"
 
+#include "platform/ImageFile.h"
+
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform {
 
@@ -49,6 +52,16 @@ SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
         mCustomBlend = SDL_SetTextureBlendMode(probe, ComposeBlend(BLEND_SRCALPHA, BLEND_SRCCOLOR)) == 0;
         SDL_DestroyTexture(probe);
     }
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(mRenderer, &info) == 0 && std::strncmp(info.name, "opengl", 6) == 0) {
+        mGlFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
+    }
+}
+
+void SdlDevice::FinishFrame()
+{
+    SDL_RenderFlush(mRenderer);
+    if (mGlFinish != nullptr) mGlFinish();
 }
 
 void SdlDevice::Clear(Color color)
@@ -65,7 +78,7 @@ void SdlDevice::Clear(Color color)
 void SdlDevice::Present()
 {
     if (!mCapturePath.empty()) {
-        SavePng(mCapturePath);
+        mCaptureFailed = !SavePng(mCapturePath);
         mCapturePath.clear();
     }
     SDL_RenderPresent(mRenderer);
@@ -102,13 +115,10 @@ SDL_Surface* AlphaTestedCopy(SDL_Surface* argb)
 
 std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::string& error)
 {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (loaded == nullptr) {
-        error = IMG_GetError();
-        return nullptr;
-    }
-    SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
+    SurfacePtr loaded = LoadImageSurface(path, error);
+    if (!loaded) return nullptr;
+    SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
+    loaded.reset();
     if (surface == nullptr) {
         error = SDL_GetError();
         return nullptr;

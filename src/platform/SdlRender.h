@@ -44,6 +44,11 @@ public:
 
     // Saves the next frame as PNG just before it is presented.
     void RequestCapture(std::string path) { mCapturePath = std::move(path); }
+    // Whether the last requested capture could not be saved.
+    bool CaptureFailed() const { return mCaptureFailed; }
+    // Waits until the renderer has carried out every drawing command so far. An offscreen
+    // renderer never shows a frame, so without this a software rasteriser queues frame after frame.
+    void FinishFrame();
     // Reads the drawing area now (ARGB, 1280 x 720 logical pixels); empty on failure.
     std::vector<uint32_t> ReadPixels(int& width, int& height) const;
     bool SavePng(const std::string& path) const;
@@ -56,6 +61,8 @@ private:
     SDL_Renderer* mRenderer = nullptr;
     bool mCustomBlend = true;
     std::string mCapturePath;
+    bool mCaptureFailed = false;
+    void (*mGlFinish)() = nullptr; // glFinish of an OpenGL renderer, null for the others
 };
 
 // The sprite on an SDL renderer: quads go out as SDL_RenderGeometry batches, one per run

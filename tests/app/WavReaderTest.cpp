@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/WavReader.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 #include "support/WavBytes.h"
 
@@ -143,6 +144,8 @@ TEST(WavReaderTest, RefusesMalformedFilesWithTheirReason)
          Riff(Chunk("fmt ", FormatFields(2, 1, 22050, 4) + Le16(40) + "\x01\x02") + data),
          "extra size 40 is larger than the chunk (20 bytes)"},
         {"no data chunk", Riff(Chunk("fmt ", pcm)), "no \"data\" chunk"},
+        // Found by fuzzing: a "fmt " chunk claiming a gigabyte and 65528 extra bytes in a 59-byte file.
+        {"extra bytes past the end of the file", ReadFile("fuzz/fuzz_wave/fmt-extra-larger-than-file.wav"), "cut short"},
         // A chunk that claims to run past the end hides everything after it.
         {"chunk size past the end", Riff(Chunk("fmt ", pcm) + Chunk("LIST", "abcd", 0xFFFFFFF0u) + data),
          "no \"data\" chunk"},

@@ -2,6 +2,10 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <sstream>
 #include <string>
@@ -70,15 +74,78 @@ TEST(HeadlessRunnerTest, BadArgumentsAreNamed)
         std::string message;
     } cases[] = {
         {"--frames ten", "--frames: 'ten' is not a frame count"},
+        {"--frames ''", "--frames: '' is not a frame count"},
+        {"--frames -1", "--frames: '-1' is not a frame count"},
+        {"--frames 99999999999999999999", "is not a frame count"},
+        {"--frames 100000001", "is not a frame count"},
+        {"--frames 5 --shot 6:late.png", "--shot: frame 6 is beyond --frames 5"},
+        {"--keys " + dir.Path().string(), "cannot open the key timeline"},
         {"--shot nope.png", "--shot: 'nope.png' is not FRAME:FILE.png"},
         {"--keys " + keys.string(), "keys.txt:1: unknown key 'Jump'"},
         {"--keys /nonexistent/keys.txt", "cannot open the key timeline"},
         {"--bogus", "unknown option '--bogus'"},
     };
     for (const auto& c : cases) {
-        const auto run = RunCommand(std::string(ZEM_HEADLESS) + " --no-render " + c.args);
+        const bool shot = c.args.find("--shot") != std::string::npos;
+        const auto run = RunCommand(std::string(ZEM_HEADLESS) + (shot ? " " : " --no-render ") + c.args);
         EXPECT_EQ(run.exitCode, 2) << c.args;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+// Failures of the runner's own output are failures of the run, never a quiet success.
+TEST(HeadlessRunnerTest, OutputThatCannotBeWrittenFailsTheRun)
+{
+    TempDir dir;
+    const auto keys = dir.Write("keys.txt", "2 Escape\n");
+    const std::string blocked = (dir.Path() / "no-such-dir" / "shot.png").string();
+    const struct {
+        std::string args;
+        std::string message;
+    } cases[] = {
+        {"--no-render --frames 30 --trace /dev/full", "/dev/full: cannot write the trace"},
+        {"--frames 2 --shot 1:" + blocked, blocked + ": cannot save the frame 1 shot"},
+        {"--frames 5 --keys " + keys.string() + " --shot 4:" + (dir.Path() / "x.png").string(),
+         "the game ended after frame 1, before frame 4"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " " + c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.args << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+// Starts `command` in a shell with the usual signal dispositions (a shell's background job
+// would ignore SIGINT), lets it start, sends `signal` and answers whether it ended by itself.
+bool EndsOnSignal(const std::string& command, int signal)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    sleep(2);
+    kill(child, signal);
+    // The bound only keeps a program that ignores the signal from hanging the test.
+    for (int waited = 0; waited < 600; ++waited) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child) return true;
+        usleep(100'000);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return false;
+}
+
+// A terminal's Ctrl+C or a system shutting down ends the game and the runner.
+TEST(HeadlessRunnerTest, InterruptAndTerminateEndTheGameAndTheRunner)
+{
+    const std::string game = std::string("cd ") + ZEM_RUN_DIR + " && ZEM_FULLSCREEN=no exec " + ZEM_GAME;
+    const std::string runner = std::string("exec ") + ZEM_HEADLESS + " --dir " + ZEM_RUN_DIR + " --frames 100000000";
+    for (const std::string& program : {game, runner}) {
+        for (int signal : {SIGINT, SIGTERM}) EXPECT_TRUE(EndsOnSignal(program, signal)) << program << " signal " << signal;
     }
 }
 

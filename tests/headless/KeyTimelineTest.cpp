@@ -23,6 +23,17 @@ TEST(KeyTimelineTest, KeysAreHeldFromTheirFrameUntilTheNextLine)
     EXPECT_EQ(timeline.KeysAt(1000), (std::vector<int>{platform::VK_ESCAPE}));
 }
 
+TEST(KeyTimelineTest, LinesOutOfOrderAreSortedAndTheLastOfAFrameCounts)
+{
+    std::istringstream text("20 Left Left\n10 Right\n10 Up Down\n");
+    KeyTimeline timeline;
+    std::string error;
+    ASSERT_TRUE(timeline.Parse(text, "keys.txt", error)) << error;
+    EXPECT_TRUE(timeline.KeysAt(9).empty());
+    EXPECT_EQ(timeline.KeysAt(10), (std::vector<int>{platform::VK_UP, platform::VK_DOWN}));
+    EXPECT_EQ(timeline.KeysAt(25), (std::vector<int>{platform::VK_LEFT}));
+}
+
 TEST(KeyTimelineTest, MalformedLinesAreNamed)
 {
     const struct {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "map/StageFiles.h"
@@ -37,6 +38,9 @@ TEST(StageFilesTest, LoadingFillsTheGridAsTheFileSays)
         {"an empty field is reported and kept", "1,,3\n", {{0, 0, 1}, {0, 1, -9}, {0, 2, 3}}},
         {"a field that is no number is kept", "x,5\n", {{0, 0, -9}, {0, 1, 5}}},
         {"a number past 32 bits is kept", "99999999999,-2147483648\n", {{0, 0, -9}, {0, 1, -2147483647 - 1}}},
+        {"a sign alone or twice is no number", "-,+-3,2147483647\n", {{0, 0, -9}, {0, 1, -9}, {0, 2, 2147483647}}},
+        {"a lone carriage return is part of its field", "1\r,5\r\r\n", {{0, 0, 1}, {0, 1, 5}}},
+        {"a trailing comma at the grid's edge", [] { std::string t; for (int c = 0; c < kMapCols; ++c) t += "1,"; return t + "\n8\n"; }(), {{0, kMapCols - 1, 1}, {1, 0, 8}}},
     };
     TempDir dir;
     for (const GridCase& c : cases) {
@@ -95,13 +99,66 @@ TEST(StageFilesTest, NothingPastTheGridIsWritten)
     for (int v : g->after) EXPECT_EQ(v, 77);
 }
 
-TEST(StageFilesTest, AMissingFileLeavesTheGridAlone)
+TEST(StageFilesTest, AFileThatCannotBeReadIsNamedAndLeavesTheGridAlone)
 {
-    auto holder = std::make_unique<Grid>();
+    TempDir dir;
+    const struct {
+        std::string path;
+        const char* message;
+    } cases[] = {
+        {"/nonexistent/Map005.csv", "/nonexistent/Map005.csv: cannot open the stage file (No such file or directory)"},
+        {dir.Path().string(), ": cannot read the stage file (Is a directory)"},
+    };
+    for (const auto& c : cases) {
+        auto holder = std::make_unique<Grid>();
         auto& grid = holder->cells;
-    grid[3][4] = 5;
-    EXPECT_FALSE(LoadStageCsv("/nonexistent/Map005.csv", grid));
-    EXPECT_EQ(grid[3][4], 5);
+        grid[3][4] = 5;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(LoadStageCsv(c.path, grid));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(grid[3][4], 5);
+    }
+}
+
+// A whole grid of bad fields names the first few and counts the rest in one line.
+TEST(StageFilesTest, ManyBadFieldsGiveAFewLinesAndACount)
+{
+    std::string row;
+    for (int c = 0; c < kMapCols; ++c) row += "x,";
+    std::string text;
+    for (int r = 0; r < kMapRows; ++r) text += row + "\n";
+    TempDir dir;
+    const auto path = dir.Write("Map.csv", text);
+    auto holder = std::make_unique<Grid>();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(LoadStageCsv(path.string(), holder->cells));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 6) << err;
+    EXPECT_NE(err.find("Map.csv:1:5: 'x' is not a whole number"), std::string::npos) << err;
+    EXPECT_NE(err.find("Map.csv: 12595 more fields are not whole numbers"), std::string::npos) << err;
+}
+
+// One enormous line reads its first 350 fields; a field of any length is quoted only in part.
+TEST(StageFilesTest, AnEnormousLineFillsOneRowAndNoMore)
+{
+    std::string text = std::string(3'000'000, ' ') + "12x" + std::string(3'000'000, 'y') + "," + std::string(3'000'000, 'q') + ",";
+    for (int c = 2; c < 2 * kMapCols; ++c) text += "7,";
+    text += "\n3\n";
+    TempDir dir;
+    const auto path = dir.Write("Map.csv", text);
+    auto holder = std::make_unique<Grid>();
+    auto& grid = holder->cells;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(LoadStageCsv(path.string(), grid));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(grid[0][0], 12);
+    EXPECT_EQ(grid[0][kMapCols - 1], 7);
+    EXPECT_EQ(grid[1][0], 3);
+    EXPECT_NE(err.find("Map.csv:1:2: '" + std::string(24, 'q') + "...' is not a whole number"), std::string::npos) << err;
+    EXPECT_NE(err.find("Map.csv:1: more than 36 rows of 350 fields; the rest is ignored"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
 }
 
 TEST(TitleMapFileTest, OkAndNgLinesAndTheDigits)

@@ -2,9 +2,11 @@
 // without waiting: scripted keys, a virtual clock, an offscreen renderer (or none).
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -22,6 +24,9 @@
 #include "platform/VirtualClock.h"
 
 namespace {
+
+// About 19 days of play at 60 frames a second.
+constexpr long kMaxFrames = 100'000'000;
 
 struct Options {
     std::string dir;
@@ -57,9 +62,11 @@ bool ParseOptions(int argc, char** argv, Options& options)
         } else if (arg == "--frames") {
             if (!value(text)) return false;
             char* end = nullptr;
+            errno = 0;
             options.frames = std::strtol(text.c_str(), &end, 10);
-            if (*end != '\0' || options.frames < 0) {
-                std::fprintf(stderr, "zem-headless: --frames: '%s' is not a frame count\n", text.c_str());
+            if (text.empty() || *end != '\0' || errno == ERANGE || options.frames < 0 || options.frames > kMaxFrames) {
+                std::fprintf(stderr, "zem-headless: --frames: '%s' is not a frame count (0 to %ld)\n", text.c_str(),
+                             kMaxFrames);
                 return false;
             }
         } else if (arg == "--keys") {
@@ -70,8 +77,10 @@ bool ParseOptions(int argc, char** argv, Options& options)
             if (!value(text)) return false;
             const auto colon = text.find(':');
             char* end = nullptr;
+            errno = 0;
             const long frame = colon == std::string::npos ? 0 : std::strtol(text.c_str(), &end, 10);
-            if (colon == std::string::npos || end != text.c_str() + colon || frame < 1 || colon + 1 == text.size()) {
+            if (colon == std::string::npos || end != text.c_str() + colon || errno == ERANGE || frame < 1 ||
+                colon + 1 == text.size()) {
                 std::fprintf(stderr, "zem-headless: --shot: '%s' is not FRAME:FILE.png\n", text.c_str());
                 return false;
             }
@@ -96,7 +105,8 @@ std::string Absolute(const std::string& path, const std::string& startDir)
     return startDir + "/" + path;
 }
 
-void WriteTraceLine(std::FILE* out, long frame, platform::VirtualClock& clock, CGameFrameConstruct& game,
+// False when the line could not be written.
+bool WriteTraceLine(std::FILE* out, long frame, platform::VirtualClock& clock, CGameFrameConstruct& game,
                     platform::RecordingAudio& audio)
 {
     CTraceWriter trace;
@@ -120,8 +130,17 @@ void WriteTraceLine(std::FILE* out, long frame, platform::VirtualClock& clock, C
     }
     trace.EndArray();
     if (scene != nullptr) scene->WriteTrace(trace);
-    const std::string line = trace.Finish();
-    std::fprintf(out, "%s\n", line.c_str());
+    std::string line = trace.Finish();
+    line += '\n';
+    return std::fwrite(line.data(), 1, line.size(), out) == line.size();
+}
+
+// Further shots of one frame are copies of the first.
+bool CopyFile(const std::string& from, const std::string& to)
+{
+    std::error_code error;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    return !error;
 }
 
 } // namespace
@@ -137,14 +156,20 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zem-headless: --shot needs rendering; drop --no-render\n");
         return 2;
     }
+    if (!options.shots.empty() && options.shots.rbegin()->first > options.frames) {
+        std::fprintf(stderr, "zem-headless: --shot: frame %ld is beyond --frames %ld\n", options.shots.rbegin()->first,
+                     options.frames);
+        return 2;
+    }
 
     char startBuffer[4096] = {};
     const std::string startDir = getcwd(startBuffer, sizeof(startBuffer)) != nullptr ? startBuffer : ".";
 
     KeyTimeline timeline;
     if (!options.keysFile.empty()) {
-        std::ifstream keys(Absolute(options.keysFile, startDir));
-        if (!keys) {
+        const std::string keysPath = Absolute(options.keysFile, startDir);
+        std::ifstream keys(keysPath);
+        if (!keys || std::filesystem::is_directory(keysPath)) {
             std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline\n", options.keysFile.c_str());
             return 2;
         }
@@ -192,6 +217,8 @@ int main(int argc, char** argv)
         services.sprite = recordingSprite.get();
     } else {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        // Nothing here polls SDL's events, so SDL must leave SIGINT and SIGTERM to their usual end.
+        setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
         platform::StartupFailure failure = platform::StartupFailure::None;
         std::string detail;
         platform::SdlOptions sdl;
@@ -210,23 +237,39 @@ int main(int argc, char** argv)
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
     game->Start();
-    for (long frame = 1; frame <= options.frames; ++frame) {
+    int status = 0;
+    long framesRun = 0;
+    for (long frame = 1; frame <= options.frames && status == 0; ++frame) {
         keyboard.ReleaseAll();
         for (int vk : timeline.KeysAt(frame)) keyboard.Press(vk);
         if (!window.PumpEvents()) break;
+        framesRun = frame;
         const auto [first, last] = shots.equal_range(frame);
-        if (first != last && system) system->Device().RequestCapture(first->second);
+        if (first != last) system->Device().RequestCapture(first->second);
         game->RunFrame();
-        // Further shots of the same frame are copies of the first.
-        for (auto it = first; it != last; ++it) {
-            if (it == first) continue;
-            std::ifstream src(first->second, std::ios::binary);
-            std::ofstream dst(it->second, std::ios::binary);
-            dst << src.rdbuf();
+        if (system) system->Device().FinishFrame();
+        for (auto it = first; it != last && status == 0; ++it) {
+            if (system->Device().CaptureFailed() || (it != first && !CopyFile(first->second, it->second))) {
+                std::fprintf(stderr, "zem-headless: %s: cannot save the frame %ld shot\n", it->second.c_str(), frame);
+                status = 1;
+            }
         }
-        if (traceOut != nullptr) WriteTraceLine(traceOut, frame, clock, *game, audio);
+        if (traceOut != nullptr && !WriteTraceLine(traceOut, frame, clock, *game, audio)) {
+            std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n", options.traceFile.c_str(),
+                         std::strerror(errno));
+            status = 1;
+        }
     }
     game.reset();
-    if (traceOut != nullptr) std::fclose(traceOut);
-    return 0;
+    if (status == 0 && !shots.empty() && shots.rbegin()->first > framesRun) {
+        std::fprintf(stderr, "zem-headless: --shot: the game ended after frame %ld, before frame %ld\n", framesRun,
+                     shots.rbegin()->first);
+        status = 1;
+    }
+    if (traceOut != nullptr && std::fclose(traceOut) != 0 && status == 0) {
+        std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n", options.traceFile.c_str(),
+                     std::strerror(errno));
+        status = 1;
+    }
+    return status;
 }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs every fuzz target for SECONDS each, from a seed corpus of the generated game data
+# and the regression inputs under tests/fuzz/ (which must all pass first).
+#   fuzz/run.sh FUZZ_BUILD RUN_DIR SECONDS
+set -euo pipefail
+build=$1 run=$2 seconds=$3
+root=$(cd "$(dirname "$0")/.." && pwd)
+regressions=$root/tests/fuzz
+
+seeds() { # target, then the files that seed it
+  local dir=$build/seeds/$1
+  shift
+  mkdir -p "$dir"
+  cp -f "$@" "$dir/"
+}
+seeds fuzz_wave "$run"/Resource/Sound/*.wav
+seeds fuzz_stage_csv "$run"/Resource/Data/*.csv
+seeds fuzz_title_map "$run"/TitleMap.txt
+seeds fuzz_image "$run"/Resource/Texture/*
+mkdir -p "$build/seeds/fuzz_key_timeline"
+cp -f "$root"/tests/e2e/data/*.keys "$build/seeds/fuzz_key_timeline/"
+python3 "$root/tools/soak/random_timeline.py" --seed 1 --frames 20000 > "$build/seeds/fuzz_key_timeline/soak.keys"
+
+# Limits: a text reader holds no more than a few times its input; a picture no more than its
+# surfaces of at most 4096 x 2048 pixels (32 MB each).
+declare -A malloc_mb=([fuzz_wave]=64 [fuzz_stage_csv]=16 [fuzz_title_map]=16 [fuzz_key_timeline]=64 [fuzz_image]=160)
+declare -A max_len=([fuzz_wave]=65536 [fuzz_stage_csv]=131072 [fuzz_title_map]=4096 [fuzz_key_timeline]=65536 [fuzz_image]=262144)
+
+# The targets count their own operator new with malloc, which the sanitizer must not call a mismatch.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-alloc_dealloc_mismatch=0}
+
+for target in fuzz_wave fuzz_stage_csv fuzz_title_map fuzz_key_timeline fuzz_image; do
+  corpus=$build/corpus/$target
+  mkdir -p "$corpus"
+  options=(-rss_limit_mb=2048 "-malloc_limit_mb=${malloc_mb[$target]}" "-max_len=${max_len[$target]}"
+           -timeout=10 -close_fd_mask=3 -print_final_stats=1)
+  if [ -d "$regressions/$target" ]; then
+    echo "fuzz: $target: regression inputs"
+    "$build/$target" "${options[@]}" "$regressions/$target"/* 2>&1 | tail -n 3
+  fi
+  echo "fuzz: $target for ${seconds} s"
+  "$build/$target" "${options[@]}" -max_total_time="$seconds" "-artifact_prefix=$build/$target-" \
+    "$corpus" "$build/seeds/$target" > "$build/$target.log" 2>&1 || {
+      tail -n 40 "$build/$target.log"
+      echo "fuzz: $target FAILED; the input is saved beside $build/$target.log" >&2
+      exit 1
+    }
+  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/$target.log" | tr '\n' ' '
+  echo
+done
