@@ -102,7 +102,8 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
 
 SdlAudio::SdlAudio(Output output)
 {
-    if (output == Output::Manual) return;
+    mManual = output == Output::Manual;
+    if (mManual) return;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n", SDL_GetError());
         return;
@@ -155,7 +156,7 @@ std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const Wa
     std::vector<int16_t> converted;
     if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
     return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), format.blockAlign,
-                                            format.samplesPerSec, IsOpen());
+                                            format.samplesPerSec, IsOpen() || mManual);
 }
 
 } // namespace platform

@@ -44,6 +44,7 @@ private:
     Mixer mMixer;
     SDL_AudioDeviceID mDevice = 0;
     bool mSubsystemStarted = false;
+    bool mManual = false; // mixed by hand: sounds run to their end as on a device
 };
 
 } // namespace platform
