@@ -60,7 +60,7 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
             mPos.y += mVelY;
             mDeltaY = mPos.y - mPrevPos.y;
             if (!mCaptured && mFireWait <= 0 && Rand() % kShotChances == index) {
-                auto bullet = std::make_unique<CFlyEnemyBullet>();
+                std::unique_ptr<CFlyEnemyBullet> bullet = NewBullet();
                 bullet->mActive = true;
                 bullet->SetTexture(mpTexBullet);
                 bullet->mPos = mPos;
@@ -84,7 +84,7 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
             bullet.GetActiveRef() = false;
         }
     }
-    std::erase_if(mBullets, [&camera](const auto& bullet) { return bullet->IsOffScreen(camera.x, camera.y); });
+    RemoveBulletsOffScreen(camera);
 
     mFireWait = std::max(mFireWait - 1, 0);
     mSpin += kSpinStep;
@@ -93,6 +93,27 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
     mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
     mRotMat = platform::Matrix::RotationZ(mSpin * kDegToRad);
     mWorld = mRotMat * mScaleMat * mTransMat;
+}
+
+// A fresh bullet, made anew or taken back from those that left the screen.
+std::unique_ptr<CFlyEnemyBullet> CFlyEnemy::NewBullet()
+{
+    if (mSpareBullets.empty()) return std::make_unique<CFlyEnemyBullet>();
+    std::unique_ptr<CFlyEnemyBullet> bullet = std::move(mSpareBullets.back());
+    mSpareBullets.pop_back();
+    *bullet = CFlyEnemyBullet{};
+    return bullet;
+}
+
+// Bullets outside the screen leave the list, which keeps its order.
+void CFlyEnemy::RemoveBulletsOffScreen(platform::Vec2 camera)
+{
+    size_t kept = 0;
+    for (auto& bullet : mBullets) {
+        if (bullet->IsOffScreen(camera.x, camera.y)) mSpareBullets.push_back(std::move(bullet));
+        else mBullets[kept++] = std::move(bullet);
+    }
+    mBullets.resize(kept);
 }
 
 // The body in flight is never mirrored; only the spinning layer and the glow turn with mWorld.

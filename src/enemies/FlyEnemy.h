@@ -25,6 +25,12 @@ public:
     std::vector<std::unique_ptr<CFlyEnemyBullet>> mBullets;
 
 protected:
+    // Bullets that left the screen, kept for the next shots so that firing allocates nothing
+    // once the stage has run a while.
+    std::vector<std::unique_ptr<CFlyEnemyBullet>> mSpareBullets;
+    std::unique_ptr<CFlyEnemyBullet> NewBullet();
+    void RemoveBulletsOffScreen(platform::Vec2 camera);
+
     const platform::Texture* mpTexSpin = nullptr;
     const platform::Texture* mpTexBullet = nullptr;
     int32_t mFireWait = 0;

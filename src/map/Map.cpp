@@ -35,24 +35,18 @@ void CMap::Update()
     ++mFrame;
     const platform::Vec2 camera = mpGame->GetCamera().GetPos();
 
-    // Only cells that can show are rebuilt, and only those are drawn.
+    // Only cells that can show and have a picture are rebuilt, and only those are drawn.
     mVisible = WindowAround(camera.x - kCellSize, camera.x + kScreenWidth, camera.y - kCellSize, camera.y + kScreenHeight);
     for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
         for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
+            if (!HasChip(mMapData[r][c]) && !mFullScan) continue;
             mCellMatrix[r][c] = platform::Matrix::Translation(mPosX[r][c] - camera.x, mPosY[r][c] - camera.y, 0.0f);
         }
     }
-    // The goal star sits at the last goal marker in row-major order (cell 0, 0 without one).
-    int goalRow = 0;
-    int goalCol = 0;
-    for (int r = 0; r < kMapRows; ++r) {
-        for (int c = 0; c < kMapCols; ++c) {
-            if (mMapData[r][c] == kTileGoalMarker) {
-                goalRow = r;
-                goalCol = c;
-            }
-        }
-    }
+    // The tiles only change when the stage loads; the full scan looks for the goal every frame.
+    if (mFullScan) FindGoalCell();
+    const int goalRow = mGoalRow;
+    const int goalCol = mGoalCol;
 
     if (mGoal) {
         mStarScaleX *= 1.05f;
@@ -71,6 +65,21 @@ void CMap::Update()
     mStarWorld = mStarRot * mStarScaleMatrix * mStarTrans;
 
     mpGame->SetRespawnPos(mRespawn.x, mRespawn.y);
+}
+
+// The goal star sits at the last goal marker in row-major order (cell 0, 0 without one).
+void CMap::FindGoalCell()
+{
+    mGoalRow = 0;
+    mGoalCol = 0;
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapCols; ++c) {
+            if (mMapData[r][c] == kTileGoalMarker) {
+                mGoalRow = r;
+                mGoalCol = c;
+            }
+        }
+    }
 }
 
 void CMap::DrawTiles(platform::Sprite* sprite)

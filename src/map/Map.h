@@ -96,4 +96,7 @@ private:
     bool mCellsReady = false; // Init has laid out the cells, so a window can stand for the grid
     bool mFullScan = false;
     CellWindow mVisible;      // the cells whose matrices the last update built
+    int mGoalRow = 0;         // the goal star's cell, found when the tiles load
+    int mGoalCol = 0;
+    void FindGoalCell();
 };

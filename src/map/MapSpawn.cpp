@@ -7,6 +7,7 @@
 void CMap::LoadMap()
 {
     LoadStageCsv(files::kTileMap, mMapData);
+    FindGoalCell();
 }
 
 void CMap::LoadEnemyMap()
