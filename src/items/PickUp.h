@@ -1,0 +1,35 @@
+#pragma once
+#include "items/ItemFloat.h"
+#include "items/ItemResources.h"
+#include "platform/Types.h"
+
+class CGame;
+
+// What every pick-up shares: its place, the pictures the stage lends it, and the float that
+// carries it away once the player has collected it (it then stays in the stage's list, gone).
+class CPickUp {
+public:
+    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
+    void SetResources(const ItemResources& resources)
+    {
+        if (resources.picture != nullptr) mpIconTexture = resources.picture;
+        if (resources.bubble != nullptr) mpBubbleTexture = resources.bubble;
+        if (resources.bubbleAlpha != nullptr) mpBubbleAlphaTexture = resources.bubbleAlpha;
+    }
+    void Activate() { mFloat.Activate(); }
+    platform::Vec2 GetPos() const { return mPos; }
+    platform::Vec2& PosRef() { return mPos; }
+    bool& ActiveFlag() { return mFloat.mActive; }
+    bool ActiveFlag() const { return mFloat.mActive; }
+    int Alpha() const { return mFloat.mAlpha; }
+    // Drops the borrowed pictures; the stage frees them.
+    void Release() { mpIconTexture = mpBubbleTexture = mpBubbleAlphaTexture = nullptr; }
+
+protected:
+    const platform::Texture* mpIconTexture = nullptr;
+    const platform::Texture* mpBubbleTexture = nullptr;
+    const platform::Texture* mpBubbleAlphaTexture = nullptr;
+    platform::Vec2 mPos;
+    ItemFloat mFloat;
+    CGame* mpGame = nullptr;
+};
