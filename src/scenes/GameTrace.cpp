@@ -86,4 +86,6 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     for (const auto& item : mHeals) healItems += item->mActive ? 1 : 0;
     trace.Field("scoreItems", scoreItems);
     trace.Field("healItems", healItems);
+    // Only while paused, so that a run without a pause traces as it always did.
+    if (mPause.Paused()) trace.Field("paused", true);
 }

@@ -1,0 +1,13 @@
+#include "app/ClockReplay.h"
+
+#include <cstdio>
+
+uint32_t CClockReplay::Read(long frame, uint32_t clockNow)
+{
+    if (!mDiverged && mNext < mReadings.size() && mReadings[mNext].frame == frame) return mReadings[mNext++].value;
+    if (!mDiverged) {
+        mDiverged = true;
+        std::fprintf(stderr, "zem: %s: frame %ld: the run no longer follows the recording\n", mName.c_str(), frame);
+    }
+    return clockNow;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+#include <istream>
+#include <map>
+#include <string>
+#include <vector>
+
+// A key timeline: each line "FRAME KEY KEY ..." holds those keys from that frame on until
+// the next line; a frame with no keys releases everything; '#' starts a comment.
+// A recorded run adds two kinds of line: "data STAMP", the game data it was played on, and
+// "clock FRAME READING ...", the clock readings the game seeded its generator from in that
+// frame (0: before the first frame), "VALUExN" standing for N equal readings.
+class KeyTimeline {
+public:
+    struct ClockReading {
+        long frame = 0;
+        uint32_t value = 0;
+    };
+
+    // False with a message naming the line when the text is malformed.
+    bool Parse(std::istream& in, const std::string& name, std::string& error);
+    // The virtual-key codes held during `frame` (frames count from 1).
+    const std::vector<int>& KeysAt(long frame) const;
+    // The first frame that holds Escape (the run ends before it); 0 when none does.
+    long EscapeFrame() const;
+
+    const std::string& DataStamp() const { return mDataStamp; }
+    const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
+
+    static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
+    static std::string KeyNameOf(int virtualKey);        // empty when the key has no name
+
+private:
+    bool ParseClockLine(std::istringstream& words, std::string& problem);
+
+    std::map<long, std::vector<int>> mChanges;
+    std::string mDataStamp;
+    std::vector<ClockReading> mClockReadings;
+};
