@@ -7,10 +7,12 @@
 
 namespace {
 
-constexpr float kLabelScale = 0.75f;
-constexpr float kDigitScale = 0.5f;
-constexpr float kRowHeight = 44.0f;
-constexpr float kNumberX = 300.0f; // from the panel's left
+constexpr float kLabelScale = 0.6f;
+constexpr float kDigitScale = 0.45f;
+constexpr float kDigitAdvance = 19.0f;
+constexpr float kRowHeight = 36.0f;
+constexpr float kNumberX = 200.0f; // from the panel's left
+constexpr float kNumberDown = 6.0f;
 constexpr int kDigitCell = 60;
 constexpr platform::Color kWhite = 0xFFFFFFFF;
 constexpr platform::Color kYellow = 0xFFFFFF00;
@@ -20,16 +22,18 @@ platform::Matrix At(float scale, float x, float y)
     return platform::Matrix::Scaling(scale, scale, 1.0f) * platform::Matrix::Translation(x, y, 0.0f);
 }
 
-// A number in the digit sheet's cells (digit d at 60 * (d + 1)); "-" (no result yet) as "X".
-void DrawNumber(platform::Sprite* sprite, const platform::Texture* digits, const std::optional<int>& value, float x,
-                float y)
+// A number in the digit sheet's cells (digit d at 60 * (d + 1)), no result yet as "X";
+// returns its width.
+float DrawNumber(platform::Sprite* sprite, const platform::Texture* digits, const std::optional<int>& value, float x,
+                 float y)
 {
     const std::string text = value ? std::to_string(*value) : "X";
     for (size_t i = 0; i < text.size(); ++i) {
         const int cell = text[i] == 'X' ? 0 : text[i] - '0' + 1;
         DrawSprite(sprite, digits, CellRect(cell, 0, kDigitCell, kDigitCell), {},
-                   At(kDigitScale, x + static_cast<float>(i) * kDigitCell * kDigitScale * 0.7f, y), kYellow);
+                   At(kDigitScale, x + static_cast<float>(i) * kDigitAdvance, y), kYellow);
     }
+    return static_cast<float>(text.size()) * kDigitAdvance + kDigitCell * kDigitScale - kDigitAdvance;
 }
 
 } // namespace
@@ -49,8 +53,8 @@ void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, 
     float rowY = y;
     for (const auto& row : rows) {
         DrawSprite(sprite, labels, row.label, {}, At(kLabelScale, x, rowY), kWhite);
-        DrawNumber(sprite, digits, row.value, x + kNumberX, rowY + 2.0f);
-        if (row.isNew) DrawSprite(sprite, labels, labels::kNew, {}, At(kLabelScale, x + kNumberX + 150.0f, rowY), kWhite);
+        const float width = DrawNumber(sprite, digits, row.value, x + kNumberX, rowY + kNumberDown);
+        if (row.isNew) DrawSprite(sprite, labels, labels::kNew, {}, At(kLabelScale, x + kNumberX + width + 4.0f, rowY), kWhite);
         rowY += kRowHeight;
     }
 }

@@ -186,7 +186,7 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                    kWhite);
     }
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
-        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), mNewBests, 20.0f, 20.0f);
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), mNewBests, 20.0f, 180.0f);
     }
 }
 
