@@ -63,7 +63,7 @@ TEST(SdlControllersTest, EachButtonAndTheStickHoldTheirKey)
         {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, Keys({VK_M})},
         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Keys({VK_G})},
         // Guide pauses; the stick clicks mean nothing (yet).
-        {SDL_CONTROLLER_BUTTON_GUIDE, Keys({VK_P})},
+        {SDL_CONTROLLER_BUTTON_GUIDE, Keys({platform::VK_P})},
         {SDL_CONTROLLER_BUTTON_LEFTSTICK, Keys({})},
         {SDL_CONTROLLER_BUTTON_RIGHTSTICK, Keys({})},
     };
