@@ -3,7 +3,7 @@
 #include <string>
 
 #include "AllocationBudget.h"
-#include "KeyTimeline.h"
+#include "app/KeyTimeline.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,16 +2,26 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "app/ClockReplay.h"
 #include "app/CommandLine.h"
+#include "app/DataStamp.h"
 #include "app/GameFrame.h"
+#include "app/KeyTimeline.h"
+#include "app/RunRecorder.h"
 #include "platform/BootClock.h"
 #include "platform/DataDirectory.h"
+#include "platform/HeadlessWindow.h"
+#include "platform/ScriptedKeyboard.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
+#include "platform/UserFiles.h"
 
 namespace {
 
@@ -42,6 +52,53 @@ platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine)
     return *commandLine.fullscreen ? platform::FullscreenChoice::Fullscreen : platform::FullscreenChoice::Windowed;
 }
 
+// Reads a recorded run; false (said in one line) when it cannot be read or was made on other
+// game data than the data found here.
+bool LoadReplay(const std::string& file, KeyTimeline& timeline)
+{
+    std::ifstream in(file);
+    std::string error;
+    if (!in) {
+        std::fprintf(stderr, "zem: %s: cannot read the recording\n", file.c_str());
+        return false;
+    }
+    if (!timeline.Parse(in, file, error)) {
+        std::fprintf(stderr, "zem: %s\n", error.c_str());
+        return false;
+    }
+    if (timeline.DataStamp() != GameDataStamp()) {
+        std::fprintf(stderr, "zem: %s: recorded on other game data (stamp %s, this game's is %s); not replayed\n",
+                     file.c_str(), timeline.DataStamp().empty() ? "none" : timeline.DataStamp().c_str(),
+                     GameDataStamp().c_str());
+        return false;
+    }
+    return true;
+}
+
+// The best results in the user's data directory; none when the directory cannot be told.
+std::optional<CBestResultsFile> UserBestResults()
+{
+    const auto dir = platform::UserDataDirectory();
+    if (!dir) {
+        std::fprintf(stderr, "zem: no user data directory (HOME is not set); the best results are not kept\n");
+        return std::nullopt;
+    }
+    CBestResultsFile bests(*dir / "best-results.txt");
+    bests.Load();
+    return bests;
+}
+
+// What the game sees in a recorded or replayed run: the keys of the timeline's names and the
+// loss of the window's focus, as keys of a scripted keyboard.
+void CopyRealKeys(platform::SdlSystem& system, platform::ScriptedKeyboard& keys)
+{
+    keys.ReleaseAll();
+    for (int vk = 0; vk < 256; ++vk) {
+        if (system.Keyboard().IsDown(vk)) keys.Press(vk);
+    }
+    if (system.TakeFocusLost()) keys.Press(platform::VK_FOCUS_LOST);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,7 +118,23 @@ int main(int argc, char** argv)
     case CommandLine::Action::Play:
         break;
     }
+    // The files of a recorded run are named from where the game was started.
+    const std::string recordFile =
+        commandLine.recordFile.empty() ? "" : std::filesystem::absolute(commandLine.recordFile).string();
+    const std::string replayFile =
+        commandLine.replayFile.empty() ? "" : std::filesystem::absolute(commandLine.replayFile).string();
     EnterDataDirectory();
+
+    KeyTimeline replay;
+    if (!replayFile.empty() && !LoadReplay(replayFile, replay)) return 2;
+    std::ofstream recordOut;
+    if (!recordFile.empty()) {
+        recordOut.open(recordFile, std::ios::trunc);
+        if (!recordOut) {
+            std::fprintf(stderr, "zem: %s: cannot write the recording\n", recordFile.c_str());
+            return 2;
+        }
+    }
 
     platform::StartupFailure failure = platform::StartupFailure::None;
     std::string detail;
@@ -95,11 +168,51 @@ int main(int argc, char** argv)
     services.clock = &clock;
     services.audio = &audio;
 
+    // A recorded or replayed run plays on scripted keys, so that the recording holds exactly
+    // what the game saw; a replay leaves the best results alone.
+    const bool scripted = !recordFile.empty() || !replayFile.empty();
+    platform::ScriptedKeyboard scriptedKeys;
+    platform::HeadlessWindow scriptedWindow(scriptedKeys);
+    if (scripted) {
+        services.keyboard = &scriptedKeys;
+        services.window = &scriptedWindow;
+    }
+    std::optional<CBestResultsFile> bests;
+    if (replayFile.empty()) bests = UserBestResults();
+    std::optional<CRunRecorder> recorder;
+    if (!recordFile.empty()) recorder.emplace(recordOut, GameDataStamp());
+    std::optional<CClockReplay> clockReplay;
+    if (!replayFile.empty()) clockReplay.emplace(replay.ClockReadings(), replayFile);
+
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
+    if (bests) frame->SetBestResults(&*bests);
+    if (recorder) frame->SetSeedClockHook(&*recorder);
+    if (clockReplay) frame->SetSeedClockHook(&*clockReplay);
     frame->Start();
+    long played = 0;
     // Every waiting event is handled before the next frame runs.
-    while (system->PumpEvents()) frame->RunFrame();
+    while (system->PumpEvents()) {
+        const long next = played + 1;
+        if (!replayFile.empty()) {
+            if (replay.EscapeFrame() != 0 && next >= replay.EscapeFrame()) break;
+            scriptedKeys.ReleaseAll();
+            for (int vk : replay.KeysAt(next)) scriptedKeys.Press(vk);
+        } else if (recorder) {
+            CopyRealKeys(*system, scriptedKeys);
+            recorder->Keys(next, scriptedKeys);
+        }
+        frame->RunFrame();
+        played = next;
+    }
+    if (recorder && !recorder->Finish(played)) {
+        std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", recordFile.c_str());
+    }
+    if (!replayFile.empty()) {
+        const BaseScene* scene = frame->SceneManager().Current();
+        std::printf("zem: replay ended after frame %ld in the %s scene with score %d\n", played,
+                    scene != nullptr ? scene->TraceName() : "no", frame->mScore);
+    }
     frame.reset();
     return 0;
 }

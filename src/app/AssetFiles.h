@@ -62,6 +62,9 @@ inline constexpr const char* kTurningStar = "Resource/Texture/星 (1).png";
 inline constexpr const char* kBigPlayerBubble = "Resource/Texture/playerBubble (1).png";
 inline constexpr const char* kBigPlayerBubbleAlpha = "Resource/Texture/playerBubbleAlpha (1).png";
 
+// The labels of the pause screen and the best results (layout in app/LabelSheet.h).
+inline constexpr const char* kLabels = "Resource/Texture/Labels.png";
+
 // The game-over screen.
 inline constexpr const char* kDuskBackground = "Resource/Texture/NewGameOverBack.png";
 inline constexpr const char* kRetryPrompt = "Resource/Texture/NewRETRY.png";

@@ -5,9 +5,16 @@
 CommandLine ParseCommandLine(std::span<const char* const> args)
 {
     CommandLine result;
-    for (const char* arg : args) {
-        const std::string_view option = arg;
-        if (option == "--fullscreen") {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view option = args[i];
+        if (option == "--record" || option == "--replay") {
+            if (i + 1 >= args.size()) {
+                result.action = CommandLine::Action::Error;
+                result.error = std::string(option) + " needs a file (try --help)";
+                return result;
+            }
+            (option == "--record" ? result.recordFile : result.replayFile) = args[++i];
+        } else if (option == "--fullscreen") {
             result.fullscreen = true;
         } else if (option == "--windowed") {
             result.fullscreen = false;
@@ -23,15 +30,21 @@ CommandLine ParseCommandLine(std::span<const char* const> args)
             return result;
         }
     }
+    if (!result.recordFile.empty() && !result.replayFile.empty()) {
+        result.action = CommandLine::Action::Error;
+        result.error = "--record and --replay do not go together";
+    }
     return result;
 }
 
 std::string UsageText()
 {
-    return "usage: zem [--fullscreen | --windowed] [--help] [--version]\n"
+    return "usage: zem [--fullscreen | --windowed] [--record FILE | --replay FILE] [--help] [--version]\n"
            "\n"
            "  --fullscreen  play full screen without asking\n"
            "  --windowed    play in a window without asking\n"
+           "  --record FILE write the run to FILE (replay it with --replay or zem-headless --keys)\n"
+           "  --replay FILE play a recorded run back\n"
            "  --help        show this text\n"
            "  --version     show the version\n"
            "\n"

@@ -9,6 +9,9 @@ struct CommandLine {
     Action action = Action::Play;
     // The answer to the start-up question about full screen; none: ask (or ZEM_FULLSCREEN).
     std::optional<bool> fullscreen;
+    // --record FILE: write the run as a key timeline; --replay FILE: play a recorded run.
+    std::string recordFile;
+    std::string replayFile;
     // For Action::Error: one line naming the argument.
     std::string error;
 };

@@ -24,8 +24,15 @@ void CGameFrameConstruct::Start()
     mSceneManager.Start(this);
 }
 
+uint32_t CGameFrameConstruct::Now()
+{
+    const uint32_t now = mPlatform.clock->Now();
+    return mpSeedClockHook != nullptr ? mpSeedClockHook->Read(mFrameNumber, now) : now;
+}
+
 void CGameFrameConstruct::RunFrame()
 {
+    ++mFrameNumber;
     mFrameTimer.BeginFrame();
     mPlatform.device->Clear(kClearColor);
     mSceneManager.Update();

@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "app/BestResults.h"
 #include "app/FrameTimer.h"
+#include "app/RunProgress.h"
 #include "app/SceneManager.h"
+#include "app/SeedClockHook.h"
 #include "platform/Platform.h"
 
 // The application frame: runs frames, offers the loading services every scene uses and
@@ -18,6 +21,8 @@ public:
     int32_t mScoreTotal = 0;
     platform::Vec2 mRespawnPos;
     bool mRetry = false;
+    // The game's own addition: the run in progress, for the best results.
+    RunProgress mRun;
 
     static constexpr int kClientWidth = 1280;
     static constexpr int kClientHeight = 720;
@@ -48,6 +53,16 @@ public:
     void LetSoundFinish(std::unique_ptr<platform::SoundBuffer> sound);
     size_t FinishingSounds() const { return mFinishingSounds.size(); }
 
+    // The clock reading the game seeds its random generator from (a recorded run keeps it,
+    // a replay hands back the recorded one).
+    uint32_t Now();
+    // The best results shown and kept; none (a headless run without a file) shows nothing.
+    void SetBestResults(CBestResultsFile* bests) { mpBests = bests; }
+    CBestResultsFile* BestResults() const { return mpBests; }
+    void SetSeedClockHook(SeedClockHook* hook) { mpSeedClockHook = hook; }
+    // The frame running: 0 before the first RunFrame, then 1, 2, ...
+    long FrameNumber() const { return mFrameNumber; }
+
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
 
@@ -56,4 +71,7 @@ private:
     CFrameTimer mFrameTimer;
     CSceneManager mSceneManager;
     std::vector<std::unique_ptr<platform::SoundBuffer>> mFinishingSounds;
+    SeedClockHook* mpSeedClockHook = nullptr;
+    CBestResultsFile* mpBests = nullptr;
+    long mFrameNumber = 0;
 };

@@ -43,6 +43,8 @@ public:
     // Null with a reason in `error` when the format cannot be played.
     virtual std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name, const WaveFormat& format,
                                                       std::span<const uint8_t> samples, std::string& error) = 0;
+    // Holds every sound where it is (a paused game) or lets them all go on.
+    virtual void SetPaused(bool) {}
 };
 
 } // namespace platform

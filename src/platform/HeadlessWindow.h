@@ -9,6 +9,7 @@ class HeadlessWindow final : public Window {
 public:
     explicit HeadlessWindow(const Keyboard& keyboard) : mKeyboard(keyboard) {}
     bool PumpEvents() override { return !mKeyboard.IsDown(VK_ESCAPE); }
+    bool TakeFocusLost() override { return mKeyboard.IsDown(VK_FOCUS_LOST); }
 
 private:
     const Keyboard& mKeyboard;

@@ -15,7 +15,11 @@ enum VirtualKey : int {
     VK_C = 67,
     VK_G = 71,
     VK_M = 77,
+    VK_P = 80, // pause (the game's own addition)
     VK_Z = 90,
+    // Not a key: set in a recorded or scripted run for the frame in which the window lost the
+    // focus, so that a replay pauses where the run paused.
+    VK_FOCUS_LOST = 255,
 };
 
 // The keyboard as read once per frame.

@@ -159,4 +159,9 @@ std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const Wa
                                             format.samplesPerSec, IsOpen() || mManual);
 }
 
+void SdlAudio::SetPaused(bool paused)
+{
+    if (mDevice != 0) SDL_PauseAudioDevice(mDevice, paused ? 1 : 0);
+}
+
 } // namespace platform

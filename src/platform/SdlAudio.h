@@ -34,6 +34,8 @@ public:
     std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name, const WaveFormat& format,
                                               std::span<const uint8_t> samples, std::string& error) override;
 
+    void SetPaused(bool paused) override;
+
     bool IsOpen() const { return mDevice != 0; }
     // Mixes (and discards) the next `frames` frames of every playing buffer; only without a device.
     void MixManually(size_t frames);

@@ -27,6 +27,7 @@ int VirtualKeyOfButton(SDL_GameControllerButton button)
     case SDL_CONTROLLER_BUTTON_Y: return VK_DOWN;  // form change or bubble platform
     case SDL_CONTROLLER_BUTTON_START: return VK_RETURN;
     case SDL_CONTROLLER_BUTTON_BACK: return VK_ESCAPE;
+    case SDL_CONTROLLER_BUTTON_GUIDE: return VK_P; // pause
     case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return VK_M;  // back to the title
     case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return VK_G; // play again / continue
     default: return -1;

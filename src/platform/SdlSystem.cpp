@@ -158,12 +158,20 @@ bool SdlSystem::PumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) mQuit = true;
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) mFocusLost = true;
         if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
         if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);
         if (mControllers && mControllers->HandleEvent(event)) mQuit = true;
     }
     mKeyboard.Refresh(ControllerKeys());
     return !mQuit;
+}
+
+bool SdlSystem::TakeFocusLost()
+{
+    const bool lost = mFocusLost;
+    mFocusLost = false;
+    return lost;
 }
 
 void SdlSystem::SetFullscreen(bool fullscreen)

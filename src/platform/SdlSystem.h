@@ -55,6 +55,7 @@ public:
     SdlSystem& operator=(const SdlSystem&) = delete;
 
     bool PumpEvents() override;
+    bool TakeFocusLost() override;
     // Desktop full screen (no cursor) or the window as it was (F11, Alt+Enter).
     void SetFullscreen(bool fullscreen);
 
@@ -79,6 +80,7 @@ private:
     int mWindowedWidth = 1280; // the window's size before it went full screen
     int mWindowedHeight = 720;
     bool mQuit = false;
+    bool mFocusLost = false;
 };
 
 // An "ERROR" box (also used when no window exists); never fails loudly.

@@ -11,7 +11,7 @@ CGame::~CGame() = default;
 
 uint32_t CGame::Now() const
 {
-    return mpFrame->Platform().clock->Now();
+    return mpFrame->Now();
 }
 
 void CGame::Init()
@@ -20,6 +20,8 @@ void CGame::Init()
     mpMap->SetGame(this);
     mBackGround.SetGame(this);
     mCamera.SetGame(this);
+    mPause.SetFrame(mpFrame);
+    if (!mpFrame->mRetry) mpFrame->mRun = {};
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
     mPlayer.SetPlayerTexture(load(files::kPlayerSheet));
@@ -40,6 +42,7 @@ void CGame::Init()
     mBackGround.SetUpperTexture(load(files::kUpperBackground));
     mpMap->SetChipTexture(load(files::kMapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
+    mPause.SetTexture(load(files::kLabels));
     // Pictures shared by every enemy or item of a kind, each loaded once.
     const platform::Texture* enemyBody = load(files::kWalkEnemySheet);
     const platform::Texture* flyBody = load(files::kFlyEnemySheet);
@@ -177,6 +180,7 @@ void CGame::SpawnHeal(float x, float y)
 
 SceneId CGame::Update()
 {
+    if (mPause.Update()) return SCENE_NONE;
     SceneId result = SCENE_NONE;
     if (IsKeyDown(platform::VK_M)) {
         result = SCENE_TITLE;
@@ -212,6 +216,7 @@ SceneId CGame::Update()
     if (!mPlayer.GetAliveRef()) StopSound(mpMusic);
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
+    mpFrame->mRun.Track(mStageCleared);
     return result;
 }
 
@@ -223,10 +228,12 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
     ForEachIn(draw, mEnemies, mJumpEnemies, mFlyEnemies, mSlimes, mScores, mHeals);
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
+    mPause.Draw(sprite);
 }
 
 void CGame::Release()
 {
+    mPause.Release();
     mPlayer.Release();
     mBackGround.Release();
     mpMap->ReleaseTextures();

@@ -15,6 +15,7 @@
 #include "player/Player.h"
 #include "scenes/BackGround.h"
 #include "scenes/Camera.h"
+#include "scenes/StagePause.h"
 
 // The stage: owns the map, camera, background, player, enemies and pick-ups; loads what they
 // use, runs and draws them in a fixed order, and decides when the stage is left.
@@ -56,6 +57,7 @@ public:
     void SpawnHeal(float x, float y);
 
     int Score() const { return mScore; }
+    bool Paused() const { return mPause.Paused(); }
     int StageScoreTotal() const { return mStageScoreTotal; }
     bool StageCleared() const { return mStageCleared; }
 
@@ -91,6 +93,7 @@ private:
     OwnedList<CHeal> mHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
+    CStagePause mPause;
 
     // Owns every texture and sound loaded here; each is freed once, when the stage is released.
     CResourceHolder mResources;

@@ -6,6 +6,7 @@
 #include "app/AssetFiles.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
+#include "scenes/BestResultsPanel.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
@@ -51,7 +52,7 @@ platform::Color BubbleTint(int alpha)
 
 void CGameClear::Init()
 {
-    Srand(mpFrame->Platform().clock->Now() / 1000);
+    Srand(mpFrame->Now() / 1000);
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
     mpBackTexture = load(files::kUpperBackground);
@@ -80,6 +81,10 @@ void CGameClear::Init()
     for (int n = 0; n < kParticleCount; ++n) RenewParticle(n, 0.0f, 30);
 
     mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
+    if (CBestResultsFile* bests = mpFrame->BestResults()) {
+        mpLabelTexture = load(files::kLabels);
+        if (mpFrame->mRun.Counts()) mNewBests = bests->Record(mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+    }
 
     LoopSound(mpClearMusic);
 }
@@ -122,7 +127,7 @@ SceneId CGameClear::Update()
 void CGameClear::UpdateParticle(int n)
 {
     // Reseeded before every particle: bubbles renewed in the same millisecond come out alike.
-    Srand(mpFrame->Platform().clock->Now());
+    Srand(mpFrame->Now());
 
     CParticle& p = mParticles[n];
     p.mX += p.mVx;
@@ -180,6 +185,9 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
         DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
                    kWhite);
     }
+    if (const CBestResultsFile* bests = mpFrame->BestResults()) {
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), mNewBests, 20.0f, 180.0f);
+    }
 }
 
 void CGameClear::Release()
@@ -188,6 +196,7 @@ void CGameClear::Release()
     mpClearMusic = nullptr;
     mpBackTexture = mpLetterTexture = mpParticleAlphaTexture = mpParticleTexture = nullptr;
     mpResultTexture = mpGaugeTexture = mpStarPlainTexture = mpDigitTexture = nullptr;
+    mpLabelTexture = nullptr;
     mpEnemyFaceTexture = mpBigStarTexture = mpBigBubbleTexture = mpBigBubbleAlphaTexture = nullptr;
     mResources.ReleaseAll();
 }

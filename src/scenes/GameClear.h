@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/BaseScene.h"
+#include "app/BestResults.h"
 #include "scenes/MenuParticle.h"
 #include "app/ResourceHolder.h"
 #include "platform/Matrix.h"
@@ -34,6 +35,7 @@ public:
     void WriteTrace(CTraceWriter& trace) const override;
 
     int Percent() const { return mPercent; }
+    const NewBests& News() const { return mNewBests; }
     const CLetter& Letter(int i) const { return mLetters[i]; }
     const CParticle& Particle(int i) const { return mParticles[i]; }
 
@@ -61,6 +63,9 @@ private:
     const platform::Texture* mpBigBubbleTexture = nullptr;
     const platform::Texture* mpBigBubbleAlphaTexture = nullptr;
     platform::SoundBuffer* mpClearMusic = nullptr;
+    // The game's own addition: the best results, when the game keeps them.
+    const platform::Texture* mpLabelTexture = nullptr;
+    NewBests mNewBests;
 
     // Owns every picture and the tune; each is freed once, when the scene is released.
     CResourceHolder mResources;

@@ -97,4 +97,6 @@ void CGame::WriteTrace(CTraceWriter& trace) const
         trace.EndObject();
     }
     trace.EndArray();
+    // Only while paused, so that a run without a pause traces as it always did.
+    if (mPause.Paused()) trace.Field("paused", true);
 }

@@ -6,6 +6,7 @@
 
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
+#include "scenes/BestResultsPanel.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
@@ -32,7 +33,7 @@ double RandUnit()
 
 void CTitle::Init()
 {
-    Srand(mpFrame->Platform().clock->Now());
+    Srand(mpFrame->Now());
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
     mpBackTexture = load(files::kLowerBackground);
@@ -49,6 +50,11 @@ void CTitle::Init()
     Disable3D(mpClickSound);
     mpTitleMusic = mResources.LoadSound(files::kTitleMusic);
     Disable3D(mpTitleMusic);
+
+    if (mpFrame->BestResults() != nullptr) {
+        mpLabelTexture = load(files::kLabels);
+        mpDigitTexture = load(files::kDigits);
+    }
 
     LoadTitleMap();
 
@@ -158,6 +164,9 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
     DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
     DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
     DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
+    if (const CBestResultsFile* bests = mpFrame->BestResults()) {
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), {}, 20.0f, 20.0f);
+    }
 }
 
 void CTitle::Release()
@@ -170,6 +179,7 @@ void CTitle::Release()
     mpBackTexture = mpPlayerTexture = mpLogoTexture = mpGuideTexture = nullptr;
     mpBubbleTexture = mpBubbleAlphaTexture = mpChipTexture = nullptr;
     mpParticleTexture = mpParticleAlphaTexture = nullptr;
+    mpLabelTexture = mpDigitTexture = nullptr;
     mResources.ReleaseAll();
 }
 

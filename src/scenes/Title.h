@@ -69,6 +69,9 @@ private:
     const platform::Texture* mpParticleAlphaTexture = nullptr;
     platform::SoundBuffer* mpClickSound = nullptr;
     platform::SoundBuffer* mpTitleMusic = nullptr;
+    // The game's own addition: the best results, when the game keeps them.
+    const platform::Texture* mpLabelTexture = nullptr;
+    const platform::Texture* mpDigitTexture = nullptr;
 
     // Owns every picture and both sounds; each is freed once, when the scene is released.
     CResourceHolder mResources;

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "KeyTimeline.h"
+#include "app/KeyTimeline.h"
 #include "app/TraceWriter.h"
 #include "platform/Keyboard.h"
 
@@ -34,6 +34,23 @@ TEST(KeyTimelineTest, LinesOutOfOrderAreSortedAndTheLastOfAFrameCounts)
     EXPECT_EQ(timeline.KeysAt(25), (std::vector<int>{platform::VK_LEFT}));
 }
 
+TEST(KeyTimelineTest, ARecordingCarriesItsDataStampClockReadingsAndEnd)
+{
+    std::istringstream text("data 00ff\nclock 0 1234\n1\n30 Enter P\nclock 31 900x3 901\n31 FocusLost\n32\n99 Escape\n");
+    KeyTimeline timeline;
+    std::string error;
+    ASSERT_TRUE(timeline.Parse(text, "run.keys", error)) << error;
+    EXPECT_EQ(timeline.DataStamp(), "00ff");
+    std::vector<std::pair<long, uint32_t>> readings;
+    for (const auto& r : timeline.ClockReadings()) {
+        for (uint32_t i = 0; i < r.count; ++i) readings.emplace_back(r.frame, r.value);
+    }
+    EXPECT_EQ(readings, (std::vector<std::pair<long, uint32_t>>{{0, 1234}, {31, 900}, {31, 900}, {31, 900}, {31, 901}}));
+    EXPECT_EQ(timeline.KeysAt(30), (std::vector<int>{platform::VK_RETURN, platform::VK_P}));
+    EXPECT_EQ(timeline.KeysAt(31), (std::vector<int>{platform::VK_FOCUS_LOST}));
+    EXPECT_EQ(timeline.EscapeFrame(), 99);
+}
+
 TEST(KeyTimelineTest, MalformedLinesAreNamed)
 {
     const struct {
@@ -44,6 +61,9 @@ TEST(KeyTimelineTest, MalformedLinesAreNamed)
         {"0 Left\n", "keys.txt:1: '0' is not a frame number"},
         {"3 Jump\n", "keys.txt:1: unknown key 'Jump'"},
         {"7abc Left\n", "keys.txt:1: '7abc' is not a frame number"},
+        {"clock\n", "keys.txt:1: 'clock' needs a frame number"},
+        {"clock 3 12 4x\n", "keys.txt:1: '4x' is not a clock reading"},
+        {"data\n", "keys.txt:1: 'data' needs the stamp"},
     };
     for (const auto& c : cases) {
         std::istringstream text(c.text);

@@ -62,8 +62,8 @@ TEST(SdlControllersTest, EachButtonAndTheStickHoldTheirKey)
         {SDL_CONTROLLER_BUTTON_BACK, Keys({VK_ESCAPE})},
         {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, Keys({VK_M})},
         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Keys({VK_G})},
-        // Guide and the stick clicks mean nothing (yet).
-        {SDL_CONTROLLER_BUTTON_GUIDE, Keys({})},
+        // Guide pauses; the stick clicks mean nothing (yet).
+        {SDL_CONTROLLER_BUTTON_GUIDE, Keys({platform::VK_P})},
         {SDL_CONTROLLER_BUTTON_LEFTSTICK, Keys({})},
         {SDL_CONTROLLER_BUTTON_RIGHTSTICK, Keys({})},
     };

@@ -10,9 +10,12 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "KeyTimeline.h"
+#include "app/KeyTimeline.h"
+#include "app/ClockReplay.h"
+#include "app/DataStamp.h"
 #include "app/GameFrame.h"
 #include "app/TraceWriter.h"
 #include "platform/HeadlessDevice.h"
@@ -31,6 +34,8 @@ constexpr long kMaxFrames = 100'000'000;
 struct Options {
     std::string dir;
     long frames = 600;
+    bool framesGiven = false;
+    std::string bestFile;
     std::string keysFile;
     std::string traceFile;
     std::multimap<long, std::string> shots;
@@ -41,7 +46,7 @@ void Usage()
 {
     std::fprintf(stderr,
                  "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
-                 "                    [--shot FRAME:FILE.png]... [--no-render]\n");
+                 "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n");
 }
 
 bool ParseOptions(int argc, char** argv, Options& options)
@@ -64,6 +69,7 @@ bool ParseOptions(int argc, char** argv, Options& options)
             char* end = nullptr;
             errno = 0;
             options.frames = std::strtol(text.c_str(), &end, 10);
+            options.framesGiven = true;
             if (text.empty() || *end != '\0' || errno == ERANGE || options.frames < 0 || options.frames > kMaxFrames) {
                 std::fprintf(stderr, "zem-headless: --frames: '%s' is not a frame count (0 to %ld)\n", text.c_str(),
                              kMaxFrames);
@@ -85,6 +91,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
                 return false;
             }
             options.shots.emplace(frame, text.substr(colon + 1));
+        } else if (arg == "--best") {
+            if (!value(options.bestFile)) return false;
         } else if (arg == "--no-render") {
             options.noRender = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -196,6 +204,25 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A recorded run: the same game data, the recorded clock readings, and (unless --frames
+    // says otherwise) up to the recording's end.
+    std::optional<CClockReplay> clockReplay;
+    if (!timeline.DataStamp().empty()) {
+        if (timeline.DataStamp() != GameDataStamp()) {
+            std::fprintf(stderr, "zem-headless: %s: recorded on other game data (stamp %s, this data's is %s); not replayed\n",
+                         options.keysFile.c_str(), timeline.DataStamp().c_str(), GameDataStamp().c_str());
+            return 2;
+        }
+        clockReplay.emplace(timeline.ClockReadings(), options.keysFile);
+        if (!options.framesGiven && timeline.EscapeFrame() != 0) options.frames = timeline.EscapeFrame();
+    }
+    // The user's own best results are never touched unless a file is named.
+    std::optional<CBestResultsFile> bests;
+    if (!options.bestFile.empty()) {
+        bests.emplace(Absolute(options.bestFile, startDir));
+        bests->Load();
+    }
+
     platform::ScriptedKeyboard keyboard;
     platform::VirtualClock clock;
     platform::RecordingAudio audio;
@@ -236,6 +263,8 @@ int main(int argc, char** argv)
 
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
+    if (clockReplay) game->SetSeedClockHook(&*clockReplay);
+    if (bests) game->SetBestResults(&*bests);
     game->Start();
     int status = 0;
     long framesRun = 0;

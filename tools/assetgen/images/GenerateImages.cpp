@@ -79,6 +79,8 @@ bool GenerateImages(const std::filesystem::path& runDir)
         {files::kRetryPrompt, RetryPrompt},
         {files::kGameOverPlayer, GameOverPlayer},
         {files::kGameOverLetters, GameOverLetters},
+        // The pause screen and the best results.
+        {files::kLabels, Labels},
     };
     bool ok = true;
     for (const Picture& picture : list) {

@@ -57,5 +57,6 @@ Canvas StageClearLetters();
 Canvas GameOverLetters();
 Canvas RetryPrompt();
 Canvas Digits();
+Canvas Labels();
 
 } // namespace pictures

@@ -1,0 +1,148 @@
+#include "app/KeyTimeline.h"
+
+#include <algorithm>
+#include <array>
+#include <sstream>
+#include <utility>
+
+#include "platform/Keyboard.h"
+
+namespace {
+
+constexpr std::array<std::pair<const char*, int>, 14> kKeyNames = {{
+    {"Left", platform::VK_LEFT},     {"Right", platform::VK_RIGHT}, {"Up", platform::VK_UP},
+    {"Down", platform::VK_DOWN},     {"Space", platform::VK_SPACE}, {"Enter", platform::VK_RETURN},
+    {"Escape", platform::VK_ESCAPE}, {"A", platform::VK_A},         {"C", platform::VK_C},
+    {"G", platform::VK_G},           {"M", platform::VK_M},         {"Z", platform::VK_Z},
+    {"P", platform::VK_P},           {"FocusLost", platform::VK_FOCUS_LOST},
+}};
+
+int KeyIndexOf(const std::string& keyName)
+{
+    for (size_t i = 0; i < kKeyNames.size(); ++i) {
+        if (keyName == kKeyNames[i].first) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// A whole decimal number within [least, most]; false for anything else.
+bool ReadNumber(const std::string& text, long long least, long long most, long long& out)
+{
+    if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
+    out = std::stoll(text);
+    return out >= least && out <= most;
+}
+
+} // namespace
+
+int KeyTimeline::VirtualKeyOf(const std::string& keyName)
+{
+    const int index = KeyIndexOf(keyName);
+    return index < 0 ? -1 : kKeyNames[static_cast<size_t>(index)].second;
+}
+
+std::string KeyTimeline::KeyNameOf(int virtualKey)
+{
+    for (const auto& [name, vk] : kKeyNames) {
+        if (vk == virtualKey) return name;
+    }
+    return {};
+}
+
+bool KeyTimeline::ParseClockLine(std::istringstream& words, std::string& problem)
+{
+    std::string word;
+    long long frame = 0;
+    if (!(words >> word) || !ReadNumber(word, 0, 1LL << 40, frame)) {
+        problem = "'clock' needs a frame number (0 or more)";
+        return false;
+    }
+    while (words >> word) {
+        const auto times = word.find('x');
+        long long value = 0;
+        long long count = 1;
+        if (!ReadNumber(word.substr(0, times), 0, UINT32_MAX, value) ||
+            (times != std::string::npos && !ReadNumber(word.substr(times + 1), 1, 100000, count))) {
+            problem = "'" + word + "' is not a clock reading (MS or MSxCOUNT)";
+            return false;
+        }
+        mClockReadings.push_back({static_cast<long>(frame), static_cast<uint32_t>(value), static_cast<uint32_t>(count)});
+    }
+    return true;
+}
+
+bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& error)
+{
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        const std::string where = name + ":" + std::to_string(lineNumber) + ": ";
+        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first)) continue;
+        if (first == "data") {
+            if (!(words >> mDataStamp)) {
+                error = where + "'data' needs the stamp of the game data";
+                return false;
+            }
+            continue;
+        }
+        if (first == "clock") {
+            std::string problem;
+            if (!ParseClockLine(words, problem)) {
+                error = where + problem;
+                return false;
+            }
+            continue;
+        }
+        long long frame = 0;
+        if (!ReadNumber(first, 1, 1LL << 40, frame)) {
+            error = where + "'" + first + "' is not a frame number (1 or more)";
+            return false;
+        }
+        Change change{static_cast<long>(frame), 0};
+        for (std::string key; words >> key;) {
+            const int index = KeyIndexOf(key);
+            if (index < 0) {
+                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G M P Z)";
+                return false;
+            }
+            change.keys = static_cast<uint16_t>(change.keys | (1u << index));
+        }
+        mChanges.push_back(change);
+    }
+    if (in.bad()) {
+        error = name + ": cannot read the key timeline";
+        return false;
+    }
+    // By frame; of two lines for one frame the later one counts.
+    std::stable_sort(mChanges.begin(), mChanges.end(), [](const Change& a, const Change& b) { return a.frame < b.frame; });
+    auto last = std::unique(mChanges.rbegin(), mChanges.rend(),
+                            [](const Change& a, const Change& b) { return a.frame == b.frame; });
+    mChanges.erase(mChanges.begin(), last.base());
+    return true;
+}
+
+std::vector<int> KeyTimeline::KeysAt(long frame) const
+{
+    const auto next = std::upper_bound(mChanges.begin(), mChanges.end(), frame,
+                                       [](long f, const Change& change) { return f < change.frame; });
+    std::vector<int> keys;
+    if (next == mChanges.begin()) return keys;
+    const uint16_t held = std::prev(next)->keys;
+    for (size_t i = 0; i < kKeyNames.size(); ++i) {
+        if (held & (1u << i)) keys.push_back(kKeyNames[i].second);
+    }
+    return keys;
+}
+
+long KeyTimeline::EscapeFrame() const
+{
+    const uint16_t escape = static_cast<uint16_t>(1u << KeyIndexOf("Escape"));
+    for (const Change& change : mChanges) {
+        if (change.keys & escape) return change.frame;
+    }
+    return 0;
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+// A key timeline: each line "FRAME KEY KEY ..." holds those keys from that frame on until
+// the next line; a frame with no keys releases everything; '#' starts a comment.
+// A recorded run adds two kinds of line: "data STAMP", the game data it was played on, and
+// "clock FRAME READING ...", the clock readings the game seeded its generator from in that
+// frame (0: before the first frame), "VALUExN" standing for N equal readings. A later line for
+// the same frame replaces the earlier one. Each line is kept as a frame and a set of keys, a
+// few bytes, so a timeline never takes much more memory than its text.
+class KeyTimeline {
+public:
+    // `count` equal readings in one frame, kept as one entry however many they are.
+    struct ClockReading {
+        long frame = 0;
+        uint32_t value = 0;
+        uint32_t count = 1;
+    };
+
+    // False with a message naming the line when the text is malformed or cannot be read.
+    bool Parse(std::istream& in, const std::string& name, std::string& error);
+    // The virtual-key codes held during `frame` (frames count from 1), in the order of the key names.
+    std::vector<int> KeysAt(long frame) const;
+    // The first frame that holds Escape (the run ends before it); 0 when none does.
+    long EscapeFrame() const;
+
+    const std::string& DataStamp() const { return mDataStamp; }
+    const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
+
+    static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
+    static std::string KeyNameOf(int virtualKey);        // empty when the key has no name
+
+private:
+    bool ParseClockLine(std::istringstream& words, std::string& problem);
+
+    struct Change {
+        long frame = 0;
+        uint16_t keys = 0; // one bit per key name
+    };
+    std::vector<Change> mChanges; // by frame, one per frame
+    std::string mDataStamp;
+    std::vector<ClockReading> mClockReadings;
+};

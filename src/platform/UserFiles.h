@@ -1,0 +1,17 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// The user's own data directory for the game: $XDG_DATA_HOME/zem, or ~/.local/share/zem;
+// nothing when neither variable gives an absolute path.
+std::optional<std::filesystem::path> UserDataDirectory();
+
+// Replaces `file` with `text` so that a crash or a full disk leaves either the old or the new
+// content, never a mix: a temporary file beside it is written, synced and renamed over it.
+// The folder is made when missing. False with the reason in `error`.
+bool WriteFileAtomically(const std::filesystem::path& file, const std::string& text, std::string& error);
+
+} // namespace platform

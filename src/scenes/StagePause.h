@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/Sprite.h"
+#include "platform/Texture.h"
+
+class CGameFrameConstruct;
+
+// The stage's pause: P (or the controller's Guide) pauses and resumes, and the stage pauses
+// itself when the window loses the focus. While paused the stage advances nothing and every
+// sound holds where it is; the frozen stage is shown dimmed under "PAUSE" and the keys.
+class CStagePause {
+public:
+    void SetFrame(CGameFrameConstruct* frame) { mpFrame = frame; }
+    void SetTexture(const platform::Texture* labels) { if (labels) mpLabels = labels; }
+
+    // Reads P and the window's focus once per frame; true when the stage must not advance in
+    // this frame. The frame that resumes advances, so a pause of n frames delays the stage by n.
+    bool Update();
+    bool Paused() const { return mPaused; }
+    // Over the stage's own drawing, while paused.
+    void Draw(platform::Sprite* sprite) const;
+    // A stage that ends while paused gives the sound back.
+    void Release();
+
+private:
+    void SetPaused(bool paused);
+
+    CGameFrameConstruct* mpFrame = nullptr;
+    const platform::Texture* mpLabels = nullptr;
+    bool mPaused = false;
+};
