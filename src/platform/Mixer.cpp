@@ -85,7 +85,7 @@ void Mixer::Mix(int16_t* output, size_t frames)
         const size_t values = block * kMixChannels;
         std::fill_n(sum, values, 0);
         for (MixerVoice* voice : mVoices) voice->MixInto(sum, block);
-        for (size_t i = 0; i < values; ++i) output[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
+        mLimiter.Process(sum, output, block);
         output += values;
         frames -= block;
     }

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/Limiter.h"
+
 namespace platform {
 
 // The mixer's output, and the format every voice holds its samples in.
@@ -46,7 +48,8 @@ private:
     bool mLooping = false;
 };
 
-// Sums every playing voice into 16-bit stereo with saturation. Mix runs on the audio
+// Sums every playing voice into 16-bit stereo through a limiter, so sounds that peak
+// together are turned down instead of clipping. Mix runs on the audio
 // thread: it never allocates and holds the lock only while it adds samples up; the game
 // thread's calls hold it for a few instructions.
 class Mixer {
@@ -66,6 +69,7 @@ private:
     friend class MixerVoice;
     mutable std::mutex mMutex;
     std::vector<MixerVoice*> mVoices;
+    Limiter mLimiter; // used under the lock, by Mix alone
 };
 
 } // namespace platform
