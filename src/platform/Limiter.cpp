@@ -27,6 +27,11 @@ void Limiter::Process(const int32_t* sum, int16_t* output, size_t frames)
 {
     int32_t peak = 0;
     for (size_t i = 0; i < frames * 2; ++i) peak = std::max(peak, std::abs(sum[i]));
+    if (peak <= kCeiling && mGain == 1.0f) {
+        // The usual case: nothing to turn down.
+        for (size_t i = 0; i < frames * 2; ++i) output[i] = static_cast<int16_t>(sum[i]);
+        return;
+    }
     const float target = peak > kCeiling ? static_cast<float>(kCeiling) / static_cast<float>(peak) : 1.0f;
     const float start = mGain;
     for (size_t f = 0; f < frames; ++f) {

@@ -62,14 +62,14 @@ public:
 
     // `samples` are interleaved stereo frames; a trailing half frame is dropped.
     std::unique_ptr<MixerVoice> CreateVoice(std::vector<int16_t> samples);
-    // Writes `frames` stereo frames to `output`.
+    // Writes `frames` stereo frames to `output`; one thread at a time.
     void Mix(int16_t* output, size_t frames);
 
 private:
     friend class MixerVoice;
     mutable std::mutex mMutex;
     std::vector<MixerVoice*> mVoices;
-    Limiter mLimiter; // used under the lock, by Mix alone
+    Limiter mLimiter; // used by Mix alone, on the audio thread
 };
 
 } // namespace platform
