@@ -79,13 +79,16 @@ void Mixer::Mix(int16_t* output, size_t frames)
     constexpr size_t kBlockFrames = 256;
     int32_t sum[kBlockFrames * kMixChannels];
 
-    std::lock_guard lock(mMutex);
     while (frames > 0) {
         const size_t block = std::min(frames, kBlockFrames);
         const size_t values = block * kMixChannels;
-        std::fill_n(sum, values, 0);
-        for (MixerVoice* voice : mVoices) voice->MixInto(sum, block);
-        for (size_t i = 0; i < values; ++i) output[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
+        {
+            std::lock_guard lock(mMutex);
+            std::fill_n(sum, values, 0);
+            for (MixerVoice* voice : mVoices) voice->MixInto(sum, block);
+        }
+        // Only this thread mixes, so the limiter needs no lock.
+        mLimiter.Process(sum, output, block);
         output += values;
         frames -= block;
     }

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/Limiter.h"
+
 namespace platform {
 
 // The mixer's output, and the format every voice holds its samples in.
@@ -46,7 +48,8 @@ private:
     bool mLooping = false;
 };
 
-// Sums every playing voice into 16-bit stereo with saturation. Mix runs on the audio
+// Sums every playing voice into 16-bit stereo through a limiter, so sounds that peak
+// together are turned down instead of clipping. Mix runs on the audio
 // thread: it never allocates and holds the lock only while it adds samples up; the game
 // thread's calls hold it for a few instructions.
 class Mixer {
@@ -59,13 +62,14 @@ public:
 
     // `samples` are interleaved stereo frames; a trailing half frame is dropped.
     std::unique_ptr<MixerVoice> CreateVoice(std::vector<int16_t> samples);
-    // Writes `frames` stereo frames to `output`.
+    // Writes `frames` stereo frames to `output`; one thread at a time.
     void Mix(int16_t* output, size_t frames);
 
 private:
     friend class MixerVoice;
     mutable std::mutex mMutex;
     std::vector<MixerVoice*> mVoices;
+    Limiter mLimiter; // used by Mix alone, on the audio thread
 };
 
 } // namespace platform

@@ -44,6 +44,13 @@ SdlTexture::~SdlTexture()
     if (mTexture != nullptr) SDL_DestroyTexture(mTexture);
 }
 
+SdlCellTextures::Cell SdlTexture::CellOf(const Rect& rect) const
+{
+    if ((rect.left == 0 && rect.top == 0 && rect.right == mWidth && rect.bottom == mHeight) || !mCells)
+        return {mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}};
+    return mCells->Get(rect);
+}
+
 SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
 {
     // Probe once whether the renderer accepts a custom blend pair.
@@ -125,22 +132,24 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     }
     SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, surface);
     SDL_Texture* alphaTested = nullptr;
+    SDL_Surface* copy = nullptr;
     if (texture != nullptr && mCustomBlend) {
-        if (SDL_Surface* copy = AlphaTestedCopy(surface)) {
+        copy = AlphaTestedCopy(surface);
+        if (copy != nullptr) {
             alphaTested = SDL_CreateTextureFromSurface(mRenderer, copy);
-            SDL_FreeSurface(copy);
             if (alphaTested != nullptr) SDL_SetTextureScaleMode(alphaTested, SDL_ScaleModeLinear);
         }
     }
     const int width = surface->w;
     const int height = surface->h;
-    SDL_FreeSurface(surface);
+    // The cells keep both surfaces to cut from.
+    auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy);
     if (texture == nullptr) {
         error = SDL_GetError();
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    return std::make_unique<SdlTexture>(texture, alphaTested, width, height);
+    return std::make_unique<SdlTexture>(texture, alphaTested, width, height, std::move(cells));
 }
 
 std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const
@@ -183,7 +192,7 @@ void SdlSprite::Begin()
 {
     mVertices.clear();
     mIndices.clear();
-    mBatchTexture = nullptr;
+    mBatch = {};
     mDevice.SetRenderState(RS_SRCBLEND, BLEND_SRCALPHA);
     mDevice.SetRenderState(RS_DESTBLEND, BLEND_INVSRCALPHA);
 }
@@ -205,11 +214,13 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
     const int bottom = std::min(wanted.bottom, imageH);
     if (left >= right || top >= bottom) return;
 
+    const SdlCellTextures::Cell cell = sdlTexture->CellOf(Rect{left, top, right, bottom});
+    if (cell.texture == nullptr) return;
     const int src = mDevice.SrcBlend();
     const int dest = mDevice.DestBlend();
-    if (sdlTexture != mBatchTexture || src != mBatchSrc || dest != mBatchDest) {
+    if (cell.texture != mBatch.texture || src != mBatchSrc || dest != mBatchDest) {
         Flush();
-        mBatchTexture = sdlTexture;
+        mBatch = cell;
         mBatchSrc = src;
         mBatchDest = dest;
     }
@@ -223,14 +234,16 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
                          static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 24) & 0xFF)};
     const int us[4] = {left, right, right, left};
     const int vs[4] = {top, top, bottom, bottom};
+    const auto areaW = static_cast<float>(cell.area.right - cell.area.left);
+    const auto areaH = static_cast<float>(cell.area.bottom - cell.area.top);
     const int base = static_cast<int>(mVertices.size());
     for (int i = 0; i < 4; ++i) {
         SDL_Vertex v;
         mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
                                   static_cast<float>(vs[i] - wanted.top) - cy, v.position.x, v.position.y);
         v.color = tint;
-        v.tex_coord.x = static_cast<float>(us[i]) / static_cast<float>(imageW);
-        v.tex_coord.y = static_cast<float>(vs[i]) / static_cast<float>(imageH);
+        v.tex_coord.x = static_cast<float>(us[i] - cell.area.left) / areaW;
+        v.tex_coord.y = static_cast<float>(vs[i] - cell.area.top) / areaH;
         mVertices.push_back(v);
     }
     for (int i : {0, 1, 2, 0, 2, 3}) mIndices.push_back(base + i);
@@ -238,12 +251,12 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
 
 void SdlSprite::Flush()
 {
-    if (mBatchTexture == nullptr || mVertices.empty()) {
+    if (mBatch.texture == nullptr || mVertices.empty()) {
         mVertices.clear();
         mIndices.clear();
         return;
     }
-    SDL_Texture* handle = mBatchTexture->Handle();
+    SDL_Texture* handle = mBatch.texture;
     if (!mDevice.SupportsCustomBlend()) {
         SDL_SetTextureBlendMode(handle, FallbackBlend(mBatchDest));
     } else if (mBatchSrc == BLEND_SRCALPHA && mBatchDest == BLEND_SRCCOLOR) {
@@ -272,14 +285,14 @@ void SdlSprite::DrawGlowBatch()
 
     mOpaqueVertices = mVertices;
     for (SDL_Vertex& v : mOpaqueVertices) v.color.a = 255;
-    SDL_Texture* tested = mBatchTexture->AlphaTestedHandle();
+    SDL_Texture* tested = mBatch.alphaTested;
     SDL_SetTextureBlendMode(tested, SDL_ComposeCustomBlendMode(
                                         SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
                                         SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE,
                                         SDL_BLENDOPERATION_ADD));
     SDL_RenderGeometry(renderer, tested, mOpaqueVertices.data(), vertexCount, mIndices.data(), indexCount);
 
-    SDL_Texture* handle = mBatchTexture->Handle();
+    SDL_Texture* handle = mBatch.texture;
     SDL_SetTextureBlendMode(handle, SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
                                                                SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
                                                                SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD));

@@ -1,10 +1,12 @@
 #pragma once
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Device.h"
+#include "platform/SdlCellTextures.h"
 #include "platform/Sprite.h"
 
 namespace platform {
@@ -13,8 +15,11 @@ class SdlTexture final : public Texture {
 public:
     // `alphaTested` is the picture with its fully clear pixels cut out (black, alpha 0) and every
     // other pixel opaque; null when the picture has no clear pixel. Both are owned.
-    SdlTexture(SDL_Texture* texture, SDL_Texture* alphaTested, int width, int height)
-        : mTexture(texture), mAlphaTested(alphaTested), mWidth(width), mHeight(height)
+    // `cells` cuts the picture's source rectangles into textures of their own; without it
+    // every rectangle draws from the whole picture.
+    SdlTexture(SDL_Texture* texture, SDL_Texture* alphaTested, int width, int height,
+               std::unique_ptr<SdlCellTextures> cells = nullptr)
+        : mTexture(texture), mAlphaTested(alphaTested), mCells(std::move(cells)), mWidth(width), mHeight(height)
     {
     }
     ~SdlTexture() override;
@@ -25,10 +30,13 @@ public:
     int Height() const override { return mHeight; }
     SDL_Texture* Handle() const { return mTexture; }
     SDL_Texture* AlphaTestedHandle() const { return mAlphaTested != nullptr ? mAlphaTested : mTexture; }
+    // The textures that draw `rect` (inside the picture) without touching its neighbours.
+    SdlCellTextures::Cell CellOf(const Rect& rect) const;
 
 private:
     SDL_Texture* mTexture = nullptr;
     SDL_Texture* mAlphaTested = nullptr;
+    std::unique_ptr<SdlCellTextures> mCells;
     int mWidth = 0;
     int mHeight = 0;
 };
@@ -82,7 +90,7 @@ private:
 
     SdlDevice& mDevice;
     Matrix mTransform = Matrix::Identity();
-    const SdlTexture* mBatchTexture = nullptr;
+    SdlCellTextures::Cell mBatch; // the textures the batch draws from
     int mBatchSrc = 0;
     int mBatchDest = 0;
     std::vector<SDL_Vertex> mVertices;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -121,7 +122,7 @@ TEST(MixerTest, LoopWrapsWithoutAGap)
     EXPECT_EQ(Render(mixer, 10), Expected(0, 0, 10));
 }
 
-TEST(MixerTest, VoicesAreSummedWithSaturation)
+TEST(MixerTest, VoicesAreSummedExactlyBelowTheCeiling)
 {
     Mixer mixer;
     auto a = Ramp(mixer, 200, 1000);
@@ -132,21 +133,59 @@ TEST(MixerTest, VoicesAreSummedWithSaturation)
     for (int i = 0; i < 200; ++i) expected[i] = 1000 + i + (i < 100 ? 5 + i : 0);
     EXPECT_EQ(Render(mixer, 300), expected);
 
-    auto loud = Constant(mixer, 300, 30000);
-    auto louder = Constant(mixer, 300, 20000);
-    auto low = Constant(mixer, 300, -30000);
-    auto lower = Constant(mixer, 300, -20000);
-    loud->Play(false);
-    louder->Play(false);
+    // One sound at the effects' level (-3 dBFS) alone is not touched either.
+    auto effect = Constant(mixer, 300, 23197);
+    effect->Play(false);
     std::vector<int16_t> out(600);
     mixer.Mix(out.data(), 300);
-    for (int16_t s : out) ASSERT_EQ(s, 32767);
-    loud->Stop();
-    louder->Stop();
-    low->Play(false);
-    lower->Play(false);
-    mixer.Mix(out.data(), 300);
-    for (int16_t s : out) ASSERT_EQ(s, -32768);
+    for (int16_t s : out) ASSERT_EQ(s, 23197);
+}
+
+// A sine voice of `seconds` at `hz` and `level` of full scale, in phase on both channels.
+std::unique_ptr<MixerVoice> Tone(Mixer& mixer, double hz, double level, double seconds)
+{
+    std::vector<int16_t> samples;
+    const int frames = static_cast<int>(seconds * platform::kMixRate);
+    for (int i = 0; i < frames; ++i) {
+        const auto v = static_cast<int16_t>(std::lround(level * 32767.0 * std::sin(2.0 * M_PI * hz * i / platform::kMixRate)));
+        samples.push_back(v);
+        samples.push_back(v);
+    }
+    return mixer.CreateVoice(std::move(samples));
+}
+
+TEST(MixerTest, SoundsPeakingTogetherWithTheMusicAreTurnedDownNotClipped)
+{
+    // The worst case: three effects at -3 dBFS and the music at -6 dBFS start together;
+    // their sum reaches about 2.6 times full scale.
+    Mixer mixer;
+    std::vector<std::unique_ptr<MixerVoice>> voices;
+    voices.push_back(Tone(mixer, 110.0, 0.5, 1.0));
+    for (double hz : {220.0, 330.0, 440.0}) voices.push_back(Tone(mixer, hz, 0.708, 0.5));
+    for (auto& voice : voices) voice->Play(false);
+    const size_t frames = platform::kMixRate;
+    std::vector<int16_t> out(frames * 2);
+    mixer.Mix(out.data(), frames);
+
+    int loudest = 0;
+    size_t bent = 0; // samples above the ceiling: only during the gain's short attack
+    for (size_t i = 0; i < out.size(); ++i) {
+        const int magnitude = std::abs(static_cast<int>(out[i]));
+        loudest = std::max(loudest, magnitude);
+        bent += magnitude > platform::Limiter::kCeiling;
+        ASSERT_EQ(out[i], out[i ^ 1u]) << "both channels share one gain, at " << i;
+    }
+    EXPECT_LT(loudest, 32767) << "a sample reached the rail: a hard clip";
+    EXPECT_GT(loudest, platform::Limiter::kCeiling * 9 / 10) << "still loud";
+    EXPECT_LT(bent, out.size() / 1000);
+
+    // Once the loud part is over the gain comes back, and a quiet sound plays as recorded.
+    voices.clear();
+    std::vector<int16_t> silence(frames * 2);
+    mixer.Mix(silence.data(), frames / 2);
+    auto quiet = Ramp(mixer, 300);
+    quiet->Play(false);
+    EXPECT_EQ(Render(mixer, 300), Expected(1, 300, 300));
 }
 
 TEST(MixerTest, EmptyOrDestroyedVoicesAreSilent)

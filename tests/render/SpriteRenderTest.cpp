@@ -163,6 +163,62 @@ TEST_F(SpriteRenderTest, SourceRectanglePicksOneCellAndNothingOutsideTheImage)
     EXPECT_EQ(At(503, 111), 0x0000FFu); // past the image's bottom: nothing
 }
 
+TEST_F(SpriteRenderTest, CellsNeverBleedIntoTheirNeighboursBetweenPixels)
+{
+    // A sheet of 10 x 10 cells, three in a row: red, green, white. Each cell drawn at half
+    // pixels, scaled or turned must show only its own colour: linear filtering may not reach
+    // the next cell, and two neighbouring cells drawn side by side meet without a mixed line.
+    const uint32_t colors[3] = {0xFFFF0000, 0xFF00FF00, 0xFFFFFFFF};
+    std::vector<uint32_t> pixels(30 * 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 30; ++x) pixels[static_cast<size_t>(y * 30 + x)] = colors[x / 10];
+    auto sheet = MakeTexture(30, 10, pixels);
+    struct Case {
+        const char* what;
+        Matrix placement;
+    };
+    const Case cases[] = {
+        {"half pixels", Matrix::Translation(100.5f, 100.5f, 0)},
+        {"a quarter pixel", Matrix::Translation(200.25f, 100.75f, 0)},
+        {"scaled", Matrix::Scaling(2.5f, 1.5f, 0) * Matrix::Translation(300.5f, 100.5f, 0)},
+        {"mirrored", Matrix::Scaling(-1, 1, 0) * Matrix::Translation(400.5f, 100.5f, 0)},
+        {"turned", Matrix::RotationZ(0.4f) * Matrix::Translation(500.5f, 100.5f, 0)},
+    };
+    BeginFrame(0xFF000000);
+    for (const Case& c : cases) {
+        // The green cell on its own, then red and white as two tiles side by side.
+        Draw(sheet.get(), CellRect(1, 0, 10, 10), Vec3{5, 5, 0}, c.placement);
+        Draw(sheet.get(), CellRect(0, 0, 10, 10), Vec3{5, 5, 0}, c.placement * Matrix::Translation(0, 40, 0));
+        Draw(sheet.get(), CellRect(2, 0, 10, 10), Vec3{-5, 5, 0}, c.placement * Matrix::Translation(0, 40, 0));
+    }
+    EndFrame();
+    for (const Case& c : cases) {
+        const int x0 = static_cast<int>(c.placement.m[3][0]);
+        const int y0 = static_cast<int>(c.placement.m[3][1]);
+        int green = 0;
+        for (int y = y0 - 20; y < y0 + 20; ++y)
+            for (int x = x0 - 30; x < x0 + 30; ++x) {
+                const uint32_t p = At(x, y);
+                EXPECT_TRUE(p == 0x000000u || p == 0x00FF00u) << c.what << " green cell at " << x << "," << y
+                                                               << ": " << std::hex << p;
+                green += p == 0x00FF00u;
+            }
+        EXPECT_GT(green, 50) << c.what;
+        int red = 0;
+        int white = 0;
+        for (int y = y0 + 20; y < y0 + 60; ++y)
+            for (int x = x0 - 30; x < x0 + 30; ++x) {
+                const uint32_t p = At(x, y);
+                EXPECT_TRUE(p == 0x000000u || p == 0xFF0000u || p == 0xFFFFFFu)
+                    << c.what << " red and white cells at " << x << "," << y << ": " << std::hex << p;
+                red += p == 0xFF0000u;
+                white += p == 0xFFFFFFu;
+            }
+        EXPECT_GT(red, 50) << c.what;
+        EXPECT_GT(white, 50) << c.what;
+    }
+}
+
 TEST_F(SpriteRenderTest, ColourModulatesTheTexture)
 {
     auto white = Solid(8, 8, 0xFFFFFFFF);

@@ -77,7 +77,7 @@ void Glints(cairo_t* cr, double cx, double cy, double rx, double ry, double alph
 
 void Rim(cairo_t* cr, double cx, double cy, double rx, double ry, const BubbleLook& look, double alpha)
 {
-    const double w = RimWidth(std::fmin(rx, ry));
+    const double w = RimWidth(std::fmin(rx, ry)) * look.rimWeight;
     StrokeArc(cr, cx, cy, rx - w / 2, ry - w / 2, 0, 2 * kPi, look.rim, 0.85 * alpha, w);
     StrokeArc(cr, cx, cy, rx - w * 1.6, ry - w * 1.6, 0, 2 * kPi, colours::kWhite, 0.7 * alpha, w * 0.9);
 }
@@ -233,7 +233,10 @@ Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer 
             if (row == 0 && column < 4) {
                 DrawBubbleAppearing(cr, x, y, radius, radius, look, layer, column);
             } else if (row == 2) {
-                DrawBubblePopping(cr, x, y, radius, radius, look, layer, column);
+                // The burst spreads to 1.12 of the radius and its droplets a little further:
+                // in a tight cell it starts smaller, so nothing reaches the cell's edge.
+                const double burst = std::fmin(radius, (c - 2.5) / 1.22);
+                DrawBubblePopping(cr, x, y, burst, burst, look, layer, column);
             } else {
                 // Row 0 ends with whole bubbles too: a bubble blown again while it was still
                 // popping starts from the column its pop had reached.

@@ -9,13 +9,14 @@ struct BubbleLook {
     double centreAlpha = 0.08; // body opacity in the middle
     double edgeAlpha = 0.5;    // body opacity at the edge
     bool iridescent = false;   // a soap-film shimmer along the rim
+    double rimWeight = 1.0;    // the rim's width against the usual
 };
 
 namespace bubbles {
-inline constexpr BubbleLook kShot{Hex(0x81D4FA), Hex(0x0288D1), 0.10, 0.55, false};
+inline constexpr BubbleLook kShot{Hex(0x81D4FA), Hex(0x0277BD), 0.10, 0.55, false, 1.6};
 inline constexpr BubbleLook kEnemy{Hex(0xD1C4E9), Hex(0x7E57C2), 0.06, 0.45, false};
 inline constexpr BubbleLook kSlime{Hex(0xC8F7E0), Hex(0x26A69A), 0.06, 0.45, false};
-inline constexpr BubbleLook kStar{Hex(0xB3E5FC), Hex(0x4FC3F7), 0.05, 0.42, false};
+inline constexpr BubbleLook kStar{Hex(0xFFF3C4), Hex(0xFFA000), 0.0, 0.3, false, 1.3};
 inline constexpr BubbleLook kPlain{Hex(0xB3E5FC), Hex(0x29B6F6), 0.06, 0.45, true};
 inline constexpr BubbleLook kMona{Hex(0xB3E5FC), Hex(0x0288D1), 0.22, 0.6, false};
 } // namespace bubbles

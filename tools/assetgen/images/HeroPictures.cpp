@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "images/CellFit.h"
 #include "images/Hero.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -132,18 +133,16 @@ void Puffs(cairo_t* cr, double x, double y, double dx, double dy, double strengt
     }
 }
 
-void Cell(cairo_t* cr, int column, int row, const HeroPose& pose, const std::function<void(double, double)>& extra = {},
+// One cell of the sheet, fitted between its sides.
+void Cell(cairo_t* cr, int column, int row, const HeroPose& pose, const std::function<void(cairo_t*)>& extra = {},
           double shift = 0)
 {
-    const double left = column * kCellW, top = row * kCellH + 1;
-    cairo_save(cr);
-    cairo_rectangle(cr, left, top, kCellW, kCellH - 1);
-    cairo_clip(cr);
-    DrawHero(cr, left + kCellW / 2.0 + shift, top + kFeet, pose);
-    if (extra) {
-        extra(left, top);
-    }
-    cairo_restore(cr);
+    DrawFitted(cr, column * kCellW, row * kCellH + 1, kCellW, kCellH - 1, [&](cairo_t* c) {
+        DrawHero(c, kCellW / 2.0 + shift, kFeet, pose);
+        if (extra) {
+            extra(c);
+        }
+    });
 }
 
 } // namespace
@@ -159,7 +158,7 @@ Canvas PlayerSheet()
         Cell(cr, f, 1, Walk(f));
     }
     for (int f = 0; f < 8; ++f) {
-        Cell(cr, f, 2, Shrink(f), [&](double left, double top) {
+        Cell(cr, f, 2, Shrink(f), [&](cairo_t* c) {
             if (f == 0) {
                 return;
             }
@@ -168,27 +167,27 @@ Canvas PlayerSheet()
             const double spread = 20 - 8 * t;
             for (int i = 0; i < 3; ++i) {
                 const double angle = i * 2.1 + f * 0.7;
-                Twinkle(cr, left + 22.5 + std::cos(angle) * spread, top + 48 + 14 * t + std::sin(angle) * spread * 0.8,
+                Twinkle(c, 22.5 + std::cos(angle) * spread, 48 + 14 * t + std::sin(angle) * spread * 0.8,
                         2.5 + (i == f % 3 ? 1.5 : 0), colours::kGold);
             }
         });
     }
-    Cell(cr, 0, 3, Hit(), [&](double left, double top) {
-        Twinkle(cr, left + 7, top + 9, 4, colours::kGold);
-        Twinkle(cr, left + 37, top + 6, 3.2, colours::kGold);
-        Twinkle(cr, left + 30, top + 3.5, 2.2, colours::kWhite);
+    Cell(cr, 0, 3, Hit(), [&](cairo_t* c) {
+        Twinkle(c, 7, 9, 4, colours::kGold);
+        Twinkle(c, 37, 6, 3.2, colours::kGold);
+        Twinkle(c, 30, 3.5, 2.2, colours::kWhite);
     });
     for (int f = 0; f < 6; ++f) {
-        Cell(cr, f, 4, Shot(f), [&](double left, double top) {
+        Cell(cr, f, 4, Shot(f), [&](cairo_t* c) {
             if (f >= 1 && f <= 2) {
-                Puffs(cr, left + 40.5, top + 44.5, 1, 0, 3.5);
+                Puffs(c, 40.5, 44.5, 1, 0, 3.5);
             }
         }, -2.5);
     }
     for (int f = 0; f < 6; ++f) {
-        Cell(cr, f, 5, Mona(f), [&](double left, double top) {
+        Cell(cr, f, 5, Mona(f), [&](cairo_t* c) {
             if (f >= 2 && f <= 3) {
-                Puffs(cr, left + 37, top + 53, 0.45, 0.9, 7 - 2 * (f - 2));
+                Puffs(c, 37, 53, 0.45, 0.9, 7 - 2 * (f - 2));
             }
         }, -1.5);
     }
@@ -212,7 +211,8 @@ Canvas PlayerDefeated()
     cairo_translate(cr, kCellW / 2.0, kCellH / 2.0);
     cairo_rotate(cr, kPi);
     cairo_translate(cr, -kCellW / 2.0, -kCellH / 2.0);
-    DrawHero(cr, kCellW / 2.0, kFeet, pose);
+    // Two pixels toward the raised arms' side keeps both arms clear of the picture's edges.
+    DrawHero(cr, kCellW / 2.0 - 2.0, kFeet, pose);
     return canvas;
 }
 
@@ -226,7 +226,7 @@ Canvas MiniPlayerSheet()
         cairo_save(cr);
         cairo_rectangle(cr, f * 40, 0, 40, 40);
         cairo_clip(cr);
-        DrawHeroBall(cr, f * 40 + 20, 22 - std::fabs(std::sin(phase)) * 1.2, 12.5, std::sin(phase) * 0.14,
+        DrawHeroBall(cr, f * 40 + 20, 22.5 - std::fabs(std::sin(phase)) * 1.2, 13.5, std::sin(phase) * 0.14,
                      f == 5 ? Eyes::Closed : Eyes::Open);
         cairo_restore(cr);
     }

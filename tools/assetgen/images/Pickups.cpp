@@ -11,6 +11,10 @@ namespace {
 // Light pictures for the game's yellow tint: white, pale grey shading, dark outline.
 constexpr Rgb kPale = Hex(0xFFFFFF);
 constexpr Rgb kPaleShade = Hex(0xD9DEE2);
+// Stars drawn with the glowing blend add the light background times their own colour, which
+// nearly doubles them: half the HUD gold's green comes out as the HUD gold on the sky.
+constexpr Rgb kGlowGold = Hex(0xFF7A40);
+constexpr Rgb kGlowGoldShade = Hex(0xE8602C);
 
 void ShadedStar(cairo_t* cr, double cx, double cy, double outer, Rgb base, Rgb dark, double ink, double glossAlpha)
 {
@@ -43,7 +47,7 @@ void Twinkle(cairo_t* cr, double x, double y, double r, double alpha)
 Canvas ScoreStar()
 {
     Canvas canvas(40, 40);
-    ShadedStar(canvas.Cr(), 20, 21, 17.5, kPale, kPaleShade, 1.6, 1.0);
+    ShadedStar(canvas.Cr(), 20, 21, 17.5, kGlowGold, kGlowGoldShade, 1.6, 1.0);
     return canvas;
 }
 
@@ -60,7 +64,9 @@ Canvas HealHeart()
 Canvas HudHeart()
 {
     Canvas canvas(64, 64);
-    ShadedHeart(canvas.Cr(), 32, 33, 52, colours::kHeart, colours::kHeartDark, 2.5);
+    // A dark halo and drop shadow keep the heart's edge visible on white clouds.
+    SoftShadow(canvas, [](cairo_t* c) { HeartPath(c, 32, 32, 50); }, 3.0, 0, 1.5, 3, 0.5, colours::kOutline);
+    ShadedHeart(canvas.Cr(), 32, 32, 50, colours::kHeart, colours::kHeartDark, 3.0);
     return canvas;
 }
 
@@ -92,7 +98,8 @@ Canvas GoalStar()
 Canvas GaugeStar()
 {
     Canvas canvas(320, 320);
-    ShadedStar(canvas.Cr(), 160, 168, 148, kPale, kPaleShade, 6.0, 0.0);
+    // Small enough that its points stay inside the result panel it stands on.
+    ShadedStar(canvas.Cr(), 160, 168, 138, kPale, kPaleShade, 6.0, 0.0);
     return canvas;
 }
 
@@ -108,7 +115,7 @@ Canvas PlainStar()
 Canvas TurningStar()
 {
     Canvas canvas(150, 150);
-    ShadedStar(canvas.Cr(), 75, 79, 66, kPale, kPaleShade, 4.0, 1.0);
+    ShadedStar(canvas.Cr(), 75, 79, 66, kGlowGold, kGlowGoldShade, 4.0, 1.0);
     return canvas;
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "images/Bubbles.h"
+#include "images/KeyPrompt.h"
 #include "images/Lettering.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -82,43 +83,51 @@ Canvas Logo()
     return canvas;
 }
 
-// The instruction picture, 900 x 300, drawn at (200, 400) and blinking.
+// The instruction picture, 900 x 300, drawn at (200, 400) and blinking down to 40 % opacity:
+// "PRESS ENTER" over the hills (screen y 455-545) and the stage's keys over the ground
+// (screen y 590-670), each on a dark plate so that even the faintest blink stands out.
 Canvas PressEnter()
 {
     Canvas canvas(900, 300);
-    TextStyle style;
-    style.size = 64;
-    style.outline = 11;
-    style.fillBottom = Hex(0xE1F5FE);
-    DrawText(canvas, "PRESS ENTER", 450, 100, style);
-    const double half = MeasureText("PRESS ENTER", 64).width / 2;
-    Twinkle(canvas.Cr(), 450 - half - 42, 100, 16, colours::kGold);
-    Twinkle(canvas.Cr(), 450 + half + 42, 100, 16, colours::kGold);
+    cairo_t* cr = canvas.Cr();
+    const double half = MeasureText("PRESS ENTER", 64).advance / 2;
+    DrawPlate(cr, 450 - half - 78, 55, 2 * half + 156, 90, 0.6);
+    DrawKeyPrompt(canvas, {{"PRESS ", false}, {"ENTER", true}}, 450, 100, 64, 800, 11);
+    Twinkle(cr, 450 - half - 42, 100, 16, colours::kGold);
+    Twinkle(cr, 450 + half + 42, 100, 16, colours::kGold);
+    DrawPlate(cr, 20, 190, 860, 80, 0.65);
+    DrawKeyPrompt(canvas, {{"\u2190 \u2192", true}, {" walk    ", false}, {"\u2191", true}, {" jump    ", false},
+                           {"Space", true}, {" bubble    ", false}, {"\u2193", true}, {" change form", false}},
+                  450, 230, 36, 800, 7);
     return canvas;
 }
 
-// The result picture, 600 x 400, drawn at (340, 320): the heading and a soft panel behind the
-// turning star (screen 415-565), the score (y 610-670) and the gauge star (x 630-950).
+// The result picture, 600 x 400, drawn at (340, 320): the heading, the keys, and a soft panel
+// behind the turning star (screen 405-575), the score (y 610-670) and the gauge star
+// (x 659-921), ending 20 pixels above the screen's bottom edge.
 Canvas ResultPanel()
 {
     Canvas canvas(600, 400);
     cairo_t* cr = canvas.Cr();
-    const PathFn panel = [](cairo_t* c) { RoundedRectPath(c, 8, 66, 584, 326, 36); };
+    const PathFn panel = [](cairo_t* c) { RoundedRectPath(c, 4, 62, 592, 314, 36); };
     cairo_new_path(cr);
     panel(cr);
     SetColour(cr, colours::kWhite, 0.32);
     cairo_fill(cr);
     Outline(cr, panel, 4, colours::kWhite);
     cairo_new_path(cr);
-    RoundedRectPath(cr, 12, 70, 576, 318, 32);
+    RoundedRectPath(cr, 8, 66, 584, 306, 32);
     SetColour(cr, Hex(0x0288D1), 0.35);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     TextStyle style;
-    style.size = 58;
+    style.size = 52;
     style.outline = 10;
     style.fillBottom = Hex(0xFFE082);
-    DrawText(canvas, "RESULT", 150, 34, style);
+    DrawText(canvas, "RESULT", 118, 32, style);
+    DrawPlate(cr, 250, 8, 346, 48, 0.45);
+    DrawKeyPrompt(canvas, {{"G", true}, {": play again  ", false}, {"M", true}, {": title", false}}, 423, 32, 28,
+                  320, 6);
     return canvas;
 }
 
@@ -139,46 +148,23 @@ Canvas GameOverLetters()
 Canvas RetryPrompt()
 {
     Canvas canvas(768, 128);
-    cairo_t* cr = canvas.Cr();
-    cairo_new_path(cr);
-    RoundedRectPath(cr, 4, 24, 760, 80, 40);
-    SetColour(cr, Hex(0x1E1838), 0.45);
-    cairo_fill(cr);
-    // "G: continue   Enter: new game   M: title", the keys in gold.
-    const std::pair<const char*, bool> runs[] = {{"G", true},     {": continue   ", false}, {"Enter", true},
-                                                 {": new game   ", false}, {"M", true},  {": title", false}};
-    std::string whole;
-    for (const auto& run : runs) {
-        whole += run.first;
-    }
-    double size = 40;
-    while (MeasureText(whole, size).advance > 700) {
-        size -= 1;
-    }
-    TextStyle style;
-    style.size = size;
-    style.outline = 7;
-    style.shadowOffset = 3;
-    style.shadowBlur = 4;
-    double x = 384 - MeasureText(whole, size).advance / 2;
-    const double baseline = 64 + MeasureText("GEM", size).height / 2;
-    for (const auto& [text, key] : runs) {
-        style.fillTop = key ? colours::kGold : colours::kWhite;
-        style.fillBottom = key ? colours::kGoldDark : Hex(0xE1F5FE);
-        x += DrawTextRun(canvas, text, x, baseline, style);
-    }
+    DrawPlate(canvas.Cr(), 4, 24, 760, 80, 0.45);
+    DrawKeyPrompt(canvas, {{"G", true}, {": continue   ", false}, {"Enter", true}, {": new game   ", false},
+                           {"M", true}, {": title", false}},
+                  384, 64, 40, 700, 7);
     return canvas;
 }
 
-// Digits, 660 x 60: eleven 60 x 60 cells, the times mark then 0-9, drawn yellow by the game
-// 40 pixels apart about the point (20, 20) of each cell.
+// Digits, 660 x 60: eleven 60 x 60 cells, the times mark then 0-9, in gold (the game tints
+// them yellow, which keeps red and green), drawn 40 pixels apart about the point (20, 20).
 Canvas Digits()
 {
     Canvas canvas(660, 60);
     TextStyle style;
     style.size = 44;
     style.outline = 7;
-    style.fillBottom = Hex(0xD6D6D6);
+    style.fillTop = colours::kGold;
+    style.fillBottom = colours::kGoldDark;
     style.shadowOffset = 2.5;
     style.shadowBlur = 3;
     style.shadowAlpha = 0.45;

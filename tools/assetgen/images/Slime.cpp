@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "images/CellFit.h"
 #include "images/Face.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -84,19 +85,17 @@ Canvas SlimeSheet()
     cairo_t* cr = canvas.Cr();
     for (int f = 0; f < 6; ++f) {
         for (int row = 0; row < 4; ++row) {
-            const double left = f * 40, top = row * 40 + 1;
-            cairo_save(cr);
-            cairo_rectangle(cr, left, top, 40, 40);
-            cairo_clip(cr);
-            if (row == 0) {
-                DrawSlime(cr, left + 20, top + 39, Resting(f));
-            } else if (row < 3) {
-                DrawSlime(cr, left + 20, top + 39, Hopping(f));
-            } else {
-                // Curled into a ball about the middle of the cell, where its bubble is drawn.
-                DrawSlime(cr, left + 20, top + 33, {15, 26, 0, true});
-            }
-            cairo_restore(cr);
+            // The jelly rests a pixel above the cell's last row, which stays clear.
+            DrawFitted(cr, f * 40, row * 40 + 1, 40, 40, [f, row](cairo_t* c) {
+                if (row == 0) {
+                    DrawSlime(c, 20, 38.0, Resting(f));
+                } else if (row < 3) {
+                    DrawSlime(c, 20, 38.0, Hopping(f));
+                } else {
+                    // Curled into a ball about the middle of the cell, where its bubble is drawn.
+                    DrawSlime(c, 20, 33, {15, 26, 0, true});
+                }
+            });
         }
     }
     return canvas;

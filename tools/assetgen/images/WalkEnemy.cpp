@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "images/CellFit.h"
 #include "images/Face.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -147,11 +148,8 @@ Canvas WalkEnemySheet()
     Canvas canvas(45 * 8, 151);
     cairo_t* cr = canvas.Cr();
     for (int f = 0; f < 8; ++f) {
-        cairo_save(cr);
-        cairo_rectangle(cr, f * 45, 1, 45, 75);
-        cairo_clip(cr);
-        DrawCritter(cr, f * 45 + 22.5, 75.5, Waddle(f));
-        cairo_restore(cr);
+        // The feet rest a pixel above the cell's last row, like the hero's.
+        DrawFitted(cr, f * 45, 1, 45, 75, [f](cairo_t* c) { DrawCritter(c, 22.5, 72.5, Waddle(f)); });
     }
     CritterPose trapped;
     trapped.trapped = true;

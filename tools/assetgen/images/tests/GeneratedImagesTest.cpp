@@ -128,45 +128,82 @@ TEST_F(GeneratedImages, EveryPictureHoldsTheRectanglesTheGameDrawsFromIt)
     }
 }
 
+// Sheets by cell: left/top of cell (c, r) is (c * w, y0 + r * h); frames per row.
+struct Sheet {
+    const char8_t* name;
+    int w, h, y0;
+    std::vector<int> framesPerRow;
+};
+
+// The figures: the hero, the enemies and the bubbles, every frame the game draws of them.
+const std::vector<Sheet> kFigureSheets = {
+    {u8"player試作11.png", 45, 75, 1, {3, 8, 8, 1, 6, 6}},
+    {u8"playerDown2.png", 45, 75, 0, {1}},
+    {u8"MiniPlayerAnime.png", 40, 40, 0, {8}},
+    {u8"BubbleAnime.png", 64, 64, 0, {4, 1, 6}},
+    {u8"EnemyBubble.png", 80, 80, 0, {4, 1, 6}},
+    {u8"SlimeBubble.png", 46, 46, 0, {4, 1, 6}},
+    {u8"EnemyBase.png", 45, 75, 1, {8, 1}},
+    {u8"JumpEnemy.png", 64, 80, 0, {3}},
+    {u8"FlyEnemy.png", 64, 64, 0, {1, 1}},
+    {u8"SlimeEnemy.png", 40, 40, 1, {6, 6, 6, 1}},
+    {u8"starBubble.png", 40, 40, 0, {1}},
+    {u8"GOPlayer.png", 90, 150, 0, {1}},
+};
+
+// Calls `visit(picture, left, top, right, bottom, where)` for every cell of `sheet` that the
+// game draws, with the cell's inclusive pixel bounds inside `picture`.
+template <typename Visit>
+void ForEachCell(const Picture& picture, const Sheet& sheet, Visit visit)
+{
+    for (std::size_t row = 0; row < sheet.framesPerRow.size(); ++row) {
+        for (int column = 0; column < sheet.framesPerRow[row]; ++column) {
+            const int left = column * sheet.w, top = sheet.y0 + static_cast<int>(row) * sheet.h;
+            const int right = std::min(left + sheet.w, picture.width) - 1;
+            const int bottom = std::min(top + sheet.h, picture.height) - 1;
+            visit(picture, left, top, right, bottom,
+                  std::string(reinterpret_cast<const char*>(sheet.name)) + " row " + std::to_string(row) + " column " +
+                      std::to_string(column));
+        }
+    }
+}
+
 TEST_F(GeneratedImages, EveryFrameTheGameShowsHasSomethingInIt)
 {
-    // Sheets by cell: left/top of cell (c, r) is (x0 + c * w, y0 + r * h); frames per row.
-    struct Sheet {
-        const char8_t* name;
-        int w, h, y0;
-        std::vector<int> framesPerRow;
-    };
-    const Sheet sheets[] = {
-        {u8"player試作11.png", 45, 75, 1, {3, 8, 8, 1, 6, 6}},
-        {u8"MiniPlayerAnime.png", 40, 40, 0, {8}},
-        {u8"BubbleAnime.png", 64, 64, 0, {4, 1, 6}},
-        {u8"EnemyBubble.png", 80, 80, 0, {4, 1, 6}},
-        {u8"SlimeBubble.png", 46, 46, 0, {4, 1, 6}},
-        {u8"BubbleMona.png", 80, 40, 0, {7}},
-        {u8"EnemyBase.png", 45, 75, 1, {8, 1}},
-        {u8"JumpEnemy.png", 64, 80, 0, {3}},
-        {u8"FlyEnemy.png", 64, 64, 0, {1, 1}},
-        {u8"SlimeEnemy.png", 40, 40, 1, {6, 6, 6, 1}},
-        {u8"suji2.png", 60, 60, 0, {11}},
-        {u8"MapChip12.png", 40, 40, 0, {6}},
-        {u8"WhiteNewGameClear3.png", 128, 128, 0, {10}},
-        {u8"NWG.png", 128, 128, 0, {8}},
-    };
+    std::vector<Sheet> sheets = kFigureSheets;
+    sheets.insert(sheets.end(), {
+                                    {u8"BubbleMona.png", 80, 40, 0, {7}},
+                                    {u8"suji2.png", 60, 60, 0, {11}},
+                                    {u8"MapChip12.png", 40, 40, 0, {6}},
+                                    {u8"WhiteNewGameClear3.png", 128, 128, 0, {10}},
+                                    {u8"NWG.png", 128, 128, 0, {8}},
+                                });
     for (const Sheet& sheet : sheets) {
-        const Picture picture = Open(sheet.name);
-        for (std::size_t row = 0; row < sheet.framesPerRow.size(); ++row) {
-            for (int column = 0; column < sheet.framesPerRow[row]; ++column) {
-                const int left = column * sheet.w, top = sheet.y0 + static_cast<int>(row) * sheet.h;
-                int drawn = 0;
-                for (int y = top; y < top + sheet.h && y < picture.height; ++y) {
-                    for (int x = left; x < left + sheet.w && x < picture.width; ++x) {
-                        drawn += picture.Alpha(x, y) > 16;
-                    }
+        ForEachCell(Open(sheet.name), sheet, [](const Picture& picture, int left, int top, int right, int bottom, const std::string& where) {
+            int drawn = 0;
+            for (int y = top; y <= bottom; ++y) {
+                for (int x = left; x <= right; ++x) {
+                    drawn += picture.Alpha(x, y) > 16;
                 }
-                EXPECT_GT(drawn, 20) << reinterpret_cast<const char*>(sheet.name) << " row " << row << " column "
-                                     << column;
             }
-        }
+            EXPECT_GT(drawn, 20) << where;
+        });
+    }
+}
+
+TEST_F(GeneratedImages, FiguresKeepClearOfTheEdgesOfTheirCells)
+{
+    // A figure that touches its cell's edge is cut off there on screen, and the cut shows as a
+    // hard line when the game draws between pixels: the outermost ring of each drawn cell stays
+    // clear (a trace of anti-aliasing allowed).
+    for (const Sheet& sheet : kFigureSheets) {
+        ForEachCell(Open(sheet.name), sheet, [](const Picture& picture, int left, int top, int right, int bottom, const std::string& where) {
+            unsigned sides = 0, ends = 0;
+            for (int y = top; y <= bottom; ++y) sides = std::max({sides, picture.Alpha(left, y), picture.Alpha(right, y)});
+            for (int x = left; x <= right; ++x) ends = std::max({ends, picture.Alpha(x, top), picture.Alpha(x, bottom)});
+            EXPECT_LE(sides, 8u) << where << ", left or right";
+            EXPECT_LE(ends, 8u) << where << ", top or bottom";
+        });
     }
 }
 

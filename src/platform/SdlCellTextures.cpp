@@ -1,0 +1,46 @@
+#include "platform/SdlCellTextures.h"
+
+namespace platform {
+
+SdlCellTextures::SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested)
+    : mRenderer(renderer), mPicture(picture), mAlphaTested(alphaTested)
+{
+}
+
+SdlCellTextures::~SdlCellTextures()
+{
+    for (auto& [key, cell] : mCells) {
+        if (cell.alphaTested != nullptr && cell.alphaTested != cell.texture) SDL_DestroyTexture(cell.alphaTested);
+        if (cell.texture != nullptr) SDL_DestroyTexture(cell.texture);
+    }
+    SDL_FreeSurface(mAlphaTested);
+    SDL_FreeSurface(mPicture);
+}
+
+SdlCellTextures::Cell SdlCellTextures::Get(const Rect& rect)
+{
+    const auto key = std::make_tuple(rect.left, rect.top, rect.right, rect.bottom);
+    if (auto found = mCells.find(key); found != mCells.end()) return found->second;
+    Cell cell;
+    cell.area = rect;
+    cell.texture = Cut(mPicture, rect);
+    cell.alphaTested = mAlphaTested != nullptr ? Cut(mAlphaTested, rect) : cell.texture;
+    mCells.emplace(key, cell);
+    return cell;
+}
+
+SDL_Texture* SdlCellTextures::Cut(SDL_Surface* from, const Rect& rect) const
+{
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    // A view of the rectangle's pixels inside the surface, no copy.
+    auto* first = static_cast<Uint8*>(from->pixels) + rect.top * from->pitch + rect.left * 4;
+    SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(first, w, h, 32, from->pitch, SDL_PIXELFORMAT_ARGB8888);
+    if (view == nullptr) return nullptr;
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, view);
+    SDL_FreeSurface(view);
+    if (texture != nullptr) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    return texture;
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+#include <SDL.h>
+
+#include <map>
+#include <tuple>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+// The renderer filters linearly, and a sprite drawn between whole pixels samples half a pixel
+// beyond its source rectangle. Inside one texture that half pixel belongs to the neighbouring
+// cell of the sheet (a green line at a soil tile's edge, a dark line beside the hero). So every
+// source rectangle smaller than the picture gets a texture of its own, made on first use:
+// the renderer clamps at a texture's edge, so a cell only ever blends its own border pixels.
+class SdlCellTextures {
+public:
+    struct Cell {
+        SDL_Texture* texture = nullptr;
+        SDL_Texture* alphaTested = nullptr; // the glow pass's cut-out copy; may equal `texture`
+        Rect area;                          // the part of the picture the textures hold
+    };
+
+    // Takes ownership of both surfaces (ARGB8888; `alphaTested` may be null: no clear pixel).
+    SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested);
+    ~SdlCellTextures();
+    SdlCellTextures(const SdlCellTextures&) = delete;
+    SdlCellTextures& operator=(const SdlCellTextures&) = delete;
+
+    // The textures of `rect`, which lies inside the picture; null textures when SDL fails.
+    Cell Get(const Rect& rect);
+
+private:
+    SDL_Texture* Cut(SDL_Surface* from, const Rect& rect) const;
+
+    SDL_Renderer* mRenderer = nullptr;
+    SDL_Surface* mPicture = nullptr;
+    SDL_Surface* mAlphaTested = nullptr;
+    std::map<std::tuple<int, int, int, int>, Cell> mCells;
+};
+
+} // namespace platform
