@@ -27,6 +27,7 @@ from concurrent.futures import ThreadPoolExecutor
 SEGMENT = 24          # frames per search step
 LOOKAHEAD = 40        # frames of waiting that a kept step must survive unhurt
 SCORE_WEIGHT = 25     # pixels of progress one point of score is worth
+HEIGHT_WEIGHT = 1     # pixels of progress one pixel of height is worth (climbing a wall)
 STALL_LIMIT = 14      # steps without new ground before the search backs off further
 
 R, L, U, D, S = "Right", "Left", "Up", "Down", "Space"
@@ -116,7 +117,7 @@ def outcome(lines, segment_end_index, hp_before):
     """(value, done, x, hp) of a candidate, or None when it dies or is hit."""
     hp = hp_before
     for line in lines:
-        if line["scene"] == "clear":
+        if line["scene"] == "clear" or line.get("goal"):  # the star turns 81 frames before the result
             return (float("inf"), True, 0, hp)
         if line["scene"] != "game":
             return None
@@ -125,10 +126,10 @@ def outcome(lines, segment_end_index, hp_before):
             return None
         hp = player["hp"]
     end = lines[segment_end_index]["player"]
-    return (end["x"] + SCORE_WEIGHT * end["score"], False, end["x"], end["hp"])
+    return (end["x"] + SCORE_WEIGHT * end["score"] - HEIGHT_WEIGHT * end["y"], False, end["x"], end["hp"])
 
 
-def search(game, start, hp_start, budget_seconds, workers, log):
+def search(game, start, hp_start, budget_seconds, workers, log, partial):
     """Extends `start` (per-frame keys) until the stage is cleared; returns the frames."""
     began = time.time()
     # Each level: [frames so far, hearts, remaining candidates ranked best first or None].
@@ -172,6 +173,8 @@ def search(game, start, hp_start, budget_seconds, workers, log):
             continue
         log(f"frame {len(frames) + SEGMENT:5d} x={x:7.1f} hp={end_hp} {name}")
         stack.append([frames + MOVES[name], end_hp, None])
+        with open(partial, "w") as out:  # a start for --repair if the search is stopped
+            out.write(to_timeline(stack[-1][0], "# unfinished route"))
     raise SystemExit("no route: every move dies")
 
 
@@ -200,18 +203,22 @@ def main():
     began = time.time()
 
     start = hold((), 1) + hold(("Enter",), 1) + hold((), 1)
-    if args.repair and os.path.exists(args.out):
-        start = keep_valid_start(game, from_timeline(open(args.out).read()), log) or start
-    frames = search(game, start, 3, args.budget, args.workers, log)
+    partial = args.out + ".partial"
+    if args.repair:
+        old = partial if os.path.exists(partial) else args.out
+        start = keep_valid_start(game, from_timeline(open(old).read()), log) or start
+    frames = search(game, start, 3, args.budget, args.workers, log, partial)
     frames = finish(game, frames, log)
     last = game.play(frames, len(frames), len(frames))[-1]
     elapsed = time.time() - began
     header = (f"# The whole stage from the title to the result screen, found by tools/route/find_route.py\n"
-              f"# in {elapsed:.0f} s ({game.runs} replays). {len(frames)} frames; the result shows score "
+              f"# (its last run: {elapsed:.0f} s, {game.runs} replays). {len(frames)} frames; the result shows score "
               f"{last['score']} of {last['scoreTotal']}\n# ({last.get('percent')} %). Regenerate it with the tool "
               f"(--repair keeps the valid start) when the stage or the game changes.")
     with open(args.out, "w") as out:
         out.write(to_timeline(frames, header))
+    if os.path.exists(partial):
+        os.remove(partial)
     log(f"wrote {args.out}: {len(frames)} frames, score {last['score']}/{last['scoreTotal']}, "
         f"{last.get('percent')} %, {elapsed:.0f} s, {game.runs} replays")
 
