@@ -82,4 +82,20 @@ TEST_F(WholeStage, TheResultShowsTheScoreCollectedOnTheWay)
     EXPECT_EQ(run.Number(run.Frames(), "percent"), static_cast<int>(collected * 100 / total));
 }
 
+// From the result, G plays the stage again from its start and M returns to the title.
+TEST(WholeStageTest, TheResultOffersAnotherGameAndTheTitle)
+{
+    const long end = KeysOf(Timeline(kRoute)).lastFrame;
+    const std::string at = std::to_string(end + 1);
+    const HeadlessRun again(Timeline(kRoute) + at + " G\n" + std::to_string(end + 2) + "\n", end + 3);
+    EXPECT_EQ(again.Scene(end), "clear");
+    EXPECT_EQ(again.Scene(end + 1), "game");
+    EXPECT_EQ(again.Player(end + 2, "x"), 200);
+    EXPECT_EQ(again.Player(end + 2, "score"), 0);
+    EXPECT_EQ(again.Player(end + 2, "hp"), 3);
+
+    const HeadlessRun title(Timeline(kRoute) + at + " M\n", end + 3);
+    EXPECT_EQ(title.Scene(end + 1), "title");
+}
+
 } // namespace
