@@ -1,53 +1,16 @@
 // The whole loop as a player meets it: title, stage, a defeat, the game-over screen and each choice there.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cmath>
 #include <string>
-#include <vector>
 
-#include "support/Process.h"
-#include "support/TempDir.h"
+#include "HeadlessRun.h"
 
 namespace {
 
-// The trace line of a frame, from a run of zem-headless on the generated data.
-class HeadlessRun {
-public:
-    HeadlessRun(const std::string& keys, int frames)
-    {
-        const std::string trace = (mDir.Path() / "trace.jsonl").string();
-        const auto keyFile = mDir.Write("keys.txt", keys);
-        const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
-                                       std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace);
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        std::istringstream in(ReadFile(trace));
-        for (std::string line; std::getline(in, line);) mLines.push_back(line);
-    }
-
-    size_t Frames() const { return mLines.size(); }
-    const std::string& Line(size_t frame) const { return mLines.at(frame - 1); }
-    std::string Scene(size_t frame) const
-    {
-        const std::string& line = Line(frame);
-        const auto start = line.find("\"scene\":\"") + 9;
-        return line.substr(start, line.find('"', start) - start);
-    }
-    // The first frame at or after `from` showing `scene`; 0 when none does.
-    size_t FirstFrameOf(const std::string& scene, size_t from = 1) const
-    {
-        for (size_t f = from; f <= mLines.size(); ++f)
-            if (Scene(f) == scene) return f;
-        return 0;
-    }
-
-private:
-    TempDir mDir;
-    std::vector<std::string> mLines;
-};
-
 std::string Defeat()
 {
-    return ReadFile(std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/fall-into-first-pit.keys");
+    return Timeline("fall-into-first-pit.keys");
 }
 
 TEST(GameLoopTest, ADefeatLeadsToGameOverAndGContinuesFromTheSafePlace)
@@ -79,6 +42,41 @@ TEST(GameLoopTest, EnterOnGameOverStartsAfreshAndMReturnsToTheTitle)
     const HeadlessRun title(Defeat() + "600 M\n601\n", 603);
     EXPECT_EQ(title.Scene(600), "title");
     EXPECT_NE(title.Line(601).find("\"guideAlpha\""), std::string::npos);
+}
+
+// Three hearts lost to the first walker, then a continue: the hero comes back where the stage
+// last saw it safe, with its score, and the walker passes through it until the 200 frames of
+// invincibility are over.
+TEST(GameLoopTest, AWalkerDefeatsTheHeroAndGContinuesWithTheScoreAndInvincibility)
+{
+    const HeadlessRun run(Timeline("defeated-by-walker.keys") + "1000 G\n1001\n", 1400);
+    const size_t over = run.FirstFrameOf("over");
+    ASSERT_GT(over, 2u);
+    ASSERT_LT(over, 1000u);
+    int hits = 0;
+    for (size_t f = 3; f < over; ++f) {
+        if (run.Player(f, "hp") < run.Player(f - 1, "hp")) ++hits;
+        EXPECT_LT(run.Player(f, "y"), 1440) << "the hero fell at frame " << f;
+    }
+    EXPECT_EQ(hits, 3);
+    EXPECT_FALSE(run.PlayerFlag(over - 1, "alive"));
+    const double score = run.Number(over, "score");
+    EXPECT_GT(score, 0);
+    const double respawnX = run.Number(999, "respawn");
+
+    EXPECT_EQ(run.Scene(1000), "game");
+    EXPECT_EQ(run.Player(1001, "x"), respawnX);
+    EXPECT_EQ(run.Player(1001, "score"), score);
+    EXPECT_EQ(run.Player(1001, "invincible"), 199);
+    bool walkerPassedThrough = false;
+    for (size_t f = 1001; f <= 1200; ++f) {
+        EXPECT_EQ(run.Player(f, "hp"), 3) << f;
+        for (double x : run.EnemyX(f, "walk")) walkerPassedThrough |= std::abs(x - run.Player(f, "x")) < 20;
+    }
+    EXPECT_TRUE(walkerPassedThrough);
+    EXPECT_EQ(run.Player(1201, "invincible"), 0);
+    // Standing on, the hero is hit by the same walker once the invincibility is over.
+    EXPECT_EQ(run.Player(1400, "hp"), 2);
 }
 
 } // namespace

@@ -1,0 +1,245 @@
+#!/usr/bin/env python3
+"""Finds (or repairs) a key timeline that plays the whole stage from the title to the result.
+
+The game is deterministic for a given timeline, so every candidate is checked by replaying
+the whole timeline in zem-headless --no-render and reading its trace. The route grows in
+short segments; each segment tries a handful of moves (walk, jumps, shots, a bubble platform
+at the top of a jump, a change of form, waiting, stepping back), ranks them by how far right
+the hero got, what it collected and the hearts it kept, and keeps the best one that survives
+a short wait afterwards. When no move of a segment is safe, the previous segment takes its
+next best move (backtracking). Testing keys (C, A, Z) are never used.
+
+    tools/route/find_route.py --headless build/run/zem-headless --dir build/run \
+        --out tests/e2e/data/whole-stage.keys
+
+With --repair, an existing route is kept up to a few segments before the first frame where
+it now loses a heart or stalls, and the search continues from there.
+"""
+import argparse
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+from concurrent.futures import ThreadPoolExecutor
+
+SEGMENT = 24          # frames per search step
+LOOKAHEAD = 40        # frames of waiting that a kept step must survive unhurt
+SCORE_WEIGHT = 25     # pixels of progress one point of score is worth
+HEIGHT_WEIGHT = 1     # pixels of progress one pixel of height is worth (climbing a wall)
+STALL_LIMIT = 14      # steps without new ground before the search backs off further
+
+R, L, U, D, S = "Right", "Left", "Up", "Down", "Space"
+
+
+def hold(keys, n):
+    return [frozenset(keys)] * n
+
+
+def move(*parts):
+    """A move: (keys, frames) pairs, padded to one segment with the last pair's keys."""
+    frames = []
+    for keys, n in parts:
+        frames += hold(keys, n)
+    return frames
+
+
+# Each move starts from released Up, Down and Space so that its presses are new presses.
+MOVES = {
+    "right": move(((R,), SEGMENT)),
+    "jump": move(((R, U), 2), ((R,), SEGMENT - 2)),
+    "jump-late": move(((R,), 8), ((R, U), 2), ((R,), SEGMENT - 10)),
+    "hop": move(((U,), 2), ((), SEGMENT - 2)),
+    "wait": move(((), SEGMENT)),
+    "shoot": move(((R,), 1), ((S,), 2), ((), SEGMENT - 3)),
+    "turn-shoot": move(((L,), 1), ((S,), 2), ((), SEGMENT - 3)),
+    "jump-shoot": move(((R, U), 2), ((R,), 14), ((S,), 2), ((), SEGMENT - 18)),
+    "hop-shoot": move(((U,), 2), ((), 14), ((S,), 2), ((), SEGMENT - 18)),
+    "jump-mona": move(((R, U), 2), ((R,), 17), ((R, D), 2), ((R,), SEGMENT - 21)),
+    "hop-mona": move(((U,), 2), ((), 17), ((D,), 2), ((), SEGMENT - 21)),
+    "form": move(((D,), 2), ((), SEGMENT - 2)),
+    "left": move(((L,), SEGMENT)),
+    "jump-left": move(((L, U), 2), ((L,), SEGMENT - 2)),
+}
+ALL_MOVES = list(MOVES)
+
+
+def to_timeline(frames, header=""):
+    """Per-frame key sets -> timeline text, one line per change."""
+    lines = [header] if header else []
+    previous = None
+    for index, keys in enumerate(frames, start=1):
+        if keys != previous:
+            lines.append(" ".join([str(index)] + sorted(keys)).rstrip())
+            previous = keys
+    lines.append(f"{len(frames)}  # the last frame")
+    return "\n".join(lines) + "\n"
+
+
+def from_timeline(text):
+    changes = []
+    for raw in text.splitlines():
+        words = raw.split("#", 1)[0].split()
+        if words:
+            changes.append((int(words[0]), frozenset(words[1:])))
+    frames = []
+    for i, (frame, keys) in enumerate(changes):
+        end = changes[i + 1][0] if i + 1 < len(changes) else frame
+        while len(frames) < frame - 1:
+            frames.append(frames[-1] if frames else frozenset())
+        frames += [keys] * max(1, end - frame)
+    return frames
+
+
+class Game:
+    """Replays timelines in zem-headless and returns the trace lines from a given frame."""
+
+    def __init__(self, headless, run_dir):
+        self.headless = os.path.abspath(headless)
+        self.run_dir = os.path.abspath(run_dir)
+        self.runs = 0
+
+    def play(self, frames, total, first):
+        with tempfile.TemporaryDirectory() as tmp:
+            keys = os.path.join(tmp, "keys.txt")
+            trace = os.path.join(tmp, "trace.jsonl")
+            with open(keys, "w") as out:
+                out.write(to_timeline(frames))
+            subprocess.run([self.headless, "--dir", self.run_dir, "--no-render", "--frames", str(total),
+                            "--keys", keys, "--trace", trace], check=True, stdout=subprocess.DEVNULL)
+            self.runs += 1
+            with open(trace) as lines:
+                return [json.loads(line) for n, line in enumerate(lines, start=1) if n >= first]
+
+
+def outcome(lines, segment_end_index, hp_before):
+    """(value, done, x, hp) of a candidate, or None when it dies or is hit."""
+    hp = hp_before
+    for line in lines:
+        if line["scene"] == "clear" or line.get("goal"):  # the star turns 81 frames before the result
+            return (float("inf"), True, 0, hp)
+        if line["scene"] != "game":
+            return None
+        player = line["player"]
+        if not player["alive"] or player["hp"] < hp:
+            return None
+        hp = player["hp"]
+    end = lines[segment_end_index]["player"]
+    return (end["x"] + SCORE_WEIGHT * end["score"] - HEIGHT_WEIGHT * end["y"], False, end["x"], end["hp"])
+
+
+def search(game, start, hp_start, budget_seconds, workers, log, partial):
+    """Extends `start` (per-frame keys) until the stage is cleared; returns the frames."""
+    began = time.time()
+    # Each level: [frames so far, hearts, remaining candidates ranked best first or None].
+    stack = [[start, hp_start, None]]
+    furthest = 0.0
+    last_gain_depth = 0
+    pool = ThreadPoolExecutor(max_workers=workers)
+    while stack:
+        if time.time() - began > budget_seconds:
+            raise SystemExit(f"gave up after {budget_seconds} s at frame {len(stack[-1][0])}")
+        frames, hp, ranked = stack[-1]
+        if ranked is None:
+            first = len(frames) + 1
+
+            def judge(name):
+                candidate = frames + MOVES[name]
+                lines = game.play(candidate + hold((), LOOKAHEAD), len(candidate) + LOOKAHEAD, first)
+                return name, outcome(lines, SEGMENT - 1, hp)
+
+            results = [r for r in pool.map(judge, ALL_MOVES) if r[1] is not None]
+            results.sort(key=lambda r: -r[1][0])
+            for name, (value, done, _, _) in results:
+                if done:
+                    log(f"cleared at frame {len(frames) + SEGMENT} ({game.runs} runs, {time.time() - began:.0f} s)")
+                    return frames + MOVES[name]
+            ranked = [(name, x, end_hp) for name, (_, _, x, end_hp) in results]
+            stack[-1][2] = ranked
+        if not ranked:
+            stack.pop()
+            log(f"dead end at frame {len(frames)}, back to {len(stack[-1][0]) if stack else 0}")
+            continue
+        name, x, end_hp = ranked.pop(0)
+        if x > furthest + 1:
+            furthest = x
+            last_gain_depth = len(stack)
+        elif len(stack) - last_gain_depth > STALL_LIMIT:
+            # Wandering without progress: drop the last few steps and try their alternatives.
+            del stack[-(STALL_LIMIT // 2):]
+            last_gain_depth = len(stack)
+            log(f"stalled near x={furthest:.0f}, back to frame {len(stack[-1][0])}")
+            continue
+        log(f"frame {len(frames) + SEGMENT:5d} x={x:7.1f} hp={end_hp} {name}")
+        stack.append([frames + MOVES[name], end_hp, None])
+        with open(partial, "w") as out:  # a start for --repair if the search is stopped
+            out.write(to_timeline(stack[-1][0], "# unfinished route"))
+    raise SystemExit("no route: every move dies")
+
+
+def finish(game, frames, log):
+    """Waits on the result screen until its counting has settled."""
+    lines = game.play(frames + hold((), 400), len(frames) + 400, len(frames))
+    clear = next(i for i, line in enumerate(lines) if line["scene"] == "clear")
+    settled = clear
+    for i in range(clear + 1, len(lines)):
+        if lines[i].get("percent") != lines[i - 1].get("percent"):
+            settled = i
+    return frames + hold((), settled + 60)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--headless", default="build/run/zem-headless")
+    parser.add_argument("--dir", default="build/run")
+    parser.add_argument("--out", default="tests/e2e/data/whole-stage.keys")
+    parser.add_argument("--repair", action="store_true", help="keep the existing route's valid start")
+    parser.add_argument("--budget", type=float, default=3600, help="seconds before giving up")
+    parser.add_argument("--workers", type=int, default=2)
+    args = parser.parse_args()
+    log = lambda text: print(text, file=sys.stderr, flush=True)  # noqa: E731
+    game = Game(args.headless, args.dir)
+    began = time.time()
+
+    start = hold((), 1) + hold(("Enter",), 1) + hold((), 1)
+    partial = args.out + ".partial"
+    if args.repair:
+        old = partial if os.path.exists(partial) else args.out
+        start = keep_valid_start(game, from_timeline(open(old).read()), log) or start
+    frames = search(game, start, 3, args.budget, args.workers, log, partial)
+    frames = finish(game, frames, log)
+    last = game.play(frames, len(frames), len(frames))[-1]
+    elapsed = time.time() - began
+    header = (f"# The whole stage from the title to the result screen, found by tools/route/find_route.py\n"
+              f"# (its last run: {elapsed:.0f} s, {game.runs} replays). {len(frames)} frames; the result shows score "
+              f"{last['score']} of {last['scoreTotal']}\n# ({last.get('percent')} %). Regenerate it with the tool "
+              f"(--repair keeps the valid start) when the stage or the game changes.")
+    with open(args.out, "w") as out:
+        out.write(to_timeline(frames, header))
+    if os.path.exists(partial):
+        os.remove(partial)
+    log(f"wrote {args.out}: {len(frames)} frames, score {last['score']}/{last['scoreTotal']}, "
+        f"{last.get('percent')} %, {elapsed:.0f} s, {game.runs} replays")
+
+
+def keep_valid_start(game, frames, log):
+    """The longest start of an old route (up to the stage's end) that still plays without a hit."""
+    lines = game.play(frames, len(frames), 1)
+    hp = 3
+    good = 3
+    for i, line in enumerate(lines):
+        if line["scene"] != "game" or "player" not in line:
+            continue
+        player = line["player"]
+        if not player["alive"] or player["hp"] < hp:
+            break
+        hp = player["hp"]
+        good = i + 1
+    keep = max(3, good - 3 * SEGMENT)
+    log(f"keeping the first {keep} frames of the old route")
+    return frames[:keep]
+
+
+if __name__ == "__main__":
+    main()
