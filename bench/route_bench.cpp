@@ -1,0 +1,134 @@
+// The recorded route through the whole generated stage (every enemy, bullet, bubble, platform
+// and pick-up on the way), frame by frame: the game's logic with the windowed map beside the
+// full scan, and real rendering through SDL's offscreen driver, each frame finished.
+// Run from the run directory (make bench does).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "AllocationCounter.h"
+#include "app/GameFrame.h"
+#include "app/Keys.h"
+#include "app/KeyTimeline.h"
+#include "platform/SdlRender.h"
+#include "platform/SdlSystem.h"
+#include "scenes/Game.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+KeyTimeline LoadRoute(std::string& error)
+{
+    KeyTimeline timeline;
+    const std::string path = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/whole-stage.keys";
+    std::ifstream in(path);
+    if (!in) error = path + ": cannot open the route";
+    else timeline.Parse(in, path, error);
+    return timeline;
+}
+
+// Plays the route once from a fresh start (the clock at 0) on the given services; returns a
+// running sum of the player's positions, the same for every way of running the same frames.
+double PlayRoute(const platform::Platform& services, platform::ScriptedKeyboard& keyboard, const KeyTimeline& route,
+                 long frames, bool fullScan, platform::SdlDevice* finish = nullptr)
+{
+    auto* clock = dynamic_cast<platform::VirtualClock*>(services.clock);
+    if (clock != nullptr) *clock = platform::VirtualClock{};
+    ResetKeyPressed();
+    auto game = std::make_unique<CGameFrameConstruct>(services);
+    game->Init();
+    game->Start();
+    double positions = 0.0;
+    for (long frame = 1; frame <= frames; ++frame) {
+        keyboard.ReleaseAll();
+        for (int vk : route.KeysAt(frame)) keyboard.Press(vk);
+        if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) stage->GetMap().SetFullScan(fullScan);
+        game->RunFrame();
+        if (finish != nullptr) finish->FinishFrame();
+        if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) {
+            positions += stage->GetPlayer().GetPos().x + stage->GetPlayer().GetPos().y;
+        }
+    }
+    return positions;
+}
+
+long RouteLength(const KeyTimeline& route)
+{
+    const long end = route.EscapeFrame();
+    return end > 0 ? end - 1 : 4785;
+}
+
+void RunRoute(benchmark::State& state, bool fullScan)
+{
+    std::string error;
+    const KeyTimeline route = LoadRoute(error);
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    const long frames = RouteLength(route);
+    FakePlatform fake;
+    fake.sprite.SetKeepDraws(false);
+    // Both ways of finding the cells must play the route alike.
+    const double windowed = PlayRoute(fake.Services(), fake.keyboard, route, frames, false);
+    const double scanned = PlayRoute(fake.Services(), fake.keyboard, route, frames, true);
+    if (windowed != scanned) {
+        state.SkipWithError("the full scan played the route differently");
+        return;
+    }
+    const long long drawsBefore = fake.sprite.DrawCount();
+    const long long allocationsBefore = AllocationCount();
+    for (auto _ : state) benchmark::DoNotOptimize(PlayRoute(fake.Services(), fake.keyboard, route, frames, fullScan));
+    const double totalFrames = static_cast<double>(frames) * static_cast<double>(state.iterations());
+    state.counters["frames"] = static_cast<double>(frames);
+    state.counters["draws/frame"] = static_cast<double>(fake.sprite.DrawCount() - drawsBefore) / totalFrames;
+    state.counters["allocs/frame"] = static_cast<double>(AllocationCount() - allocationsBefore) / totalFrames;
+}
+
+// The whole route, title to result; the time is per route (divide by the frames counter).
+void BM_Route(benchmark::State& state)
+{
+    RunRoute(state, false);
+}
+BENCHMARK(BM_Route)->Unit(benchmark::kMillisecond);
+
+void BM_RouteFullScan(benchmark::State& state)
+{
+    RunRoute(state, true);
+}
+BENCHMARK(BM_RouteFullScan)->Unit(benchmark::kMillisecond);
+
+// The first 600 frames of the route drawn by the real renderer on the offscreen driver.
+void BM_RouteRendered(benchmark::State& state)
+{
+    std::string error;
+    const KeyTimeline route = LoadRoute(error);
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    platform::StartupFailure failure = platform::StartupFailure::None;
+    std::string detail;
+    platform::SdlOptions options;
+    options.fullscreen = platform::FullscreenChoice::Windowed;
+    options.controllers = false;
+    options.hidden = true;
+    auto system = platform::SdlSystem::Create(options, failure, detail);
+    if (!system) {
+        state.SkipWithError(("no offscreen renderer: " + detail).c_str());
+        return;
+    }
+    FakePlatform fake;
+    platform::Platform services = fake.Services();
+    services.device = &system->Device();
+    services.sprite = &system->Sprite();
+    constexpr long kFrames = 600;
+    for (auto _ : state) PlayRoute(services, fake.keyboard, route, kFrames, false, &system->Device());
+    state.counters["frames"] = static_cast<double>(kFrames);
+}
+BENCHMARK(BM_RouteRendered)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
