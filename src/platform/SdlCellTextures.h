@@ -19,6 +19,7 @@ public:
         SDL_Texture* texture = nullptr;
         SDL_Texture* alphaTested = nullptr; // the glow pass's cut-out copy; may equal `texture`
         Rect area;                          // the part of the picture the textures hold
+        bool opaque = false;                // every pixel of the picture has full alpha
     };
 
     // Takes ownership of both surfaces (ARGB8888; `alphaTested` may be null: no clear pixel).

@@ -30,6 +30,21 @@ SDL_BlendMode ComposeBlend(int src, int dest)
                                       SDL_BLENDOPERATION_ADD);
 }
 
+// A quad whose corners all lie beyond one edge of the 1280 x 720 drawing area covers no pixel of it.
+bool OutsideDrawingArea(const SDL_FPoint (&corners)[4])
+{
+    constexpr float kAreaWidth = 1280.0f;
+    constexpr float kAreaHeight = 720.0f;
+    bool left = true, right = true, above = true, below = true;
+    for (const SDL_FPoint& p : corners) {
+        left = left && p.x <= 0.0f;
+        right = right && p.x >= kAreaWidth;
+        above = above && p.y <= 0.0f;
+        below = below && p.y >= kAreaHeight;
+    }
+    return left || right || above || below;
+}
+
 // What a renderer without custom blend modes can do instead: glow and additive become "add".
 SDL_BlendMode FallbackBlend(int dest)
 {
@@ -47,8 +62,10 @@ SdlTexture::~SdlTexture()
 SdlCellTextures::Cell SdlTexture::CellOf(const Rect& rect) const
 {
     if ((rect.left == 0 && rect.top == 0 && rect.right == mWidth && rect.bottom == mHeight) || !mCells)
-        return {mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}};
-    return mCells->Get(rect);
+        return {mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}, mOpaque};
+    SdlCellTextures::Cell cell = mCells->Get(rect);
+    cell.opaque = mOpaque;
+    return cell;
 }
 
 SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
@@ -97,6 +114,16 @@ namespace {
 // that weigh the source by its alpha need no test, but the glow pair multiplies the background by
 // the source colour, so a picture's clear pixels would tint their whole rectangle. The glow
 // therefore draws in two steps, the first from this copy: clear pixels cut out, all others opaque.
+bool FullyOpaque(const SDL_Surface* argb)
+{
+    const auto* pixels = static_cast<const uint32_t*>(argb->pixels);
+    const int stride = argb->pitch / 4;
+    for (int y = 0; y < argb->h; ++y)
+        for (int x = 0; x < argb->w; ++x)
+            if ((pixels[y * stride + x] >> 24) != 0xFF) return false;
+    return true;
+}
+
 SDL_Surface* AlphaTestedCopy(SDL_Surface* argb)
 {
     const auto* pixels = static_cast<const uint32_t*>(argb->pixels);
@@ -142,6 +169,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     }
     const int width = surface->w;
     const int height = surface->h;
+    const bool opaque = FullyOpaque(surface);
     // The cells keep both surfaces to cut from.
     auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy);
     if (texture == nullptr) {
@@ -149,7 +177,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    return std::make_unique<SdlTexture>(texture, alphaTested, width, height, std::move(cells));
+    return std::make_unique<SdlTexture>(texture, alphaTested, width, height, std::move(cells), opaque);
 }
 
 std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const
@@ -214,6 +242,20 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
     const int bottom = std::min(wanted.bottom, imageH);
     if (left >= right || top >= bottom) return;
 
+    // The alpha test: a fully clear colour draws nothing, and neither does a quad wholly outside
+    // the drawing area; such draws are dropped before they can break a batch.
+    if ((color >> 24) == 0 && mShortcuts) return;
+    const float cx = center != nullptr ? center->x : 0.0f;
+    const float cy = center != nullptr ? center->y : 0.0f;
+    const int us[4] = {left, right, right, left};
+    const int vs[4] = {top, top, bottom, bottom};
+    SDL_FPoint corners[4];
+    for (int i = 0; i < 4; ++i) {
+        mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
+                                  static_cast<float>(vs[i] - wanted.top) - cy, corners[i].x, corners[i].y);
+    }
+    if (mShortcuts && OutsideDrawingArea(corners)) return;
+
     const SdlCellTextures::Cell cell = sdlTexture->CellOf(Rect{left, top, right, bottom});
     if (cell.texture == nullptr) return;
     const int src = mDevice.SrcBlend();
@@ -223,24 +265,19 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
         mBatch = cell;
         mBatchSrc = src;
         mBatchDest = dest;
+        mBatchOpaque = cell.opaque && mShortcuts;
     }
-
-    // The alpha test: a fully clear colour draws nothing.
     if ((color >> 24) == 0) return;
 
-    const float cx = center != nullptr ? center->x : 0.0f;
-    const float cy = center != nullptr ? center->y : 0.0f;
     const SDL_Color tint{static_cast<Uint8>((color >> 16) & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
                          static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 24) & 0xFF)};
-    const int us[4] = {left, right, right, left};
-    const int vs[4] = {top, top, bottom, bottom};
+    mBatchOpaque = mBatchOpaque && tint.a == 0xFF;
     const auto areaW = static_cast<float>(cell.area.right - cell.area.left);
     const auto areaH = static_cast<float>(cell.area.bottom - cell.area.top);
     const int base = static_cast<int>(mVertices.size());
     for (int i = 0; i < 4; ++i) {
         SDL_Vertex v;
-        mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
-                                  static_cast<float>(vs[i] - wanted.top) - cy, v.position.x, v.position.y);
+        v.position = corners[i];
         v.color = tint;
         v.tex_coord.x = static_cast<float>(us[i] - cell.area.left) / areaW;
         v.tex_coord.y = static_cast<float>(vs[i] - cell.area.top) / areaH;
@@ -264,11 +301,16 @@ void SdlSprite::Flush()
         mVertices.clear();
         mIndices.clear();
         return;
+    } else if (mBatchOpaque && mBatchSrc == BLEND_SRCALPHA && mBatchDest == BLEND_INVSRCALPHA) {
+        // Full alpha everywhere: the normal pair would give the source exactly, so skip the
+        // blending (the two backgrounds cover the whole screen every frame).
+        SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_NONE);
     } else {
         SDL_SetTextureBlendMode(handle, ComposeBlend(mBatchSrc, mBatchDest));
     }
-    SDL_RenderGeometry(mDevice.Renderer(), handle, mVertices.data(), static_cast<int>(mVertices.size()),
-                       mIndices.data(), static_cast<int>(mIndices.size()));
+    const bool blended =
+        !(mDevice.SupportsCustomBlend() && mBatchOpaque && mBatchSrc == BLEND_SRCALPHA && mBatchDest == BLEND_INVSRCALPHA);
+    Submit(handle, mVertices, blended);
     mVertices.clear();
     mIndices.clear();
 }
@@ -279,10 +321,6 @@ void SdlSprite::Flush()
 //   2. plus source * alpha, from the picture itself.
 void SdlSprite::DrawGlowBatch()
 {
-    SDL_Renderer* renderer = mDevice.Renderer();
-    const int vertexCount = static_cast<int>(mVertices.size());
-    const int indexCount = static_cast<int>(mIndices.size());
-
     mOpaqueVertices = mVertices;
     for (SDL_Vertex& v : mOpaqueVertices) v.color.a = 255;
     SDL_Texture* tested = mBatch.alphaTested;
@@ -290,13 +328,33 @@ void SdlSprite::DrawGlowBatch()
                                         SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
                                         SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE,
                                         SDL_BLENDOPERATION_ADD));
-    SDL_RenderGeometry(renderer, tested, mOpaqueVertices.data(), vertexCount, mIndices.data(), indexCount);
+    Submit(tested, mOpaqueVertices, true);
 
     SDL_Texture* handle = mBatch.texture;
     SDL_SetTextureBlendMode(handle, SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
                                                                SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
                                                                SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD));
-    SDL_RenderGeometry(renderer, handle, mVertices.data(), vertexCount, mIndices.data(), indexCount);
+    Submit(handle, mVertices, true);
+}
+
+void SdlSprite::Submit(SDL_Texture* texture, const std::vector<SDL_Vertex>& vertices, bool blended)
+{
+    SDL_RenderGeometry(mDevice.Renderer(), texture, vertices.data(), static_cast<int>(vertices.size()), mIndices.data(),
+                       static_cast<int>(mIndices.size()));
+    ++mGeometryCalls;
+    if (!blended) return;
+    for (size_t q = 0; q + 3 < vertices.size(); q += 4) {
+        float minX = vertices[q].position.x, maxX = minX, minY = vertices[q].position.y, maxY = minY;
+        for (size_t i = q + 1; i < q + 4; ++i) {
+            minX = std::min(minX, vertices[i].position.x);
+            maxX = std::max(maxX, vertices[i].position.x);
+            minY = std::min(minY, vertices[i].position.y);
+            maxY = std::max(maxY, vertices[i].position.y);
+        }
+        const float w = std::min(maxX, 1280.0f) - std::max(minX, 0.0f);
+        const float h = std::min(maxY, 720.0f) - std::max(minY, 0.0f);
+        if (w > 0.0f && h > 0.0f) mBlendedArea += static_cast<double>(w) * static_cast<double>(h);
+    }
 }
 
 } // namespace platform

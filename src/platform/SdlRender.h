@@ -17,9 +17,11 @@ public:
     // other pixel opaque; null when the picture has no clear pixel. Both are owned.
     // `cells` cuts the picture's source rectangles into textures of their own; without it
     // every rectangle draws from the whole picture.
+    // `opaque` says that every pixel of the picture has full alpha.
     SdlTexture(SDL_Texture* texture, SDL_Texture* alphaTested, int width, int height,
-               std::unique_ptr<SdlCellTextures> cells = nullptr)
-        : mTexture(texture), mAlphaTested(alphaTested), mCells(std::move(cells)), mWidth(width), mHeight(height)
+               std::unique_ptr<SdlCellTextures> cells = nullptr, bool opaque = false)
+        : mTexture(texture), mAlphaTested(alphaTested), mCells(std::move(cells)), mWidth(width), mHeight(height),
+          mOpaque(opaque)
     {
     }
     ~SdlTexture() override;
@@ -39,6 +41,7 @@ private:
     std::unique_ptr<SdlCellTextures> mCells;
     int mWidth = 0;
     int mHeight = 0;
+    bool mOpaque = false;
 };
 
 // The drawing device on an SDL renderer (borrowed; the system that made it destroys it).
@@ -85,17 +88,30 @@ public:
     void Draw(const Texture* texture, const Rect* source, const Vec3* center, Color color) override;
     void Flush() override;
 
+    // What the renderer was asked to do so far, for the benchmarks: geometry calls, and the
+    // screen area (in pixels, by the quads' bounding boxes) drawn with blending.
+    long long GeometryCalls() const { return mGeometryCalls; }
+    double BlendedArea() const { return mBlendedArea; }
+    // Off: every draw goes to the renderer as it comes, blended, so that a benchmark can show
+    // what dropping invisible draws and skipping blending for opaque pictures saves.
+    void SetShortcuts(bool on) { mShortcuts = on; }
+
 private:
     void DrawGlowBatch();
+    void Submit(SDL_Texture* texture, const std::vector<SDL_Vertex>& vertices, bool blended);
 
     SdlDevice& mDevice;
     Matrix mTransform = Matrix::Identity();
     SdlCellTextures::Cell mBatch; // the textures the batch draws from
     int mBatchSrc = 0;
     int mBatchDest = 0;
+    bool mBatchOpaque = false; // an opaque picture under opaque tints: blending changes nothing
     std::vector<SDL_Vertex> mVertices;
     std::vector<SDL_Vertex> mOpaqueVertices; // the glow's first step, its tint made opaque
     std::vector<int> mIndices;
+    bool mShortcuts = true;
+    long long mGeometryCalls = 0;
+    double mBlendedArea = 0.0;
 };
 
 } // namespace platform

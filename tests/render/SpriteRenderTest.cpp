@@ -280,6 +280,39 @@ TEST_F(SpriteRenderTest, GlowLeavesClearPixelsAloneEvenWhenTinted)
     EXPECT_TRUE(Near(At(113, 104), 0xA0A000)) << std::hex << At(113, 104);
 }
 
+// Dropping invisible draws and skipping blending for opaque pictures must not change a pixel:
+// one scene of opaque, translucent, tinted, clear and off-screen draws, rendered both ways.
+TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
+{
+    std::vector<uint32_t> gradient(64 * 32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 64; ++x) gradient[static_cast<size_t>(y * 64 + x)] = 0xFF000000u | (x * 4u << 16) | (y * 8u);
+    }
+    auto opaque = MakeTexture(64, 32, gradient);
+    auto translucent = Solid(16, 16, 0x80FFFF00);
+    std::vector<uint32_t> frames[2];
+    for (int pass = 0; pass < 2; ++pass) {
+        mSystem->Sprite().SetShortcuts(pass == 0);
+        BeginFrame();
+        const Matrix half = Matrix::Scaling(3.3f, 2.1f, 0) * Matrix::Translation(300.5f, 200.25f, 0);
+        Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{32, 16, 0}, half);
+        Draw(opaque.get(), Rect{8, 4, 40, 20}, Vec3{}, Matrix::Translation(-100, 40, 0));       // off screen
+        Draw(translucent.get(), Rect{0, 0, 16, 16}, Vec3{8, 8, 0}, Matrix::Translation(310, 205, 0), 0x00FFFFFF); // clear
+        Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(600, 300, 0), 0xFF80C0FF); // tinted
+        Draw(translucent.get(), Rect{0, 0, 16, 16}, Vec3{8, 8, 0}, Matrix::Translation(320, 210, 0));
+        Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(620, 310, 0), 0x90FFFFFF); // faded
+        Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(1300, 800, 0));            // off screen
+        EndFrame();
+        frames[pass] = mPixels;
+    }
+    mSystem->Sprite().SetShortcuts(true);
+    ASSERT_EQ(frames[0].size(), frames[1].size());
+    size_t differing = 0;
+    for (size_t i = 0; i < frames[0].size(); ++i) differing += (frames[0][i] & 0xFFFFFF) != (frames[1][i] & 0xFFFFFF);
+    EXPECT_EQ(differing, 0u);
+    EXPECT_NE(frames[0][static_cast<size_t>(200 * 1280 + 300)] & 0xFFFFFF, 0x0000FFu); // something was drawn
+}
+
 TEST_F(SpriteRenderTest, NullTextureDrawsNothing)
 {
     BeginFrame();
