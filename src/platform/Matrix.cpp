@@ -42,18 +42,15 @@ Matrix Matrix::RotationZ(float radians)
     return r;
 }
 
-// Row by row: each element still sums its four products in the same order from zero, so the
-// result is the same to the bit, while the four columns of a row go along together.
 Matrix Matrix::operator*(const Matrix& other) const
 {
     Matrix r;
     for (int i = 0; i < 4; ++i) {
-        float row[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-        for (int k = 0; k < 4; ++k) {
-            const float a = m[i][k];
-            for (int j = 0; j < 4; ++j) row[j] += a * other.m[k][j];
+        for (int j = 0; j < 4; ++j) {
+            float sum = 0.0f;
+            for (int k = 0; k < 4; ++k) sum += m[i][k] * other.m[k][j];
+            r.m[i][j] = sum;
         }
-        for (int j = 0; j < 4; ++j) r.m[i][j] = row[j];
     }
     return r;
 }
