@@ -249,9 +249,12 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         std::fputs("NG\n\n", stdout);
+        std::fflush(stdout);
         return false;
     }
+    // Flushed at once, so that whoever watches the output sees the title has started.
     std::fputs("OK\n\n", stdout);
+    std::fflush(stdout);
     // A byte-order mark is no cell.
     unsigned char mark[3] = {};
     if (std::fread(mark, 1, 3, file) != 3 || mark[0] != 0xEF || mark[1] != 0xBB || mark[2] != 0xBF) {

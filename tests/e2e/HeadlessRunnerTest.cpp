@@ -7,6 +7,8 @@
 
 #include <csignal>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -115,25 +117,51 @@ TEST(HeadlessRunnerTest, OutputThatCannotBeWrittenFailsTheRun)
     }
 }
 
+// Waits until `done` answers true, polling; the deadline only keeps a broken program from
+// hanging the test, it is never what the test measures.
+template <class Done>
+bool WaitFor(Done done)
+{
+    for (int waited = 0; waited < 600; ++waited) {
+        if (done()) return true;
+        usleep(100'000);
+    }
+    return false;
+}
+
 // Starts `command` in a shell with the usual signal dispositions (a shell's background job
-// would ignore SIGINT), lets it start, sends `signal` and answers whether it ended by itself.
+// would ignore SIGINT), waits until the game has shown its title (it writes "OK" once it has
+// read the title map), sends `signal` and answers whether it ended by itself.
 bool EndsOnSignal(const std::string& command, int signal)
 {
+    TempDir dir;
+    const std::string output = (dir.Path() / "stdout.txt").string();
+    const std::string redirected = command + " >" + output;
     const pid_t child = fork();
     if (child == 0) {
         std::signal(SIGINT, SIG_DFL);
         std::signal(SIGTERM, SIG_DFL);
-        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        execl("/bin/sh", "sh", "-c", redirected.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    sleep(2);
-    kill(child, signal);
-    // The bound only keeps a program that ignores the signal from hanging the test.
-    for (int waited = 0; waited < 600; ++waited) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) return true;
-        usleep(100'000);
+    int status = 0;
+    bool ended = false;
+    const bool started = WaitFor([&] {
+        std::ifstream in(output);
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        ended = waitpid(child, &status, WNOHANG) == child;
+        return ended || text.find("OK") != std::string::npos;
+    });
+    if (!started || ended) {
+        ADD_FAILURE() << command << (ended ? ": ended before its title showed" : ": never showed its title");
+        if (!ended) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        return false;
     }
+    kill(child, signal);
+    if (WaitFor([&] { return waitpid(child, &status, WNOHANG) == child; })) return true;
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     return false;
