@@ -29,24 +29,29 @@ KeyTimeline LoadRoute(std::string& error)
     return timeline;
 }
 
-// Plays the route once from a fresh start (the clock at 0) on the given services; returns a
-// running sum of the player's positions, the same for every way of running the same frames.
-double PlayRoute(const platform::Platform& services, platform::ScriptedKeyboard& keyboard, const KeyTimeline& route,
-                 long frames, bool fullScan, platform::SdlDevice* finish = nullptr)
+// Plays the route once from a fresh start (the clock at 0, no key seen yet) on `fake`, drawing
+// with the SDL renderer when one is given. Returns a running sum of the player's positions, the
+// same for every way of running the same frames.
+double PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bool fullScan,
+                 platform::SdlSystem* renderer = nullptr)
 {
-    auto* clock = dynamic_cast<platform::VirtualClock*>(services.clock);
-    if (clock != nullptr) *clock = platform::VirtualClock{};
+    fake.clock = platform::VirtualClock{};
+    platform::Platform services = fake.Services();
+    if (renderer != nullptr) {
+        services.device = &renderer->Device();
+        services.sprite = &renderer->Sprite();
+    }
     ResetKeyPressed();
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
     game->Start();
     double positions = 0.0;
     for (long frame = 1; frame <= frames; ++frame) {
-        keyboard.ReleaseAll();
-        for (int vk : route.KeysAt(frame)) keyboard.Press(vk);
+        fake.keyboard.ReleaseAll();
+        for (int vk : route.KeysAt(frame)) fake.keyboard.Press(vk);
         if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) stage->GetMap().SetFullScan(fullScan);
         game->RunFrame();
-        if (finish != nullptr) finish->FinishFrame();
+        if (renderer != nullptr) renderer->Device().FinishFrame();
         if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) {
             positions += stage->GetPlayer().GetPos().x + stage->GetPlayer().GetPos().y;
         }
@@ -72,15 +77,13 @@ void RunRoute(benchmark::State& state, bool fullScan)
     FakePlatform fake;
     fake.sprite.SetKeepDraws(false);
     // Both ways of finding the cells must play the route alike.
-    const double windowed = PlayRoute(fake.Services(), fake.keyboard, route, frames, false);
-    const double scanned = PlayRoute(fake.Services(), fake.keyboard, route, frames, true);
-    if (windowed != scanned) {
+    if (PlayRoute(fake, route, frames, false) != PlayRoute(fake, route, frames, true)) {
         state.SkipWithError("the full scan played the route differently");
         return;
     }
     const long long drawsBefore = fake.sprite.DrawCount();
     const long long allocationsBefore = AllocationCount();
-    for (auto _ : state) benchmark::DoNotOptimize(PlayRoute(fake.Services(), fake.keyboard, route, frames, fullScan));
+    for (auto _ : state) benchmark::DoNotOptimize(PlayRoute(fake, route, frames, fullScan));
     const double totalFrames = static_cast<double>(frames) * static_cast<double>(state.iterations());
     state.counters["frames"] = static_cast<double>(frames);
     state.counters["draws/frame"] = static_cast<double>(fake.sprite.DrawCount() - drawsBefore) / totalFrames;
@@ -123,15 +126,12 @@ void RunRouteRendered(benchmark::State& state, bool shortcuts)
         state.SkipWithError(("no offscreen renderer: " + detail).c_str());
         return;
     }
-    FakePlatform fake;
-    platform::Platform services = fake.Services();
-    services.device = &system->Device();
-    services.sprite = &system->Sprite();
     system->Sprite().SetShortcuts(shortcuts);
+    FakePlatform fake;
     constexpr long kFrames = 600;
     const long long callsBefore = system->Sprite().GeometryCalls();
     const double areaBefore = system->Sprite().BlendedArea();
-    for (auto _ : state) PlayRoute(services, fake.keyboard, route, kFrames, false, &system->Device());
+    for (auto _ : state) PlayRoute(fake, route, kFrames, false, system.get());
     const double totalFrames = static_cast<double>(kFrames) * static_cast<double>(state.iterations());
     state.counters["frames"] = static_cast<double>(kFrames);
     state.counters["calls/frame"] = static_cast<double>(system->Sprite().GeometryCalls() - callsBefore) / totalFrames;

@@ -1,9 +1,10 @@
 #pragma once
 // The sizes of the world: the screen, the stage grid and the boxes of what moves in it.
+#include "platform/Types.h"
 
 // The drawing area, in pixels.
-constexpr float kScreenWidth = 1280.0f;
-constexpr float kScreenHeight = 720.0f;
+constexpr float kScreenWidth = platform::kDrawingWidth;
+constexpr float kScreenHeight = platform::kDrawingHeight;
 
 // The stage: 36 rows of 350 cells of 40 x 40 pixels, 14000 x 1440 world pixels.
 constexpr int kMapRows = 36;

@@ -75,8 +75,13 @@ void CEnemyBase::Update(int index)
     }
     UpdateTrap(false);
     UpdateBubble();
+    UpdateMatrices(camera, mScaleX);
+}
+
+void CEnemyBase::UpdateMatrices(platform::Vec2 camera, float scaleX)
+{
     mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
-    mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
+    mScaleMat = platform::Matrix::Scaling(scaleX, 1.0f, 0.0f);
     mWorld = mScaleMat * mTransMat;
 }
 
@@ -153,24 +158,28 @@ bool CEnemyBase::IsOnScreen(float x) const
 
 void CEnemyBase::Draw(platform::Sprite* sprite, platform::Device* device)
 {
+    const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mAlpha), 255, 255, 255);
+    const platform::Vec3 center{mWidth / 2.0f, mHeight / 2.0f, 0.0f};
+    const float left = static_cast<float>(mAnimFrame) * mWidth;
+    const platform::Rect walk{Truncate(left), 1, Truncate(left + mWidth), Truncate(mHeight + 1.0f)};
+    const platform::Rect trapped{0, Truncate(mHeight + 1.0f), Truncate(mWidth), Truncate(2.0f * mHeight + 1.0f)};
+    DrawTrappable(sprite, device, mState == kEnemyTrapped ? trapped : walk, center, color, kBubbleCell, kHighlight);
+}
+
+void CEnemyBase::DrawTrappable(platform::Sprite* sprite, platform::Device* device, const platform::Rect& body,
+                               const platform::Vec3& bodyCenter, platform::Color bodyColor, int bubbleCell,
+                               platform::Color highlight)
+{
     if (mAlpha == 0) return;
     SetNormalBlend(device);
     const bool onScreen = IsOnScreen(mPos.x);
+    const bool trapped = mState == kEnemyTrapped;
     if (onScreen) {
-        const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mAlpha), 255, 255, 255);
-        const platform::Vec3 center{mWidth / 2.0f, mHeight / 2.0f, 0.0f};
-        if (mState != kEnemyTrapped) {
-            const float left = static_cast<float>(mAnimFrame) * mWidth;
-            const platform::Rect walk{Truncate(left), 1, Truncate(left + mWidth), Truncate(mHeight + 1.0f)};
-            DrawSprite(sprite, mpTexBody, walk, center, mWorld, color);
-        } else {
-            const platform::Rect trapped{0, Truncate(mHeight + 1.0f), Truncate(mWidth), Truncate(2.0f * mHeight + 1.0f)};
-            DrawSprite(sprite, mpTexBody, trapped, center, mWorld, color);
-            DrawBubble(sprite, kBubbleCell, kHighlight);
-        }
+        DrawSprite(sprite, mpTexBody, body, bodyCenter, mWorld, bodyColor);
+        if (trapped) DrawBubble(sprite, bubbleCell, highlight);
     }
     BeginBlendPass(sprite, device, kAdditivePass);
-    if (onScreen && mState == kEnemyTrapped) DrawGlow(sprite);
+    if (onScreen && trapped) DrawGlow(sprite);
     EndBlendPass(sprite, device);
     sprite->Flush();
 }

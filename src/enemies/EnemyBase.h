@@ -108,6 +108,14 @@ protected:
     void UpdateTrap(bool popOnEveryBurstFrame);
     // A dead enemy fades by 15 a frame, from 255 to nothing in 17 frames.
     void FadeOut();
+    // Screen placement: mTransMat at the position less the camera, mWorld mirrored by `scaleX`.
+    void UpdateMatrices(platform::Vec2 camera, float scaleX);
+    // The drawing of a kind that walks or hops: in the normal pass its body (mirrored with mWorld)
+    // and, while trapped, the bubble (square cells of `bubbleCell` pixels, never mirrored); then
+    // the capture's glow in the additive pass. Nothing while invisible or far off screen.
+    void DrawTrappable(platform::Sprite* sprite, platform::Device* device, const platform::Rect& body,
+                       const platform::Vec3& bodyCenter, platform::Color bodyColor, int bubbleCell,
+                       platform::Color highlight);
     // The trapping bubble (square cells of `cell` pixels) and the capture's glow.
     void DrawBubble(platform::Sprite* sprite, int cell, platform::Color highlight) const;
     void DrawGlow(platform::Sprite* sprite) const;

@@ -48,8 +48,7 @@ void CJumpEnemy::Update(int index)
         mpGame->GetMap().CollideJumpEnemy(index);
         mPos.y += mVelY;
     }
-    mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
-    mWorld = mScaleMat * platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
+    UpdateMatrices(camera, mScaleX);
 }
 
 void CJumpEnemy::Draw(platform::Sprite* sprite, platform::Device*)

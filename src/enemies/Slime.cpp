@@ -71,9 +71,7 @@ void CSlime::Update(int index)
     }
     UpdateTrap(true);
     UpdateBubble();
-    mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
-    mScaleMat = platform::Matrix::Scaling(static_cast<float>(mFacing) * mScaleX, 1.0f, 0.0f);
-    mWorld = mScaleMat * mTransMat;
+    UpdateMatrices(camera, static_cast<float>(mFacing) * mScaleX);
 }
 
 // A hop goes on until the frame after the landing, which still takes its stride.
@@ -103,23 +101,13 @@ void CSlime::UpdateAnimation()
 // Drawn in the game's cyan: the red of its light picture is taken out.
 void CSlime::Draw(platform::Sprite* sprite, platform::Device* device)
 {
-    if (mAlpha == 0) return;
-    SetNormalBlend(device);
-    const bool onScreen = IsOnScreen(mPos.x);
-    if (onScreen) {
-        const float left = static_cast<float>(mAnimFrame) * mCellSize;
-        const float top = static_cast<float>(mState) * mCellSize + 1.0f;
-        const platform::Rect cell{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + mCellSize),
-                                  static_cast<int>(top + mCellSize)};
-        const platform::Vec3 center{mCellSize / 2.0f, mCellSize / 2.0f, 0.0f};
-        const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mAlpha), 0, 255, 255);
-        DrawSprite(sprite, mpTexBody, cell, center, mWorld, color);
-        if (mState == kEnemyTrapped) DrawBubble(sprite, kBubbleCell, kHighlight);
-    }
-    BeginBlendPass(sprite, device, kAdditivePass);
-    if (onScreen && mState == kEnemyTrapped) DrawGlow(sprite);
-    EndBlendPass(sprite, device);
-    sprite->Flush();
+    const float left = static_cast<float>(mAnimFrame) * mCellSize;
+    const float top = static_cast<float>(mState) * mCellSize + 1.0f;
+    const platform::Rect cell{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + mCellSize),
+                              static_cast<int>(top + mCellSize)};
+    const platform::Vec3 center{mCellSize / 2.0f, mCellSize / 2.0f, 0.0f};
+    const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mAlpha), 0, 255, 255);
+    DrawTrappable(sprite, device, cell, center, color, kBubbleCell, kHighlight);
 }
 
 void CSlime::BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,

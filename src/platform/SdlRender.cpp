@@ -30,11 +30,12 @@ SDL_BlendMode ComposeBlend(int src, int dest)
                                       SDL_BLENDOPERATION_ADD);
 }
 
-// A quad whose corners all lie beyond one edge of the 1280 x 720 drawing area covers no pixel of it.
+constexpr float kAreaWidth = kDrawingWidth;
+constexpr float kAreaHeight = kDrawingHeight;
+
+// A quad whose corners all lie beyond one edge of the drawing area covers no pixel of it.
 bool OutsideDrawingArea(const SDL_FPoint (&corners)[4])
 {
-    constexpr float kAreaWidth = 1280.0f;
-    constexpr float kAreaHeight = 720.0f;
     bool left = true, right = true, above = true, below = true;
     for (const SDL_FPoint& p : corners) {
         left = left && p.x <= 0.0f;
@@ -351,8 +352,8 @@ void SdlSprite::Submit(SDL_Texture* texture, const std::vector<SDL_Vertex>& vert
             minY = std::min(minY, vertices[i].position.y);
             maxY = std::max(maxY, vertices[i].position.y);
         }
-        const float w = std::min(maxX, 1280.0f) - std::max(minX, 0.0f);
-        const float h = std::min(maxY, 720.0f) - std::max(minY, 0.0f);
+        const float w = std::min(maxX, kAreaWidth) - std::max(minX, 0.0f);
+        const float h = std::min(maxY, kAreaHeight) - std::max(minY, 0.0f);
         if (w > 0.0f && h > 0.0f) mBlendedArea += static_cast<double>(w) * static_cast<double>(h);
     }
 }

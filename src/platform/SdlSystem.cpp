@@ -7,8 +7,8 @@ namespace platform {
 
 namespace {
 
-constexpr int kClientWidth = 1280;
-constexpr int kClientHeight = 720;
+constexpr int kClientWidth = kDrawingWidth;
+constexpr int kClientHeight = kDrawingHeight;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 

@@ -22,6 +22,10 @@ struct Vec3 {
     float z = 0.0f;
 };
 
+// The drawing area every frame is drawn into, in pixels; a window of another size scales it.
+constexpr int kDrawingWidth = 1280;
+constexpr int kDrawingHeight = 720;
+
 // 32-bit ARGB: alpha in the top byte, then red, green, blue.
 using Color = uint32_t;
 
