@@ -126,7 +126,7 @@ void RunRouteRendered(benchmark::State& state, bool shortcuts)
         state.SkipWithError(("no offscreen renderer: " + detail).c_str());
         return;
     }
-    system->Sprite().SetShortcuts(shortcuts);
+    system->Device().SetShortcuts(shortcuts);
     FakePlatform fake;
     constexpr long kFrames = 600;
     const long long callsBefore = system->Sprite().GeometryCalls();

@@ -93,11 +93,36 @@ void SdlDevice::Clear(Color color)
 {
     // A window of another shape than 16:9 shows the drawing area between black bars: the clear
     // covers the whole window, the fill only the drawing area.
+    // Without bars the clear alone paints the drawing area: a software rasteriser fills a
+    // rectangle pixel by pixel but clears in one sweep.
     SDL_SetRenderDrawBlendMode(mRenderer, SDL_BLENDMODE_NONE);
+    const auto r = static_cast<Uint8>((color >> 16) & 0xFF);
+    const auto g = static_cast<Uint8>((color >> 8) & 0xFF);
+    const auto b = static_cast<Uint8>(color & 0xFF);
+    const auto a = static_cast<Uint8>((color >> 24) & 0xFF);
+    if (mShortcuts && AreaFillsOutput()) {
+        SDL_SetRenderDrawColor(mRenderer, r, g, b, a);
+        SDL_RenderClear(mRenderer);
+        return;
+    }
     SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
     SDL_RenderClear(mRenderer);
-    SDL_SetRenderDrawColor(mRenderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, (color >> 24) & 0xFF);
+    SDL_SetRenderDrawColor(mRenderer, r, g, b, a);
     SDL_RenderFillRect(mRenderer, nullptr);
+}
+
+bool SdlDevice::AreaFillsOutput() const
+{
+    int outputW = 0;
+    int outputH = 0;
+    if (SDL_GetRendererOutputSize(mRenderer, &outputW, &outputH) != 0) return false;
+    SDL_Rect viewport;
+    SDL_RenderGetViewport(mRenderer, &viewport);
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(mRenderer, &scaleX, &scaleY);
+    return viewport.x == 0 && viewport.y == 0 && static_cast<float>(viewport.w) * scaleX == static_cast<float>(outputW) &&
+           static_cast<float>(viewport.h) * scaleY == static_cast<float>(outputH);
 }
 
 void SdlDevice::Present()
@@ -245,7 +270,7 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
 
     // The alpha test: a fully clear colour draws nothing, and neither does a quad wholly outside
     // the drawing area; such draws are dropped before they can break a batch.
-    if ((color >> 24) == 0 && mShortcuts) return;
+    if ((color >> 24) == 0 && mDevice.Shortcuts()) return;
     const float cx = center != nullptr ? center->x : 0.0f;
     const float cy = center != nullptr ? center->y : 0.0f;
     const int us[4] = {left, right, right, left};
@@ -255,7 +280,7 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
         mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
                                   static_cast<float>(vs[i] - wanted.top) - cy, corners[i].x, corners[i].y);
     }
-    if (mShortcuts && OutsideDrawingArea(corners)) return;
+    if (mDevice.Shortcuts() && OutsideDrawingArea(corners)) return;
 
     const SdlCellTextures::Cell cell = sdlTexture->CellOf(Rect{left, top, right, bottom});
     if (cell.texture == nullptr) return;
@@ -266,7 +291,7 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
         mBatch = cell;
         mBatchSrc = src;
         mBatchDest = dest;
-        mBatchOpaque = cell.opaque && mShortcuts;
+        mBatchOpaque = cell.opaque && mDevice.Shortcuts();
     }
     if ((color >> 24) == 0) return;
 

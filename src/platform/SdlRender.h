@@ -68,9 +68,19 @@ public:
     bool SupportsCustomBlend() const { return mCustomBlend; }
     SDL_Renderer* Renderer() const { return mRenderer; }
 
+    // Off: the frame is filled by a drawn rectangle, every draw goes to the renderer as it comes,
+    // blended, so that a benchmark can show what the shortcuts save (clearing the drawing area
+    // in one step, dropping invisible draws, no blending for opaque pictures).
+    void SetShortcuts(bool on) { mShortcuts = on; }
+    bool Shortcuts() const { return mShortcuts; }
+
 private:
+    // Whether the drawing area covers the whole output: no black bars to keep.
+    bool AreaFillsOutput() const;
+
     SDL_Renderer* mRenderer = nullptr;
     bool mCustomBlend = true;
+    bool mShortcuts = true;
     std::string mCapturePath;
     bool mCaptureFailed = false;
     void (*mGlFinish)() = nullptr; // glFinish of an OpenGL renderer, null for the others
@@ -92,9 +102,6 @@ public:
     // screen area (in pixels, by the quads' bounding boxes) drawn with blending.
     long long GeometryCalls() const { return mGeometryCalls; }
     double BlendedArea() const { return mBlendedArea; }
-    // Off: every draw goes to the renderer as it comes, blended, so that a benchmark can show
-    // what dropping invisible draws and skipping blending for opaque pictures saves.
-    void SetShortcuts(bool on) { mShortcuts = on; }
 
 private:
     void DrawGlowBatch();
@@ -109,7 +116,6 @@ private:
     std::vector<SDL_Vertex> mVertices;
     std::vector<SDL_Vertex> mOpaqueVertices; // the glow's first step, its tint made opaque
     std::vector<int> mIndices;
-    bool mShortcuts = true;
     long long mGeometryCalls = 0;
     double mBlendedArea = 0.0;
 };

@@ -280,8 +280,8 @@ TEST_F(SpriteRenderTest, GlowLeavesClearPixelsAloneEvenWhenTinted)
     EXPECT_TRUE(Near(At(113, 104), 0xA0A000)) << std::hex << At(113, 104);
 }
 
-// Dropping invisible draws and skipping blending for opaque pictures must not change a pixel:
-// one scene of opaque, translucent, tinted, clear and off-screen draws, rendered both ways.
+// Clearing in one step, dropping invisible draws and skipping blending for opaque pictures must
+// not change a pixel: one scene of opaque, translucent, tinted, clear and off-screen draws, rendered both ways.
 TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
 {
     std::vector<uint32_t> gradient(64 * 32);
@@ -292,7 +292,7 @@ TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
     auto translucent = Solid(16, 16, 0x80FFFF00);
     std::vector<uint32_t> frames[2];
     for (int pass = 0; pass < 2; ++pass) {
-        mSystem->Sprite().SetShortcuts(pass == 0);
+        mSystem->Device().SetShortcuts(pass == 0);
         BeginFrame();
         const Matrix half = Matrix::Scaling(3.3f, 2.1f, 0) * Matrix::Translation(300.5f, 200.25f, 0);
         Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{32, 16, 0}, half);
@@ -305,7 +305,7 @@ TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
         EndFrame();
         frames[pass] = mPixels;
     }
-    mSystem->Sprite().SetShortcuts(true);
+    mSystem->Device().SetShortcuts(true);
     ASSERT_EQ(frames[0].size(), frames[1].size());
     size_t differing = 0;
     for (size_t i = 0; i < frames[0].size(); ++i) differing += (frames[0][i] & 0xFFFFFF) != (frames[1][i] & 0xFFFFFF);
