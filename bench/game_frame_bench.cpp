@@ -18,6 +18,7 @@ struct HeadlessStage {
     HeadlessStage()
     {
         fake.sprite.SetKeepDraws(false);
+        fake.audio.SetKeepOperations(false);
         frame = std::make_unique<CGameFrameConstruct>(fake.Services());
         frame->Init();
         frame->Start();

@@ -29,12 +29,23 @@ KeyTimeline LoadRoute(std::string& error)
     return timeline;
 }
 
+// What one playing of the route did. Its play frames run from the first frame of the loaded
+// stage to the one where the hero reaches the goal: the title, the loading of the stage and of
+// the result screen and the goal's closing animation are not what a stage frame costs.
+struct RouteRun {
+    double positions = 0.0; // a running sum of the player's positions, the same for every way of running the same frames
+    long playFrames = 0;
+    long long draws = 0;       // in the play frames, when the fake sprite draws
+    long long allocations = 0; // in the play frames
+};
+
 // Plays the route once from a fresh start (the clock at 0, no key seen yet) on `fake`, drawing
-// with the SDL renderer when one is given. Returns a running sum of the player's positions, the
-// same for every way of running the same frames.
-double PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bool fullScan,
-                 platform::SdlSystem* renderer = nullptr)
+// with the SDL renderer when one is given; with `timed`, the benchmark's clock runs over the play
+// frames only.
+RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bool fullScan,
+                   platform::SdlSystem* renderer = nullptr, benchmark::State* timed = nullptr)
 {
+    if (timed != nullptr) timed->PauseTiming();
     fake.clock = platform::VirtualClock{};
     platform::Platform services = fake.Services();
     if (renderer != nullptr) {
@@ -45,18 +56,34 @@ double PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bool
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
     game->Start();
-    double positions = 0.0;
+    RouteRun run;
+    bool timing = false;
     for (long frame = 1; frame <= frames; ++frame) {
         fake.keyboard.ReleaseAll();
         for (int vk : route.KeysAt(frame)) fake.keyboard.Press(vk);
-        if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) stage->GetMap().SetFullScan(fullScan);
+        auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current());
+        if (stage != nullptr) stage->GetMap().SetFullScan(fullScan);
+        const bool play = stage != nullptr && !stage->GetMap().GoalReached();
+        if (play != timing && timed != nullptr) {
+            if (play) timed->ResumeTiming();
+            else timed->PauseTiming();
+        }
+        timing = play;
+        const long long draws = fake.sprite.DrawCount();
+        const long long allocations = AllocationCount();
         game->RunFrame();
         if (renderer != nullptr) renderer->Device().FinishFrame();
-        if (auto* stage = dynamic_cast<CGame*>(game->SceneManager().Current())) {
-            positions += stage->GetPlayer().GetPos().x + stage->GetPlayer().GetPos().y;
+        if (play) {
+            ++run.playFrames;
+            run.draws += fake.sprite.DrawCount() - draws;
+            run.allocations += AllocationCount() - allocations;
+        }
+        if (auto* now = dynamic_cast<CGame*>(game->SceneManager().Current())) {
+            run.positions += now->GetPlayer().GetPos().x + now->GetPlayer().GetPos().y;
         }
     }
-    return positions;
+    if (timed != nullptr && !timing) timed->ResumeTiming();
+    return run;
 }
 
 long RouteLength(const KeyTimeline& route)
@@ -76,21 +103,28 @@ void RunRoute(benchmark::State& state, bool fullScan)
     const long frames = RouteLength(route);
     FakePlatform fake;
     fake.sprite.SetKeepDraws(false);
+    fake.audio.SetKeepOperations(false);
     // Both ways of finding the cells must play the route alike.
-    if (PlayRoute(fake, route, frames, false) != PlayRoute(fake, route, frames, true)) {
+    if (PlayRoute(fake, route, frames, false).positions != PlayRoute(fake, route, frames, true).positions) {
         state.SkipWithError("the full scan played the route differently");
         return;
     }
-    const long long drawsBefore = fake.sprite.DrawCount();
-    const long long allocationsBefore = AllocationCount();
-    for (auto _ : state) benchmark::DoNotOptimize(PlayRoute(fake, route, frames, fullScan));
-    const double totalFrames = static_cast<double>(frames) * static_cast<double>(state.iterations());
-    state.counters["frames"] = static_cast<double>(frames);
-    state.counters["draws/frame"] = static_cast<double>(fake.sprite.DrawCount() - drawsBefore) / totalFrames;
-    state.counters["allocs/frame"] = static_cast<double>(AllocationCount() - allocationsBefore) / totalFrames;
+    RouteRun total;
+    for (auto _ : state) {
+        const RouteRun run = PlayRoute(fake, route, frames, fullScan, nullptr, &state);
+        benchmark::DoNotOptimize(run.positions);
+        total.playFrames += run.playFrames;
+        total.draws += run.draws;
+        total.allocations += run.allocations;
+    }
+    const auto playFrames = static_cast<double>(total.playFrames);
+    state.counters["frames"] = playFrames / static_cast<double>(state.iterations());
+    state.counters["cpu/frame"] = benchmark::Counter(playFrames, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["draws/frame"] = static_cast<double>(total.draws) / playFrames;
+    state.counters["allocs/frame"] = static_cast<double>(total.allocations) / playFrames;
 }
 
-// The whole route, title to result; the time is per route (divide by the frames counter).
+// The route's play frames; the time is per route (cpu/frame divides the CPU time by the play frames).
 void BM_Route(benchmark::State& state)
 {
     RunRoute(state, false);

@@ -16,15 +16,18 @@ void CHeal::Update()
 {
     mFloat.Step(mPos);
     const platform::Vec2 camera = ItemCameraOffset(mpGame);
+    mInView = InView(camera);
+    if (!mInView) return;
     mTrans = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     mScale = platform::Matrix::Scaling(mFloat.Turn(), 1.0f, 0.0f);
     mRot = platform::Matrix::RotationZ(0.0f);
     mWorld = mScale * mRot * mTrans;
 }
 
-// The heart glows in yellow and turns; its bubble stays still around it.
+// The heart glows in yellow and turns; its bubble stays still around it. Out of view it draws nothing.
 void CHeal::Draw(platform::Sprite* sprite, platform::Device* device)
 {
+    if (!mInView) return;
     const auto alpha = static_cast<uint32_t>(mFloat.mAlpha);
     BeginBlendPass(sprite, device, kGlowPass);
     if (!mFloat.Gone()) DrawSprite(sprite, mpIconTexture, kHeartRect, kHeartCenter, mWorld, platform::MakeArgb(alpha, 255, 255, 0));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/Drawing.h"
+#include "app/Geometry.h"
 #include "scenes/Game.h"
 
 namespace {
@@ -38,6 +39,12 @@ void ItemFloat::Step(platform::Vec2& pos)
 float ItemFloat::Turn() const
 {
     return std::sin(static_cast<float>(mCount) * mSpinSpeed * kDegToRad);
+}
+
+bool ItemInView(platform::Vec2 screenPos)
+{
+    return screenPos.x > -kItemReach && screenPos.x < kScreenWidth + kItemReach && screenPos.y > -kItemReach &&
+           screenPos.y < kScreenHeight + kItemReach;
 }
 
 platform::Vec2 ItemCameraOffset(CGame* game)

@@ -27,5 +27,12 @@ struct ItemFloat {
     bool Gone() const { return mAlpha == 0; }
 };
 
+// Every picture of an item lies within this many pixels of its centre (a big star's bubble,
+// twice 40 pixels, reaches 40; a heart's bubble of 80 reaches 40), with room to spare.
+constexpr float kItemReach = 80.0f;
+
+// Whether an item centred at `screenPos` (on screen, in pixels) can put a pixel on the screen.
+bool ItemInView(platform::Vec2 screenPos);
+
 // The stage camera's offset, where the item's screen position is taken from.
 platform::Vec2 ItemCameraOffset(CGame* game);

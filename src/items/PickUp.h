@@ -26,10 +26,19 @@ public:
     void Release() { mpIconTexture = mpBubbleTexture = mpBubbleAlphaTexture = nullptr; }
 
 protected:
+    // Whether the item can show with the camera at `camera`. Only such an item builds its
+    // matrices and draws: most of the stage's stars are far off screen or already gone, and
+    // their pictures would be dropped unseen.
+    bool InView(platform::Vec2 camera) const
+    {
+        return !mFloat.Gone() && ItemInView(platform::Vec2{mPos.x - camera.x, mPos.y - camera.y});
+    }
+
     const platform::Texture* mpIconTexture = nullptr;
     const platform::Texture* mpBubbleTexture = nullptr;
     const platform::Texture* mpBubbleAlphaTexture = nullptr;
     platform::Vec2 mPos;
     ItemFloat mFloat;
     CGame* mpGame = nullptr;
+    bool mInView = false; // set by the last update; the draw follows it
 };

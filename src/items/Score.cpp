@@ -12,6 +12,8 @@ void CScore::Update()
 {
     mFloat.Step(mPos);
     const platform::Vec2 camera = ItemCameraOffset(mpGame);
+    mInView = KnownKind() && InView(camera);
+    if (!mInView) return;
     const platform::Matrix place = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     // A big star turns as fast as a small one, at twice the size.
     const float size = mKind == kBig ? 2.0f : 1.0f;
@@ -29,9 +31,10 @@ void CScore::Update()
 }
 
 // The star glows in yellow and turns; its bubble stays still around it. An item of an unknown
-// kind draws nothing.
+// kind draws nothing, nor does one out of view.
 void CScore::Draw(platform::Sprite* sprite, platform::Device* device)
 {
+    if (!mInView) return;
     const bool shown = KnownKind() && !mFloat.Gone();
     const auto alpha = static_cast<uint32_t>(mFloat.mAlpha);
     const auto side = static_cast<int32_t>(mSize);

@@ -21,13 +21,22 @@ public:
     const std::vector<Operation>& Operations() const { return mOperations; }
     // Returns the operations recorded since the last call and forgets them.
     std::vector<Operation> TakeOperations();
-    void Record(const std::string& file, const char* op) { mOperations.push_back({file, op}); }
+    void Record(const std::string& file, const char* op)
+    {
+        ++mOperationCount;
+        if (mKeepOperations) mOperations.push_back({file, op});
+    }
+    // Off: operations are only counted, so that a long benchmark keeps no growing log.
+    void SetKeepOperations(bool keep) { mKeepOperations = keep; }
+    long long OperationCount() const { return mOperationCount; }
     int BuffersAlive() const { return mBuffersAlive; }
     int BuffersCreated() const { return mBuffersCreated; }
 
 private:
     friend class RecordingSoundBuffer;
     std::vector<Operation> mOperations;
+    bool mKeepOperations = true;
+    long long mOperationCount = 0;
     int mBuffersAlive = 0;
     int mBuffersCreated = 0;
 };

@@ -9,7 +9,8 @@ void CPlayer::TouchItems()
     const float halfW = mWidth / 2.0f;
     const float halfH = mHeight / 2.0f;
 
-    // A big star is reached from twice as far as a small one.
+    // A big star is reached from twice as far as a small one. Items already taken are passed
+    // over before their boxes are measured (the box test changes nothing).
     for (auto& item : mpGame->GetScores()) {
         float reach = 0.0f;
         int value = 0;
@@ -23,7 +24,7 @@ void CPlayer::TouchItems()
             continue;
         }
         const platform::Vec2 at = item->GetPos();
-        if (mCollision.HitBox(mPos.x, mPos.y, halfW, halfH, at.x, at.y, reach, reach) && item->ActiveFlag()) {
+        if (item->ActiveFlag() && mCollision.HitBox(mPos.x, mPos.y, halfW, halfH, at.x, at.y, reach, reach)) {
             mScore += value;
             item->ActiveFlag() = false;
             RestartSound(mpSndScore);
@@ -35,7 +36,7 @@ void CPlayer::TouchItems()
     const float healReach = mHealItemSize / 2.0f;
     for (auto& item : mpGame->GetHeals()) {
         const platform::Vec2 at = item->GetPos();
-        if (mCollision.HitBox(mPos.x, mPos.y, halfH, halfW, at.x, at.y, healReach, healReach) && item->ActiveFlag()) {
+        if (item->ActiveFlag() && mCollision.HitBox(mPos.x, mPos.y, halfH, halfW, at.x, at.y, healReach, healReach)) {
             if (mHp < 3) mHp += 1;
             item->ActiveFlag() = false;
             RestartSound(mpSndHeal);

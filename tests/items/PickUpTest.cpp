@@ -183,6 +183,43 @@ TEST(PickUpTest, AStarOfAnUnknownKindDrawsNothing)
     EXPECT_TRUE(fake.sprite.Draws().empty());
 }
 
+// Only items that can put a pixel on the screen draw: a big star's bubble reaches 40 pixels from
+// its centre, so one just beyond an edge still shows; one far off draws nothing at all.
+TEST(PickUpTest, OnlyItemsThatCanShowAreDrawn)
+{
+    const struct {
+        float x, y; // the centre on the screen (no stage: the camera is at 0, 0)
+        bool drawn;
+    } cases[] = {
+        {640, 360, true},   {-39, 360, true},   {1319, 360, true}, {640, -39, true},
+        {640, 759, true},   {-200, 360, false}, {1480, 360, false}, {640, -200, false},
+        {640, 920, false},  {-300, -300, false},
+    };
+    const platform::HeadlessTexture picture("star.png", 40, 40);
+    const platform::HeadlessTexture heart("HP Item.png", 60, 60);
+    const platform::HeadlessTexture bubble("playerBubble.png", 80, 80);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+        FakePlatform fake;
+        CScore star;
+        star.SetKind(CScore::kBig);
+        star.SetResources({&picture, &picture, &picture});
+        star.Activate();
+        CHeal heal;
+        heal.SetResources({&heart, &bubble, &bubble});
+        heal.Activate();
+        fake.sprite.Begin();
+        for (CPickUp* item : {static_cast<CPickUp*>(&star), static_cast<CPickUp*>(&heal)}) {
+            item->PosRef() = platform::Vec2{c.x, c.y + 0.5f}; // the first bob lifts it half a pixel at most
+        }
+        star.Update();
+        heal.Update();
+        star.Draw(&fake.sprite, &fake.device);
+        heal.Draw(&fake.sprite, &fake.device);
+        EXPECT_EQ(fake.sprite.Draws().size(), c.drawn ? 6u : 0u);
+    }
+}
+
 // A taken item rises about 2 pixels a frame, turns fast and fades by 15 on every third update,
 // starting on the frame it is taken; the 49th update leaves nothing to draw. The bubble's
 // highlight keeps its own alpha till then.

@@ -3,6 +3,7 @@
 
 #include "app/Keys.h"
 #include "scenes/Game.h"
+#include "support/DrawnPictures.h"
 #include "support/StageFixture.h"
 
 namespace {
@@ -117,10 +118,10 @@ TEST(GameSceneTest, TilesShowOnlyAfterTheFirstUpdate)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    const size_t before = fixture.fake.DrawFrame(*game).size();
+    EXPECT_TRUE(DrawsOf(fixture.fake.DrawFrame(*game), "MapChip12.png").empty());
     game->Update();
     // 23 ground cells at the bottom of the view, all drawn after the update.
-    EXPECT_EQ(fixture.fake.DrawFrame(*game).size(), before + 23);
+    EXPECT_EQ(DrawsOf(fixture.fake.DrawFrame(*game), "MapChip12.png").size(), 23u);
 }
 
 TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
