@@ -6,6 +6,14 @@
 constexpr float kScreenWidth = platform::kDrawingWidth;
 constexpr float kScreenHeight = platform::kDrawingHeight;
 
+// Whether a picture centred at `screenPos` (on screen, in pixels) whose pixels all lie within
+// `reach` of its centre can put a pixel on the screen. What cannot is neither placed nor drawn.
+inline bool ReachesScreen(platform::Vec2 screenPos, float reach)
+{
+    return screenPos.x > -reach && screenPos.x < kScreenWidth + reach && screenPos.y > -reach &&
+           screenPos.y < kScreenHeight + reach;
+}
+
 // The stage: 36 rows of 350 cells of 40 x 40 pixels, 14000 x 1440 world pixels.
 constexpr int kMapRows = 36;
 constexpr int kMapCols = 350;

@@ -43,8 +43,7 @@ float ItemFloat::Turn() const
 
 bool ItemInView(platform::Vec2 screenPos)
 {
-    return screenPos.x > -kItemReach && screenPos.x < kScreenWidth + kItemReach && screenPos.y > -kItemReach &&
-           screenPos.y < kScreenHeight + kItemReach;
+    return ReachesScreen(screenPos, kItemReach);
 }
 
 platform::Vec2 ItemCameraOffset(CGame* game)

@@ -35,12 +35,15 @@ void CMap::Update()
     ++mFrame;
     const platform::Vec2 camera = mpGame->GetCamera().GetPos();
 
-    // Only cells that can show and have a picture are rebuilt, and only those are drawn.
+    // Only cells that can show and have a picture are placed, as they are drawn, by this camera.
+    // The full scan places every cell of the grid here.
     mVisible = WindowAround(camera.x - kCellSize, camera.x + kScreenWidth, camera.y - kCellSize, camera.y + kScreenHeight);
-    for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
-        for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
-            if (!HasChip(mMapData[r][c]) && !mFullScan) continue;
-            mCellMatrix[r][c] = platform::Matrix::Translation(mPosX[r][c] - camera.x, mPosY[r][c] - camera.y, 0.0f);
+    mCellCamera = camera;
+    if (mFullScan) {
+        for (int r = mVisible.rowBegin; r < mVisible.rowEnd; ++r) {
+            for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
+                mCellMatrix[r][c] = platform::Matrix::Translation(mPosX[r][c] - camera.x, mPosY[r][c] - camera.y, 0.0f);
+            }
         }
     }
     // The tiles only change when the stage loads; the full scan looks for the goal every frame.
@@ -90,7 +93,10 @@ void CMap::DrawTiles(platform::Sprite* sprite)
             const int32_t code = mMapData[r][c];
             if (!HasChip(code)) continue; // empty, goal and codes without a chip
             const platform::Rect chip{40 * (code - 1), 0, 40 * code, 40};
-            DrawSprite(sprite, mpChipTexture, chip, center, mCellMatrix[r][c], 0xFFFFFFFF);
+            const platform::Matrix place =
+                mFullScan ? mCellMatrix[r][c]
+                          : platform::Matrix::Translation(mPosX[r][c] - mCellCamera.x, mPosY[r][c] - mCellCamera.y, 0.0f);
+            DrawSprite(sprite, mpChipTexture, chip, center, place, 0xFFFFFFFF);
         }
     }
 }

@@ -79,7 +79,7 @@ private:
                             bool* airborne, float width, float height);
 
     const platform::Texture* mpChipTexture = nullptr;
-    platform::Matrix mCellMatrix[kMapRows][kMapCols] = {};
+    platform::Matrix mCellMatrix[kMapRows][kMapCols] = {}; // built for every cell by the full scan only
     const platform::Texture* mpStarTexture = nullptr;
     platform::Matrix mStarTrans;
     platform::Matrix mStarScaleMatrix;
@@ -95,7 +95,8 @@ private:
 
     bool mCellsReady = false; // Init has laid out the cells, so a window can stand for the grid
     bool mFullScan = false;
-    CellWindow mVisible;      // the cells whose matrices the last update built
+    CellWindow mVisible;      // the cells the last update found in view
+    platform::Vec2 mCellCamera; // the camera the last update placed the cells by
     int mGoalRow = 0;         // the goal star's cell, found when the tiles load
     int mGoalCol = 0;
     void FindGoalCell();

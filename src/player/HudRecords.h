@@ -44,4 +44,5 @@ struct TrailBubble {
     float mScale = 0.0f;
     int32_t mLife = 0;
     platform::Matrix mWorld;
+    bool mInView = false; // whether the last update placed it where it can show
 };

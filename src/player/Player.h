@@ -38,6 +38,7 @@ public:
     void SetHpTexture(const platform::Texture* t) { if (t) mpTexHp = t; }
     void SetTrailTexture(const platform::Texture* t) { if (t) mpTexTrail = t; }
     void SetTrailAlphaTexture(const platform::Texture* t) { if (t) mpTexTrailAlpha = t; }
+    const TrailBubble& TrailParticle(int index) const { return mTrail[index]; }
     void SetDigitTexture(const platform::Texture* t) { if (t) mpTexDigits = t; }
     void SetEnemyFaceTexture(const platform::Texture* t) { if (t) mpTexEnemyFace = t; }
     void SetMonaTexture(const platform::Texture* t);      // asserts on null

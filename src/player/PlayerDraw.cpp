@@ -78,6 +78,7 @@ void CPlayer::DrawStock(platform::Sprite* sprite, const Matrix& pulse)
 
 void CPlayer::DrawTrailBubble(const TrailBubble& particle, platform::Sprite* sprite)
 {
+    if (!particle.mInView) return;
     DrawSprite(sprite, mpTexTrail, kIconRect, kIconCenter, particle.mWorld, kOpaque);
     DrawSprite(sprite, mpTexTrailAlpha, kIconRect, kIconCenter, particle.mWorld, kTrailHighlight);
 }

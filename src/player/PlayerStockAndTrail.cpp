@@ -1,9 +1,13 @@
 // The two updates that exist only for drawing: the Mona stock icons and the mini form's trail.
+#include "app/Geometry.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "player/Player.h"
 
 namespace {
+
+// A trail particle is drawn within 64 * 0.8 / 2 pixels of its centre; this is more than enough.
+constexpr float kTrailReach = 64.0f;
 
 // A fresh number from the game's generator, 0 to 1.
 float Fraction()
@@ -87,6 +91,9 @@ void CPlayer::UpdateTrail(TrailBubble& particle, float camX, float camY)
         }
     }
 
+    // A parked or drifted-off particle is not placed: it could not show.
+    particle.mInView = ReachesScreen(platform::Vec2{particle.mX - camX, particle.mY - camY}, kTrailReach);
+    if (!particle.mInView) return;
     particle.mWorld = platform::Matrix::Scaling(particle.mScale, particle.mScale, 0.0f) *
                       platform::Matrix::Translation(particle.mX - camX, particle.mY - camY, 0.0f);
 }
