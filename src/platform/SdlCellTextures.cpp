@@ -23,10 +23,22 @@ SdlCellTextures::Cell SdlCellTextures::Get(const Rect& rect)
     if (auto found = mCells.find(key); found != mCells.end()) return found->second;
     Cell cell;
     cell.area = rect;
+    cell.opaque = Opaque(rect);
     cell.texture = Cut(mPicture, rect);
     cell.alphaTested = mAlphaTested != nullptr ? Cut(mAlphaTested, rect) : cell.texture;
     mCells.emplace(key, cell);
     return cell;
+}
+
+bool SdlCellTextures::Opaque(const Rect& rect) const
+{
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const Uint8*>(mPicture->pixels) + y * mPicture->pitch);
+        for (int x = rect.left; x < rect.right; ++x) {
+            if ((row[x] >> 24) != 0xFF) return false;
+        }
+    }
+    return true;
 }
 
 SDL_Texture* SdlCellTextures::Cut(SDL_Surface* from, const Rect& rect) const

@@ -19,7 +19,7 @@ public:
         SDL_Texture* texture = nullptr;
         SDL_Texture* alphaTested = nullptr; // the glow pass's cut-out copy; may equal `texture`
         Rect area;                          // the part of the picture the textures hold
-        bool opaque = false;                // every pixel of the picture has full alpha
+        bool opaque = false;                // every pixel it draws from has full alpha
     };
 
     // Takes ownership of both surfaces (ARGB8888; `alphaTested` may be null: no clear pixel).
@@ -33,6 +33,9 @@ public:
 
 private:
     SDL_Texture* Cut(SDL_Surface* from, const Rect& rect) const;
+    // Whether every pixel of `rect` has full alpha: such a cell draws without blending even in a
+    // sheet with clear parts (the soil among the grass tops).
+    bool Opaque(const Rect& rect) const;
 
     SDL_Renderer* mRenderer = nullptr;
     SDL_Surface* mPicture = nullptr;

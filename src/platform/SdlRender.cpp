@@ -64,9 +64,7 @@ SdlCellTextures::Cell SdlTexture::CellOf(const Rect& rect) const
 {
     if ((rect.left == 0 && rect.top == 0 && rect.right == mWidth && rect.bottom == mHeight) || !mCells)
         return {mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}, mOpaque};
-    SdlCellTextures::Cell cell = mCells->Get(rect);
-    cell.opaque = mOpaque;
-    return cell;
+    return mCells->Get(rect);
 }
 
 SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)

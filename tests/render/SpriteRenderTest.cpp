@@ -280,8 +280,8 @@ TEST_F(SpriteRenderTest, GlowLeavesClearPixelsAloneEvenWhenTinted)
     EXPECT_TRUE(Near(At(113, 104), 0xA0A000)) << std::hex << At(113, 104);
 }
 
-// Clearing in one step, dropping invisible draws and skipping blending for opaque pictures must
-// not change a pixel: one scene of opaque, translucent, tinted, clear and off-screen draws, rendered both ways.
+// Clearing in one step, dropping invisible draws and skipping blending for opaque pictures and
+// opaque cells of a sheet must not change a pixel: one scene of opaque, translucent, tinted, clear and off-screen draws, rendered both ways.
 TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
 {
     std::vector<uint32_t> gradient(64 * 32);
@@ -290,6 +290,12 @@ TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
     }
     auto opaque = MakeTexture(64, 32, gradient);
     auto translucent = Solid(16, 16, 0x80FFFF00);
+    // A sheet whose left cell is see-through and whose right cell is opaque.
+    std::vector<uint32_t> sheetPixels(32 * 16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 32; ++x) sheetPixels[static_cast<size_t>(y * 32 + x)] = x < 16 ? 0x6000FF00u : 0xFF000000u | (x * 8u << 8) | (y * 16u);
+    }
+    auto sheet = MakeTexture(32, 16, sheetPixels);
     std::vector<uint32_t> frames[2];
     for (int pass = 0; pass < 2; ++pass) {
         mSystem->Device().SetShortcuts(pass == 0);
@@ -302,6 +308,8 @@ TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
         Draw(translucent.get(), Rect{0, 0, 16, 16}, Vec3{8, 8, 0}, Matrix::Translation(320, 210, 0));
         Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(620, 310, 0), 0x90FFFFFF); // faded
         Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(1300, 800, 0));            // off screen
+        Draw(sheet.get(), Rect{16, 0, 32, 16}, Vec3{}, Matrix::Scaling(2.5f, 2.5f, 0) * Matrix::Translation(640.3f, 100.6f, 0));
+        Draw(sheet.get(), Rect{0, 0, 16, 16}, Vec3{}, Matrix::Translation(660.5f, 110.5f, 0));
         EndFrame();
         frames[pass] = mPixels;
     }
