@@ -46,6 +46,16 @@ bool OutsideDrawingArea(const SDL_FPoint (&corners)[4])
     return left || right || above || below;
 }
 
+// A quad of no area (a picture scaled to nothing, as a turning star at its edge-on moment) has
+// no pixel either: both of its triangles are flat.
+bool Flat(const SDL_FPoint (&corners)[4])
+{
+    auto twiceArea = [](const SDL_FPoint& a, const SDL_FPoint& b, const SDL_FPoint& c) {
+        return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+    };
+    return twiceArea(corners[0], corners[1], corners[2]) == 0.0f && twiceArea(corners[0], corners[2], corners[3]) == 0.0f;
+}
+
 // What a renderer without custom blend modes can do instead: glow and additive become "add".
 SDL_BlendMode FallbackBlend(int dest)
 {
@@ -267,7 +277,7 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
     if (left >= right || top >= bottom) return;
 
     // The alpha test: a fully clear colour draws nothing, and neither does a quad wholly outside
-    // the drawing area; such draws are dropped before they can break a batch.
+    // the drawing area or one of no area; such draws are dropped before they can break a batch.
     if ((color >> 24) == 0 && mDevice.Shortcuts()) return;
     const float cx = center != nullptr ? center->x : 0.0f;
     const float cy = center != nullptr ? center->y : 0.0f;
@@ -278,7 +288,7 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
         mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
                                   static_cast<float>(vs[i] - wanted.top) - cy, corners[i].x, corners[i].y);
     }
-    if (mDevice.Shortcuts() && OutsideDrawingArea(corners)) return;
+    if (mDevice.Shortcuts() && (OutsideDrawingArea(corners) || Flat(corners))) return;
 
     const SdlCellTextures::Cell cell = sdlTexture->CellOf(Rect{left, top, right, bottom});
     if (cell.texture == nullptr) return;

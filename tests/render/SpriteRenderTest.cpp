@@ -310,6 +310,7 @@ TEST_F(SpriteRenderTest, TheShortcutsLeaveEveryPixelAsItWas)
         Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{}, Matrix::Translation(1300, 800, 0));            // off screen
         Draw(sheet.get(), Rect{16, 0, 32, 16}, Vec3{}, Matrix::Scaling(2.5f, 2.5f, 0) * Matrix::Translation(640.3f, 100.6f, 0));
         Draw(sheet.get(), Rect{0, 0, 16, 16}, Vec3{}, Matrix::Translation(660.5f, 110.5f, 0));
+        Draw(opaque.get(), Rect{0, 0, 64, 32}, Vec3{32, 16, 0}, Matrix::Scaling(0, 1, 0) * Matrix::Translation(700.5f, 400, 0)); // edge-on
         EndFrame();
         frames[pass] = mPixels;
     }

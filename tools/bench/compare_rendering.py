@@ -21,6 +21,9 @@ def cpu_seconds(run_dir, frames):
     """CPU seconds (user and system) of one rendered run of the route's first frames."""
     before = resource.getrusage(resource.RUSAGE_CHILDREN)
     env = dict(os.environ, SDL_VIDEODRIVER="offscreen")
+    # Mesa's software rasteriser in the calling thread: the CPU time is the drawing itself, without
+    # the hand-over between its threads, which varies from run to run (set it to compare threaded).
+    env.setdefault("LP_NUM_THREADS", "0")
     result = subprocess.run(["./zem-headless", "--frames", str(frames), "--keys", ROUTE], cwd=run_dir, env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     after = resource.getrusage(resource.RUSAGE_CHILDREN)
