@@ -1,5 +1,6 @@
 #include "app/Collision.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -33,6 +34,10 @@ bool Overlaps(const Edges& a, const Edges& s, const Edges& b)
 bool CCollision::HitBox(float ax, float ay, float aHalfW, float aHalfH, float bx, float by, float bHalfW,
                         float bHalfH) const
 {
+    // Boxes this far apart across cannot touch: cutting an edge to whole pixels moves it by less
+    // than one, and every way of touching needs the boxes to overlap across. Most of the stage's
+    // items and enemies are this far from the hero.
+    if (std::fabs(bx - ax) >= aHalfW + bHalfW + 2.0f) return false;
     const Edges a = EdgesOf(ax, ay, aHalfW, aHalfH);
     return Overlaps(a, a, EdgesOf(bx, by, bHalfW, bHalfH));
 }

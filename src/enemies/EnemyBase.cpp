@@ -78,8 +78,10 @@ void CEnemyBase::Update(int index)
     UpdateMatrices(camera, mScaleX);
 }
 
+// Only an enemy near the screen is drawn, so only such an enemy is placed.
 void CEnemyBase::UpdateMatrices(platform::Vec2 camera, float scaleX)
 {
+    if (!IsOnScreen(mPos.x)) return;
     mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     mScaleMat = platform::Matrix::Scaling(scaleX, 1.0f, 0.0f);
     mWorld = mScaleMat * mTransMat;

@@ -89,6 +89,7 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
     mFireWait = std::max(mFireWait - 1, 0);
     mSpin += kSpinStep;
     UpdateBubble();
+    if (!IsOnScreen(mPos.x)) return; // drawn only near the screen, so placed only there
     mTransMat = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
     mRotMat = platform::Matrix::RotationZ(mSpin * kDegToRad);

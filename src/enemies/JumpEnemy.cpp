@@ -53,7 +53,8 @@ void CJumpEnemy::Update(int index)
 
 void CJumpEnemy::Draw(platform::Sprite* sprite, platform::Device*)
 {
-    if (mJumpAlpha == 0) return;
+    // Away from the screen it could not show, and it has not been placed.
+    if (mJumpAlpha == 0 || !IsOnScreen(mPos.x)) return;
     const platform::Rect cell = CellRect(mJumpAnim, 0, kCellWidth, kCellHeight);
     const platform::Color color = platform::MakeArgb(static_cast<uint32_t>(mJumpAlpha), 255, 255, 255);
     DrawSprite(sprite, mpTexBody, cell, platform::Vec3{kCellWidth / 2.0f, kCellHeight / 2.0f, 0.0f}, mWorld, color);
