@@ -33,8 +33,10 @@ Matrix Matrix::Scaling(float x, float y, float z)
 
 Matrix Matrix::RotationZ(float radians)
 {
-    const float c = std::cos(radians);
-    const float s = std::sin(radians);
+    // No turn (most pictures): the cosine is 1 and the sine the angle itself, +0 or -0.
+    const bool none = radians == 0.0f;
+    const float c = none ? 1.0f : std::cos(radians);
+    const float s = none ? radians : std::sin(radians);
     Matrix r = Identity();
     r.m[0][0] = c;
     r.m[0][1] = s;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -92,6 +93,13 @@ TEST(MatrixTest, RowVectorOrderAppliesTheLeftFactorFirst)
     (Matrix::Translation(10, 5, 0) * Matrix::Scaling(2, 2, 0)).TransformPoint(1, 0, x, y);
     EXPECT_FLOAT_EQ(x, 22);
     EXPECT_FLOAT_EQ(y, 10);
+    // No turn, from +0 or -0: exactly what the cosine and sine give, signs of the zeros included.
+    for (const float none : {0.0f, -0.0f}) {
+        const Matrix r = Matrix::RotationZ(none);
+        EXPECT_EQ(std::bit_cast<uint32_t>(r.m[0][0]), std::bit_cast<uint32_t>(std::cos(none)));
+        EXPECT_EQ(std::bit_cast<uint32_t>(r.m[0][1]), std::bit_cast<uint32_t>(std::sin(none)));
+        EXPECT_EQ(std::bit_cast<uint32_t>(r.m[1][0]), std::bit_cast<uint32_t>(-std::sin(none)));
+    }
     // A quarter turn (y down): (1, 0) -> (0, 1).
     Matrix::RotationZ(90.0f * kDegToRad).TransformPoint(1, 0, x, y);
     EXPECT_NEAR(x, 0, 1e-6);
