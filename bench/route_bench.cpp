@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "AllocationCounter.h"
 #include "app/GameFrame.h"
@@ -20,14 +21,18 @@
 
 namespace {
 
-KeyTimeline LoadRoute(std::string& error)
+// The recorded route, or nothing when it cannot be read (the benchmark then stops with the reason).
+std::optional<KeyTimeline> LoadRoute(benchmark::State& state)
 {
     KeyTimeline timeline;
+    std::string error;
     const std::string path = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/whole-stage.keys";
     std::ifstream in(path);
     if (!in) error = path + ": cannot open the route";
     else timeline.Parse(in, path, error);
-    return timeline;
+    if (error.empty()) return timeline;
+    state.SkipWithError(error.c_str());
+    return std::nullopt;
 }
 
 // What one playing of the route did. Its play frames run from the first frame of the loaded
@@ -99,12 +104,9 @@ long RouteLength(const KeyTimeline& route)
 
 void RunRoute(benchmark::State& state, bool fullScan)
 {
-    std::string error;
-    const KeyTimeline route = LoadRoute(error);
-    if (!error.empty()) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    const std::optional<KeyTimeline> loaded = LoadRoute(state);
+    if (!loaded) return;
+    const KeyTimeline& route = *loaded;
     const long frames = RouteLength(route);
     FakePlatform fake;
     fake.sprite.SetKeepDraws(false);
@@ -147,12 +149,9 @@ BENCHMARK(BM_RouteFullScan)->Unit(benchmark::kMillisecond);
 // and without the renderer's shortcuts. The CPU time is the whole process's.
 void RunRouteRendered(benchmark::State& state, bool shortcuts)
 {
-    std::string error;
-    const KeyTimeline route = LoadRoute(error);
-    if (!error.empty()) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    const std::optional<KeyTimeline> loaded = LoadRoute(state);
+    if (!loaded) return;
+    const KeyTimeline& route = *loaded;
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     // Mesa's software rasteriser draws in the calling thread: the process's CPU time is then the
     // drawing itself, without the hand-over between its threads, which varies from run to run.

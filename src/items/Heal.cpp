@@ -24,18 +24,16 @@ void CHeal::Update()
     mWorld = mScale * mRot * mTrans;
 }
 
-// The heart glows in yellow and turns; its bubble stays still around it. Out of view it draws nothing.
+// The heart glows in yellow and turns; its bubble stays still around it. Out of view or gone
+// (as its update found) it draws nothing.
 void CHeal::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     if (!mInView) return;
     const auto alpha = static_cast<uint32_t>(mFloat.mAlpha);
     BeginBlendPass(sprite, device, kGlowPass);
-    if (!mFloat.Gone()) DrawSprite(sprite, mpIconTexture, kHeartRect, kHeartCenter, mWorld, platform::MakeArgb(alpha, 255, 255, 0));
+    DrawSprite(sprite, mpIconTexture, kHeartRect, kHeartCenter, mWorld, platform::MakeArgb(alpha, 255, 255, 0));
     EndBlendPass(sprite, device);
-    if (!mFloat.Gone()) {
-        DrawSprite(sprite, mpBubbleTexture, kBubbleRect, kBubbleCenter, mTrans, platform::MakeArgb(alpha, 255, 255, 255));
-        DrawSprite(sprite, mpBubbleAlphaTexture, kBubbleRect, kBubbleCenter, mTrans,
-                   platform::MakeArgb(kHighlightAlpha, 255, 255, 255));
-    }
+    DrawSprite(sprite, mpBubbleTexture, kBubbleRect, kBubbleCenter, mTrans, platform::MakeArgb(alpha, 255, 255, 255));
+    DrawSprite(sprite, mpBubbleAlphaTexture, kBubbleRect, kBubbleCenter, mTrans, platform::MakeArgb(kHighlightAlpha, 255, 255, 255));
     sprite->Flush();
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "app/Drawing.h"
-#include "app/Geometry.h"
 #include "scenes/Game.h"
 
 namespace {
@@ -39,11 +38,6 @@ void ItemFloat::Step(platform::Vec2& pos)
 float ItemFloat::Turn() const
 {
     return std::sin(static_cast<float>(mCount) * mSpinSpeed * kDegToRad);
-}
-
-bool ItemInView(platform::Vec2 screenPos)
-{
-    return ReachesScreen(screenPos, kItemReach);
 }
 
 platform::Vec2 ItemCameraOffset(CGame* game)

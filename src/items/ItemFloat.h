@@ -31,8 +31,5 @@ struct ItemFloat {
 // twice 40 pixels, reaches 40; a heart's bubble of 80 reaches 40), with room to spare.
 constexpr float kItemReach = 80.0f;
 
-// Whether an item centred at `screenPos` (on screen, in pixels) can put a pixel on the screen.
-bool ItemInView(platform::Vec2 screenPos);
-
 // The stage camera's offset, where the item's screen position is taken from.
 platform::Vec2 ItemCameraOffset(CGame* game);

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Geometry.h"
 #include "items/ItemFloat.h"
 #include "items/ItemResources.h"
 #include "platform/Types.h"
@@ -31,7 +32,7 @@ protected:
     // their pictures would be dropped unseen.
     bool InView(platform::Vec2 camera) const
     {
-        return !mFloat.Gone() && ItemInView(platform::Vec2{mPos.x - camera.x, mPos.y - camera.y});
+        return !mFloat.Gone() && ReachesScreen(platform::Vec2{mPos.x - camera.x, mPos.y - camera.y}, kItemReach);
     }
 
     const platform::Texture* mpIconTexture = nullptr;

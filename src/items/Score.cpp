@@ -30,24 +30,20 @@ void CScore::Update()
     mBubbleWorld = mBubbleScale * mBubbleRot * mBubbleTrans;
 }
 
-// The star glows in yellow and turns; its bubble stays still around it. An item of an unknown
-// kind draws nothing, nor does one out of view.
+// The star glows in yellow and turns; its bubble stays still around it. An item that is out of
+// view, gone or of an unknown kind was found so by its update and draws nothing.
 void CScore::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     if (!mInView) return;
-    const bool shown = KnownKind() && !mFloat.Gone();
     const auto alpha = static_cast<uint32_t>(mFloat.mAlpha);
     const auto side = static_cast<int32_t>(mSize);
     const platform::Rect rect{0, 0, side, side};
     const platform::Vec3 center{mSize / 2.0f, mSize / 2.0f, 0.0f};
 
     BeginBlendPass(sprite, device, kGlowPass);
-    if (shown) DrawSprite(sprite, mpIconTexture, rect, center, mIconWorld, platform::MakeArgb(alpha, 255, 255, 0));
+    DrawSprite(sprite, mpIconTexture, rect, center, mIconWorld, platform::MakeArgb(alpha, 255, 255, 0));
     EndBlendPass(sprite, device);
-    if (shown) {
-        DrawSprite(sprite, mpBubbleTexture, rect, center, mBubbleWorld, platform::MakeArgb(alpha, 255, 255, 255));
-        DrawSprite(sprite, mpBubbleAlphaTexture, rect, center, mBubbleWorld,
-                   platform::MakeArgb(kHighlightAlpha, 255, 255, 255));
-    }
+    DrawSprite(sprite, mpBubbleTexture, rect, center, mBubbleWorld, platform::MakeArgb(alpha, 255, 255, 255));
+    DrawSprite(sprite, mpBubbleAlphaTexture, rect, center, mBubbleWorld, platform::MakeArgb(kHighlightAlpha, 255, 255, 255));
     sprite->Flush();
 }

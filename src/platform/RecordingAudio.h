@@ -23,12 +23,10 @@ public:
     std::vector<Operation> TakeOperations();
     void Record(const std::string& file, const char* op)
     {
-        ++mOperationCount;
         if (mKeepOperations) mOperations.push_back({file, op});
     }
-    // Off: operations are only counted, so that a long benchmark keeps no growing log.
+    // Off: nothing is kept, so that a long benchmark keeps no growing log.
     void SetKeepOperations(bool keep) { mKeepOperations = keep; }
-    long long OperationCount() const { return mOperationCount; }
     int BuffersAlive() const { return mBuffersAlive; }
     int BuffersCreated() const { return mBuffersCreated; }
 
@@ -36,7 +34,6 @@ private:
     friend class RecordingSoundBuffer;
     std::vector<Operation> mOperations;
     bool mKeepOperations = true;
-    long long mOperationCount = 0;
     int mBuffersAlive = 0;
     int mBuffersCreated = 0;
 };

@@ -23,17 +23,17 @@ SdlCellTextures::Cell SdlCellTextures::Get(const Rect& rect)
     if (auto found = mCells.find(key); found != mCells.end()) return found->second;
     Cell cell;
     cell.area = rect;
-    cell.opaque = Opaque(rect);
+    cell.opaque = AllOpaque(mPicture, rect);
     cell.texture = Cut(mPicture, rect);
     cell.alphaTested = mAlphaTested != nullptr ? Cut(mAlphaTested, rect) : cell.texture;
     mCells.emplace(key, cell);
     return cell;
 }
 
-bool SdlCellTextures::Opaque(const Rect& rect) const
+bool AllOpaque(const SDL_Surface* argb, const Rect& rect)
 {
     for (int y = rect.top; y < rect.bottom; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const Uint8*>(mPicture->pixels) + y * mPicture->pitch);
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const Uint8*>(argb->pixels) + y * argb->pitch);
         for (int x = rect.left; x < rect.right; ++x) {
             if ((row[x] >> 24) != 0xFF) return false;
         }

@@ -8,6 +8,10 @@
 
 namespace platform {
 
+// Whether every pixel of `rect` in an ARGB8888 surface has full alpha: such a picture, or a cell of
+// a sheet with clear parts (the soil among the grass tops), draws without blending.
+bool AllOpaque(const SDL_Surface* argb, const Rect& rect);
+
 // The renderer filters linearly, and a sprite drawn between whole pixels samples half a pixel
 // beyond its source rectangle. Inside one texture that half pixel belongs to the neighbouring
 // cell of the sheet (a green line at a soil tile's edge, a dark line beside the hero). So every
@@ -33,9 +37,6 @@ public:
 
 private:
     SDL_Texture* Cut(SDL_Surface* from, const Rect& rect) const;
-    // Whether every pixel of `rect` has full alpha: such a cell draws without blending even in a
-    // sheet with clear parts (the soil among the grass tops).
-    bool Opaque(const Rect& rect) const;
 
     SDL_Renderer* mRenderer = nullptr;
     SDL_Surface* mPicture = nullptr;

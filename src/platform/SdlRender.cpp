@@ -148,16 +148,6 @@ namespace {
 // that weigh the source by its alpha need no test, but the glow pair multiplies the background by
 // the source colour, so a picture's clear pixels would tint their whole rectangle. The glow
 // therefore draws in two steps, the first from this copy: clear pixels cut out, all others opaque.
-bool FullyOpaque(const SDL_Surface* argb)
-{
-    const auto* pixels = static_cast<const uint32_t*>(argb->pixels);
-    const int stride = argb->pitch / 4;
-    for (int y = 0; y < argb->h; ++y)
-        for (int x = 0; x < argb->w; ++x)
-            if ((pixels[y * stride + x] >> 24) != 0xFF) return false;
-    return true;
-}
-
 SDL_Surface* AlphaTestedCopy(SDL_Surface* argb)
 {
     const auto* pixels = static_cast<const uint32_t*>(argb->pixels);
@@ -203,7 +193,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     }
     const int width = surface->w;
     const int height = surface->h;
-    const bool opaque = FullyOpaque(surface);
+    const bool opaque = AllOpaque(surface, Rect{0, 0, width, height});
     // The cells keep both surfaces to cut from.
     auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy);
     if (texture == nullptr) {
