@@ -8,6 +8,7 @@
 #include "app/GameFrame.h"
 #include "scenes/Game.h"
 #include "support/FakePlatform.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ struct HeadlessStage {
         fake.audio.SetKeepOperations(false);
         frame = std::make_unique<CGameFrameConstruct>(fake.Services());
         frame->Init();
-        frame->Start();
+        frame->Start(CreateScene);
         fake.keyboard.Press(platform::VK_RETURN); // from the title into the stage
         frame->RunFrame();
         fake.keyboard.ReleaseAll();

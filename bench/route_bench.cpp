@@ -18,6 +18,7 @@
 #include "platform/SdlSystem.h"
 #include "scenes/Game.h"
 #include "support/FakePlatform.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bo
     ResetKeyPressed();
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
-    game->Start();
+    game->Start(CreateScene);
     RouteRun run;
     run.traceDigest = 14695981039346656037u;
     bool timing = false;

@@ -22,6 +22,7 @@
 #include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
 #include "platform/UserFiles.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -189,7 +190,7 @@ int main(int argc, char** argv)
     if (bests) frame->SetBestResults(&*bests);
     if (recorder) frame->SetSeedClockHook(&*recorder);
     if (clockReplay) frame->SetSeedClockHook(&*clockReplay);
-    frame->Start();
+    frame->Start(CreateScene);
     long played = 0;
     // Every waiting event is handled before the next frame runs.
     while (system->PumpEvents()) {

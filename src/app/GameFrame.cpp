@@ -19,8 +19,9 @@ void CGameFrameConstruct::Init()
     SetKeyboard(mPlatform.keyboard);
 }
 
-void CGameFrameConstruct::Start()
+void CGameFrameConstruct::Start(SceneFactory factory)
 {
+    mSceneManager.SetFactory(std::move(factory));
     mSceneManager.Start(this);
 }
 

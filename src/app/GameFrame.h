@@ -9,6 +9,7 @@
 #include "app/RunProgress.h"
 #include "app/SceneManager.h"
 #include "app/SeedClockHook.h"
+#include "app/StageDescription.h"
 #include "platform/Platform.h"
 
 // The application frame: runs frames, offers the loading services every scene uses and
@@ -21,8 +22,9 @@ public:
     int32_t mScoreTotal = 0;
     platform::Vec2 mRespawnPos;
     bool mRetry = false;
-    // The game's own addition: the run in progress, for the best results.
+    // The game's own addition: the run in progress, for the best results, and the stage played.
     RunProgress mRun;
+    StageDescription mStage = FirstStage();
 
     static constexpr int kClientWidth = 1280;
     static constexpr int kClientHeight = 720;
@@ -35,8 +37,8 @@ public:
 
     // Wires the platform's services (keyboard, clock) into the game.
     void Init();
-    // Starts the scene manager with the title scene.
-    void Start();
+    // Starts the scene manager with the title scene, its scenes made by `factory`.
+    void Start(SceneFactory factory);
     // One frame: pace, clear, update (and switch), draw, present, pace.
     void RunFrame();
 

@@ -1,9 +1,5 @@
 #include "app/SceneManager.h"
 
-#include "scenes/SceneFactory.h"
-
-CSceneManager::CSceneManager() : mFactory(CreateScene) {}
-
 void CSceneManager::Start(CGameFrameConstruct* frame)
 {
     mpFrame = frame;
@@ -39,5 +35,5 @@ void CSceneManager::Release()
 
 void CSceneManager::MakeCurrent(SceneId id)
 {
-    mpScene = mFactory(id, mpFrame);
+    mpScene = mFactory ? mFactory(id, mpFrame) : nullptr;
 }

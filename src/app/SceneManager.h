@@ -9,8 +9,6 @@ using SceneFactory = std::function<std::unique_ptr<BaseScene>(SceneId, CGameFram
 // Holds the one current scene and switches scenes by the id its Update returns.
 class CSceneManager {
 public:
-    CSceneManager();
-
     // Makes the title scene current and initialises it.
     void Start(CGameFrameConstruct* frame);
     // Runs the scene's Update; on a switch: old Release, old destroyed, new made, new Init.
@@ -19,7 +17,8 @@ public:
     // Releases the current scene (at program exit) and destroys it.
     void Release();
 
-    // Tests put their own scenes in; the game uses the scenes of the game.
+    // Whoever starts the game hands over what makes its scenes (the game's own, or a test's);
+    // without one there is no scene.
     void SetFactory(SceneFactory factory) { mFactory = std::move(factory); }
 
     BaseScene* Current() const { return mpScene.get(); }

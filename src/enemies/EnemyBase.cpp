@@ -5,22 +5,19 @@
 
 #include "app/Drawing.h"
 #include "app/Sound.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
+#include "map/Map.h"
 
 namespace {
 
-constexpr int32_t kTrapFrames = 300;
 constexpr int32_t kFullAlpha = 255;
-constexpr int32_t kFadeStep = 15;     // 255 fades out in 17 frames
 constexpr int kWalkFramePeriod = 10;  // frames per step of the eight-frame walk
 constexpr int kLastWalkFrame = 7;
-constexpr float kGravity = 1.0f;
-constexpr int kBubbleCell = 80;
 constexpr int kFormPeriod = 3;        // frames per forming step of the bubble
 constexpr int kLastFormFrame = 3;
 constexpr int kLastBurstFrame = 5;
 constexpr float kScreenMargin = 100.0f;
-constexpr platform::Color kHighlight = 0x46FFFFFF;
+constexpr int32_t kCaptureFlash = 15; // frames of the capture's glow
 constexpr platform::Color kGlowLayer = 0x32FFFFFF;
 constexpr platform::Rect kGlowRect{0, 0, 128, 128};
 
@@ -52,10 +49,10 @@ void CEnemyBase::Init()
 // which comes earlier in the frame, turns it trapped at the end of this update, so it is drawn in
 // its bubble at once and floats from the next frame. After 300 trapped frames the bubble bursts
 // and the enemy fades out; once invisible it only counts frames.
-void CEnemyBase::Update(int index)
+void CEnemyBase::Update(int)
 {
     ++mFrame;
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    const platform::Vec2 camera = mpGame->CameraPos();
     if (mAlpha == 0) return;
     if (mAlive) {
         switch (mState) {
@@ -64,11 +61,7 @@ void CEnemyBase::Update(int index)
         case kEnemyTrapped: FloatInBubble(); break;
         default: break;
         }
-        mpGame->GetMap().CollideEnemy(index);
-        mPrevPos = mPos;
-        mPos.x += mVelX;
-        mPos.y += mVelY;
-        mDeltaY = mPos.y - mPrevPos.y;
+        CollideAndMove();
         if (mFrame % kWalkFramePeriod == 0) mAnimFrame = mAnimFrame >= kLastWalkFrame ? 0 : mAnimFrame + 1;
     } else {
         FadeOut();
@@ -76,6 +69,29 @@ void CEnemyBase::Update(int index)
     UpdateTrap(false);
     UpdateBubble();
     UpdateMatrices(camera, mScaleX);
+}
+
+void CEnemyBase::CollideAndMove()
+{
+    mpGame->GetMap().CollideGround(GroundRule::TurnAtWallsAndLedges, mPos, mVelX, mVelY, mState, nullptr, mWidth,
+                                   mHeight);
+    mPrevPos = mPos;
+    mPos.x += mVelX;
+    mPos.y += mVelY;
+    mDeltaY = mPos.y - mPrevPos.y;
+}
+
+void CEnemyBase::Catch()
+{
+    mCaptured = true;
+    mFlash = kCaptureFlash;
+    mBubbleRow = kBubbleForming;
+}
+
+// The hero touches a walker's body box as it is.
+BodyBox CEnemyBase::HeroTouchBox(bool) const
+{
+    return {kEnemyWidth / 2.0f, kEnemyHeight / 2.0f, false};
 }
 
 // Only an enemy near the screen is drawn, so only such an enemy is placed.
@@ -154,7 +170,7 @@ void CEnemyBase::UpdateBubble()
 
 bool CEnemyBase::IsOnScreen(float x) const
 {
-    const float cameraX = mpGame->GetCamera().GetPos().x;
+    const float cameraX = mpGame->CameraPos().x;
     return cameraX - kScreenMargin < x && x < cameraX + kScreenWidth + kScreenMargin;
 }
 
@@ -165,7 +181,8 @@ void CEnemyBase::Draw(platform::Sprite* sprite, platform::Device* device)
     const float left = static_cast<float>(mAnimFrame) * mWidth;
     const platform::Rect walk{Truncate(left), 1, Truncate(left + mWidth), Truncate(mHeight + 1.0f)};
     const platform::Rect trapped{0, Truncate(mHeight + 1.0f), Truncate(mWidth), Truncate(2.0f * mHeight + 1.0f)};
-    DrawTrappable(sprite, device, mState == kEnemyTrapped ? trapped : walk, center, color, kBubbleCell, kHighlight);
+    DrawTrappable(sprite, device, mState == kEnemyTrapped ? trapped : walk, center, color, kEnemyBubbleCell,
+                  kEnemyBubbleHighlight);
 }
 
 void CEnemyBase::DrawTrappable(platform::Sprite* sprite, platform::Device* device, const platform::Rect& body,
@@ -228,29 +245,17 @@ bool CEnemyBase::LandsOn(int left, int right, int top, const platform::Vec2& pos
 void CEnemyBase::BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
                              bool& jumping, bool& onGround)
 {
-    BlockPlayerWithBox(mWidth, mHeight, pos, halfWidth, halfHeight, velX, velY, jumping, onGround);
-}
-
-// The landing alone, against the box where the enemy is now.
-void CEnemyBase::LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float&, float& velY, bool& jumping,
-                            bool& onGround)
-{
-    LandPlayerWithBox(mWidth, mHeight, pos, halfWidth, halfHeight, velY, jumping, onGround);
-}
-
-void CEnemyBase::BlockPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
-                                    float& velX, float& velY, bool& jumping, bool& onGround) const
-{
+    const platform::Vec2 size = CarrySize();
     const int pL = Truncate(pos.x - halfWidth);
     const int pT = Truncate(pos.y - halfHeight);
     const int pR = Truncate(pos.x + halfWidth);
     const int pB = Truncate(pos.y + halfHeight);
     const int nL = Truncate(static_cast<float>(pL) + velX);
     const int nR = Truncate(static_cast<float>(pR) + velX);
-    const int eL = Truncate(mPrevPos.x - width / 2.0f);
-    const int eT = Truncate(mPrevPos.y - height / 2.0f);
-    const int eR = Truncate(mPrevPos.x + width / 2.0f);
-    const int eB = Truncate(mPrevPos.y + height / 2.0f);
+    const int eL = Truncate(mPrevPos.x - size.x / 2.0f);
+    const int eT = Truncate(mPrevPos.y - size.y / 2.0f);
+    const int eR = Truncate(mPrevPos.x + size.x / 2.0f);
+    const int eB = Truncate(mPrevPos.y + size.y / 2.0f);
     if (LandsOn(eL, eR, eT, pos, halfWidth, halfHeight, velY)) {
         pos.y = static_cast<float>(eT) - halfHeight + velY + mDeltaY;
         velY = 0.0f;
@@ -271,12 +276,14 @@ void CEnemyBase::BlockPlayerWithBox(float width, float height, platform::Vec2& p
     }
 }
 
-void CEnemyBase::LandPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
-                                   float& velY, bool& jumping, bool& onGround) const
+// The landing alone, against the box where the enemy is now.
+void CEnemyBase::LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float&, float& velY, bool& jumping,
+                            bool& onGround)
 {
-    const int eL = Truncate(mPos.x - width / 2.0f);
-    const int eT = Truncate(mPos.y - height / 2.0f);
-    const int eR = Truncate(mPos.x + width / 2.0f);
+    const platform::Vec2 size = CarrySize();
+    const int eL = Truncate(mPos.x - size.x / 2.0f);
+    const int eT = Truncate(mPos.y - size.y / 2.0f);
+    const int eR = Truncate(mPos.x + size.x / 2.0f);
     if (!LandsOn(eL, eR, eT, pos, halfWidth, halfHeight, velY)) return;
     pos.y = static_cast<float>(eT) - halfHeight;
     velY = 0.0f;

@@ -1,21 +1,18 @@
 #pragma once
+#include <memory>
+#include <span>
+
 #include "app/Geometry.h"
 #include "enemies/EnemyResources.h"
+#include "map/EnemyState.h"
+#include "map/StageView.h"
 #include "platform/Audio.h"
 #include "platform/Device.h"
 #include "platform/Matrix.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
 
-class CGame;
-
-// What an enemy is doing (`mState`). The slime gives 0 to 2 meanings of its own.
-enum EnemyState : int32_t {
-    kEnemyInert = 0, // not yet initialised
-    kEnemyWalkRight = 1,
-    kEnemyWalkLeft = 2,
-    kEnemyTrapped = 3,
-};
+class CFlyEnemyBullet;
 
 // The row of the trapping bubble's animation (`mBubbleRow`).
 enum BubbleRow : int32_t {
@@ -25,8 +22,24 @@ enum BubbleRow : int32_t {
     kBubbleBursting = 2,
 };
 
+// How the hero's body meets a kind: the kind's half extents, and whether the hero's box is
+// tested shifted by a few pixels (the offset test) or as it is.
+struct BodyBox {
+    float halfWidth = 0.0f;
+    float halfHeight = 0.0f;
+    bool shifted = false;
+};
+
+// What one of the hero's bubbles does to a kind it touches.
+enum class BubbleEffect {
+    Traps,    // the enemy floats in a bubble, carries the hero, and bursts after its trap time
+    Destroys, // the enemy dies at once and the bubble pops
+};
+
 // The walking enemy, and the base of every enemy kind: walks under gravity, is turned by the
 // map at walls and ledges, can be trapped in a bubble and bursts after 300 trapped frames.
+// Each kind states its own contact rules below; a kind that does not override one shares the
+// walker's.
 class CEnemyBase {
 public:
     CEnemyBase() = default;
@@ -49,7 +62,18 @@ public:
     virtual void LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
                             bool& jumping, bool& onGround);
 
-    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
+    // The kind's contact rules, as the hero's contacts ask for them.
+    virtual BodyBox HeroTouchBox(bool heroMini) const;
+    virtual platform::Vec2 BubbleTouchHalfExtents() const { return {kEnemyWidth / 2.0f, kEnemyHeight / 2.0f}; }
+    virtual BubbleEffect BubbleHit() const { return BubbleEffect::Traps; }
+    // The mini hero pushing into it and letting go traps it instead of being hurt.
+    virtual bool TrappedByMiniPush() const { return false; }
+    // Bullets in flight that can hurt the hero.
+    virtual std::span<const std::unique_ptr<CFlyEnemyBullet>> Bullets() const { return {}; }
+    // The alpha it is drawn with (the trace's "alpha").
+    virtual int32_t DrawnAlpha() const { return mAlpha; }
+
+    void SetGame(CStageView* game) { if (game != nullptr) mpGame = game; }
     void SetTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBody = texture; }
     void SetFlashTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexFlash = texture; }
     void SetBubbleTexture(const platform::Texture* texture) { if (texture != nullptr) mpTexBubble = texture; }
@@ -58,12 +82,26 @@ public:
     // Everything the stage lends, through the setters above.
     void SetResources(const EnemyResources& resources);
 
-    bool& GetAliveRef() { return mAlive; }
-    bool& GetCapturedRef() { return mCaptured; }
-    float& GetVelXRef() { return mVelX; }
-    float& GetVelYRef() { return mVelY; }
-    platform::Vec2& GetPosRef() { return mPos; }
+    // Made by the stage: alive where its cell puts it.
+    void Spawn(platform::Vec2 pos)
+    {
+        mAlive = true;
+        mPos = pos;
+    }
+    // A bubble caught it: it turns trapped on its own next update, flashing.
+    void Catch();
+    // A bubble destroyed it (a kind the bubbles do not trap).
+    void Destroy() { mAlive = false; }
+    // Test hook: put the enemy somewhere with a speed.
+    void Place(platform::Vec2 pos, platform::Vec2 vel)
+    {
+        mPos = pos;
+        mVelX = vel.x;
+        mVelY = vel.y;
+    }
     platform::Vec2 GetPos() const { return mPos; }
+    platform::Vec2 Velocity() const { return {mVelX, mVelY}; }
+    bool Captured() const { return mCaptured; }
 
     // Advances the trapping bubble's animation; every kind's update calls it.
     void UpdateBubble();
@@ -95,7 +133,7 @@ protected:
     bool mCaptured = false;
     int32_t mTrapTimer = 0;
     int32_t mAlpha = 0;
-    CGame* mpGame = nullptr;
+    CStageView* mpGame = nullptr;
     int32_t mAnimFrame = 0;
     int32_t mFrame = 0;
     platform::Vec2 mPrevPos;
@@ -103,6 +141,10 @@ protected:
     float mWidth = kEnemyWidth;
     float mHeight = kEnemyHeight;
 
+    // The box the kind carries the hero with (the walker's body box; the slime's own cell).
+    virtual platform::Vec2 CarrySize() const { return {mWidth, mHeight}; }
+    // The walker's move: its own ground rule, then the move by its speed.
+    void CollideAndMove();
     // What every trappable kind does after its own movement: a capture traps it, the end of the
     // trap time kills it and bursts the bubble (some kinds also restart the pop every such frame).
     void UpdateTrap(bool popOnEveryBurstFrame);
@@ -119,11 +161,6 @@ protected:
     // The trapping bubble (square cells of `cell` pixels) and the capture's glow.
     void DrawBubble(platform::Sprite* sprite, int cell, platform::Color highlight) const;
     void DrawGlow(platform::Sprite* sprite) const;
-    // The platform rules, for a box of this size centred where the enemy was or is.
-    void BlockPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
-                            float& velX, float& velY, bool& jumping, bool& onGround) const;
-    void LandPlayerWithBox(float width, float height, platform::Vec2& pos, float halfWidth, float halfHeight,
-                           float& velY, bool& jumping, bool& onGround) const;
     // Whether the player's box, moving by velY, comes down on a box from left to right with
     // this top, the top moved by this enemy's own vertical speed. Edges are whole pixels.
     bool LandsOn(int left, int right, int top, const platform::Vec2& pos, float halfWidth, float halfHeight,

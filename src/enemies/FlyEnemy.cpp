@@ -5,7 +5,8 @@
 
 #include "app/Drawing.h"
 #include "app/Random.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
+#include "map/Map.h"
 
 namespace {
 
@@ -14,11 +15,11 @@ constexpr float kBobDegreesPerFrame = 5.0f;
 constexpr int kShotChances = 100;     // the enemy at list place i fires when the draw gives i
 constexpr int32_t kFireWaitFrames = 250;
 constexpr float kSpinStep = 5.0f;
-constexpr int kBubbleCell = 80;
-constexpr platform::Color kHighlight = 0x46FFFFFF;
-// The tiles see a bullet as a 16 x 16 box, looking 10 pixels ahead.
-constexpr float kBulletHalf = 8.0f;
+// The tiles see a bullet looking 10 pixels ahead.
 constexpr float kBulletLookAhead = 10.0f;
+// The mini hero meets flying enemies through a larger box of theirs.
+constexpr float kHalfWidthForMini = 32.0f;
+constexpr float kHalfHeightForMini = 40.0f;
 
 } // namespace
 
@@ -34,13 +35,13 @@ void CFlyEnemy::Init()
     mState = kEnemyWalkLeft;
     mSpeed = kHoverSpeed;
     mAlpha = 255;
-    mTrapTimer = 300;
+    mTrapTimer = kTrapFrames;
     mCaptured = false;
 }
 
 void CFlyEnemy::Update(int index)
 {
-    const platform::Vec2 player = mpGame->GetPlayer().GetPos();
+    const platform::Vec2 player = mpGame->PlayerPos();
     Update(player.x, player.y, index);
 }
 
@@ -49,7 +50,7 @@ void CFlyEnemy::Update(int index)
 void CFlyEnemy::Update(float playerX, float playerY, int index)
 {
     ++mFrame;
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    const platform::Vec2 camera = mpGame->CameraPos();
     mVelY = 0.0f;
     const float aim = std::atan2(playerY - mPos.y, playerX - mPos.x);
     if (mAlpha != 0) {
@@ -81,7 +82,7 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
         platform::Vec2 probe = bullet.GetPos(); // the map pushes the copy, never the bullet
         if (bullet.IsActive() &&
             map.CollideBullet(&probe, kBulletHalf, kBulletHalf, kBulletLookAhead, kCellSize, kCellSize)) {
-            bullet.GetActiveRef() = false;
+            bullet.Stop();
         }
     }
     RemoveBulletsOffScreen(camera);
@@ -94,6 +95,12 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
     mScaleMat = platform::Matrix::Scaling(mScaleX, 1.0f, 0.0f);
     mRotMat = platform::Matrix::RotationZ(mSpin * kDegToRad);
     mWorld = mRotMat * mScaleMat * mTransMat;
+}
+
+BodyBox CFlyEnemy::HeroTouchBox(bool heroMini) const
+{
+    if (heroMini) return {kHalfWidthForMini, kHalfHeightForMini, true};
+    return {kEnemyWidth / 2.0f, kEnemyHeight / 2.0f, true};
 }
 
 // A fresh bullet, made anew or taken back from those that left the screen.
@@ -132,7 +139,7 @@ void CFlyEnemy::Draw(platform::Sprite* sprite, platform::Device* device)
             DrawSprite(sprite, mpTexBody, platform::Rect{0, 0, w, h}, center, mTransMat, color);
         } else {
             DrawSprite(sprite, mpTexBody, platform::Rect{0, h, w, 2 * h}, center, mTransMat, color);
-            DrawBubble(sprite, kBubbleCell, kHighlight);
+            DrawBubble(sprite, kEnemyBubbleCell, kEnemyBubbleHighlight);
         }
         BeginBlendPass(sprite, device, kAdditivePass);
         if (trapped) DrawGlow(sprite);

@@ -21,6 +21,10 @@ public:
     void Update(int index) override;
     void Draw(platform::Sprite* sprite, platform::Device* device) override;
 
+    // Touched through the shifted box, a larger one for the mini hero; its bullets hurt too.
+    BodyBox HeroTouchBox(bool heroMini) const override;
+    std::span<const std::unique_ptr<CFlyEnemyBullet>> Bullets() const override { return mBullets; }
+
     // Bullets in flight, in firing order; they outlive their enemy until they leave the screen.
     std::vector<std::unique_ptr<CFlyEnemyBullet>> mBullets;
 

@@ -14,7 +14,8 @@ public:
     void Draw(platform::Sprite* sprite) const;
 
     platform::Vec2 GetPos() const { return mPos; }
-    bool& GetActiveRef() { return mActive; }
+    // A tile or the hero stopped it: it goes invisible and harmless.
+    void Stop() { mActive = false; }
     bool IsActive() const { return mActive; }
 
     const platform::Texture* mpTex = nullptr;

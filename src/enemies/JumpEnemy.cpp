@@ -3,20 +3,18 @@
 #include <algorithm>
 
 #include "app/Drawing.h"
-#include "app/GameFrame.h"
 #include "app/Random.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
+#include "map/Map.h"
 
 namespace {
 
-constexpr float kGravity = 1.0f;
 constexpr float kJumpSpeed = -20.0f;
 constexpr int kJumpChances = 7; // a standing enemy jumps in one frame of seven, on average
 constexpr int kAnimPeriod = 10;
 constexpr int kLastAnimFrame = 2;
 constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 80;
-constexpr int32_t kFadeStep = 15;
 
 } // namespace
 
@@ -28,10 +26,10 @@ void CJumpEnemy::Init()
     mAirborne = true;
 }
 
-void CJumpEnemy::Update(int index)
+void CJumpEnemy::Update(int)
 {
     ++mJumpFrame;
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    const platform::Vec2 camera = mpGame->CameraPos();
     if (mJumpAlpha == 0) return;
     if (mAlive) {
         mVelY += kGravity;
@@ -45,10 +43,16 @@ void CJumpEnemy::Update(int index)
     }
     // A destroyed enemy stops falling at once and fades where it was hit.
     if (mAlive) {
-        mpGame->GetMap().CollideJumpEnemy(index);
+        mpGame->GetMap().CollideGround(GroundRule::PushedOffPlankInside, mPos, mVelX, mVelY, mState, &mAirborne, mWidth,
+                                       mHeight);
         mPos.y += mVelY;
     }
     UpdateMatrices(camera, mScaleX);
+}
+
+BodyBox CJumpEnemy::HeroTouchBox(bool) const
+{
+    return {kEnemyWidth / 2.0f, kEnemyHeight / 2.0f, true};
 }
 
 void CJumpEnemy::Draw(platform::Sprite* sprite, platform::Device*)

@@ -10,6 +10,11 @@ public:
     void Update(int index) override;
     void Draw(platform::Sprite* sprite, platform::Device* device) override;
 
+    // Touched through the shifted box; one bubble destroys it.
+    BodyBox HeroTouchBox(bool heroMini) const override;
+    BubbleEffect BubbleHit() const override { return BubbleEffect::Destroys; }
+    int32_t DrawnAlpha() const override { return mJumpAlpha; }
+
     bool mAirborne = false;
     int32_t mJumpAlpha = 0;
     int32_t mJumpAnim = 0;

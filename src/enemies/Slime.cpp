@@ -2,7 +2,8 @@
 
 #include "app/Drawing.h"
 #include "app/Random.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
+#include "map/Map.h"
 
 namespace {
 
@@ -26,17 +27,17 @@ void CSlime::Init()
     mAlpha = 255;
     mAirborne = false;
     mScaleX = 1.0f;
-    mTrapTimer = 300;
+    mTrapTimer = kTrapFrames;
     mCaptured = false;
     mBubbleRow = kBubbleGone;
     mFacing = -1;
 }
 
 // Gravity acts only during a hop, so a resting slime stays where it is, even in the air.
-void CSlime::Update(int index)
+void CSlime::Update(int)
 {
     ++mFrame;
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    const platform::Vec2 camera = mpGame->CameraPos();
     if (mAlpha == 0) return;
     if (mAlive) {
         mVelX = 0.0f;
@@ -60,7 +61,8 @@ void CSlime::Update(int index)
         case kEnemyTrapped: FloatInBubble(); break;
         default: break;
         }
-        mpGame->GetMap().CollideSlime(index);
+        mpGame->GetMap().CollideGround(GroundRule::Pushed, mPos, mVelX, mVelY, mState, &mAirborne, mCellSize,
+                                       mCellSize);
         mPrevPos = mPos;
         mPos.x += mVelX;
         mPos.y += mVelY;
@@ -110,14 +112,7 @@ void CSlime::Draw(platform::Sprite* sprite, platform::Device* device)
     DrawTrappable(sprite, device, cell, center, color, kBubbleCell, kHighlight);
 }
 
-void CSlime::BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY,
-                         bool& jumping, bool& onGround)
+BodyBox CSlime::HeroTouchBox(bool) const
 {
-    BlockPlayerWithBox(mCellSize, mCellSize, pos, halfWidth, halfHeight, velX, velY, jumping, onGround);
-}
-
-void CSlime::LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float&, float& velY, bool& jumping,
-                        bool& onGround)
-{
-    LandPlayerWithBox(mCellSize, mCellSize, pos, halfWidth, halfHeight, velY, jumping, onGround);
+    return {kSlimeContactSize / 2.0f, kSlimeContactSize / 2.0f, true};
 }

@@ -15,14 +15,18 @@ public:
     void MoveRight() override;
     void MoveLeft() override;
     void Draw(platform::Sprite* sprite, platform::Device* device) override;
-    void BlockPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY, bool& jumping,
-                     bool& onGround) override;
-    void LandPlayer(platform::Vec2& pos, float halfWidth, float halfHeight, float& velX, float& velY, bool& jumping,
-                    bool& onGround) override;
+
+    // Touched and caught through its own 42-pixel box; the mini hero traps it by pushing.
+    BodyBox HeroTouchBox(bool heroMini) const override;
+    platform::Vec2 BubbleTouchHalfExtents() const override { return {kSlimeContactSize / 2.0f, kSlimeContactSize / 2.0f}; }
+    bool TrappedByMiniPush() const override { return true; }
 
     void UpdateAnimation();
 
     int32_t mFacing = 0; // the last hop's direction: +1 right, -1 left
     bool mAirborne = false;
     float mCellSize = kSlimeTileSize;
+
+protected:
+    platform::Vec2 CarrySize() const override { return {mCellSize, mCellSize}; }
 };

@@ -15,7 +15,7 @@ constexpr uint32_t kHighlightAlpha = 60;
 void CHeal::Update()
 {
     mFloat.Step(mPos);
-    const platform::Vec2 camera = ItemCameraOffset(mpGame);
+    const platform::Vec2 camera = CameraPos();
     mInView = InView(camera);
     if (!mInView) return;
     mTrans = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);

@@ -3,14 +3,13 @@
 #include <cmath>
 
 #include "app/Drawing.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
 
 namespace {
 
 constexpr float kWaitingSpin = 3.0f;
 constexpr float kCollectedSpin = 20.0f;
 constexpr float kRise = 2.0f;
-constexpr int32_t kFadeStep = 15;
 constexpr float kFadePeriod = 2.0f; // the timer counts 2, 1, 0: a step every third frame
 
 } // namespace
@@ -38,9 +37,4 @@ void ItemFloat::Step(platform::Vec2& pos)
 float ItemFloat::Turn() const
 {
     return std::sin(static_cast<float>(mCount) * mSpinSpeed * kDegToRad);
-}
-
-platform::Vec2 ItemCameraOffset(CGame* game)
-{
-    return game != nullptr ? game->GetCamera().GetPos() : platform::Vec2{};
 }

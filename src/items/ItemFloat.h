@@ -3,8 +3,6 @@
 
 #include "platform/Types.h"
 
-class CGame;
-
 // How a pick-up floats, the same for hearts and stars: while it waits it bobs and turns slowly;
 // once collected it rises, turns fast and fades by 15 on every third frame until it is gone.
 struct ItemFloat {
@@ -30,6 +28,3 @@ struct ItemFloat {
 // Every picture of an item lies within this many pixels of its centre (a big star's bubble,
 // twice 40 pixels, reaches 40; a heart's bubble of 80 reaches 40), with room to spare.
 constexpr float kItemReach = 80.0f;
-
-// The stage camera's offset, where the item's screen position is taken from.
-platform::Vec2 ItemCameraOffset(CGame* game);

@@ -11,12 +11,12 @@ constexpr uint32_t kHighlightAlpha = 80;
 void CScore::Update()
 {
     mFloat.Step(mPos);
-    const platform::Vec2 camera = ItemCameraOffset(mpGame);
+    const platform::Vec2 camera = CameraPos();
     mInView = KnownKind() && InView(camera);
     if (!mInView) return;
     const platform::Matrix place = platform::Matrix::Translation(mPos.x - camera.x, mPos.y - camera.y, 0.0f);
     // A big star turns as fast as a small one, at twice the size.
-    const float size = mKind == kBig ? 2.0f : 1.0f;
+    const float size = mKind == kScoreBig ? 2.0f : 1.0f;
     const float turn = mFloat.Turn();
 
     mIconTrans = place;

@@ -2,19 +2,17 @@
 #include <cstdint>
 
 #include "items/PickUp.h"
+#include "map/CellCodes.h"
 #include "platform/Device.h"
 #include "platform/Matrix.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
 
-// A score item: a star in a bubble worth 1 (kind 1) or 10 (kind 2, drawn twice as large). The
-// player's contacts collect it; then it rises, turns fast and fades out, and stays in the stage's
-// list, gone.
+// A score item: a star in a bubble worth 1 (kind kScoreSmall) or 10 (kind kScoreBig, drawn twice
+// as large); its kind is its cell's score code. The player's contacts collect it; then it rises,
+// turns fast and fades out, and stays in the stage's list, gone.
 class CScore : public CPickUp {
 public:
-    static constexpr int kSmall = 1;
-    static constexpr int kBig = 2;
-
     void SetKind(int kind) { mKind = kind; }
     int Kind() const { return mKind; }
 
@@ -33,5 +31,5 @@ private:
     platform::Matrix mBubbleRot;
     platform::Matrix mBubbleWorld;
 
-    bool KnownKind() const { return mKind == kSmall || mKind == kBig; }
+    bool KnownKind() const { return ScoreValue(mKind) != 0; }
 };

@@ -41,11 +41,18 @@ enum EnemyCode : int32_t {
     kSpawnSlime = 5,
 };
 
-// The score grid: a small star (worth 1) or a big one (worth 10).
+// The score grid: a small star (worth 1) or a big one (worth 10). A score item keeps its
+// cell's code as its kind.
 enum ScoreCode : int32_t {
     kScoreSmall = 1,
     kScoreBig = 2,
 };
+
+// What a star of a score code is worth; 0 for any other code.
+constexpr int32_t ScoreValue(int32_t code)
+{
+    return code == kScoreSmall ? 1 : code == kScoreBig ? 10 : 0;
+}
 
 // The heal grid.
 constexpr int32_t kHealHeart = 1;

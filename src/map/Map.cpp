@@ -5,7 +5,6 @@
 
 #include "app/Drawing.h"
 #include "map/CellCodes.h"
-#include "scenes/Game.h"
 
 CMap::CMap() = default;
 
@@ -30,10 +29,9 @@ int32_t CMap::TileAt(int row, int column) const
     return mMapData[row][column];
 }
 
-void CMap::Update()
+void CMap::Update(platform::Vec2 camera)
 {
     ++mFrame;
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
 
     // Only cells that can show and have a picture are placed, as they are drawn, by this camera.
     // The full scan places every cell of the grid here.
@@ -55,7 +53,7 @@ void CMap::Update()
         mStarScaleX *= 1.05f;
         mStarScaleY *= 1.05f;
         mStarAngle -= 1.0f;
-        if (mStarScaleY > 50.0f) mpGame->SetStageCleared();
+        if (mStarScaleY > 50.0f) mStarFinished = true;
     } else {
         mStarScaleX = std::sin(static_cast<float>(mFrame) * mStarSpeed * kDegToRad);
         mStarScaleY = 1.0f;
@@ -66,8 +64,6 @@ void CMap::Update()
     mStarScaleMatrix = platform::Matrix::Scaling(mStarScaleX, mStarScaleY, 0.0f);
     mStarRot = platform::Matrix::RotationZ(mStarAngle);
     mStarWorld = mStarRot * mStarScaleMatrix * mStarTrans;
-
-    mpGame->SetRespawnPos(mRespawn.x, mRespawn.y);
 }
 
 // The goal star sits at the last goal marker in row-major order (cell 0, 0 without one).

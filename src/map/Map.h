@@ -1,42 +1,63 @@
 #pragma once
+#include <functional>
+#include <string>
+
 #include "map/StageGrid.h"
 #include "platform/Matrix.h"
 #include "platform/Sprite.h"
 #include "platform/Types.h"
 
-class CGame;
+// What the player's ground collision did; the player applies it to itself.
+struct GroundContact {
+    bool landed = false; // on ground or a plank: on the ground, Mona stock restored
+    bool hurt = false;   // a damage floor hurt it (the bounce is already in its speed)
+};
+
+// How a kind of enemy meets the ground (every tile with a picture is solid for all of them).
+enum class GroundRule {
+    TurnAtWallsAndLedges, // the walker: a wall ahead or a ledge below turns it; it is not pushed
+    Pushed,               // pushed out, its sideways speed stopped; landing ends its jump or hop
+    PushedOffPlankInside, // as Pushed, but pushed off a plank's right side it ends inside it
+};
 
 // The stage map: the tile grid and the three spawn grids, collision for every moving thing,
-// the goal and its star, the respawn point, and the drawing of tiles and goal star.
+// the goal and its star, the respawn point, and the drawing of tiles and goal star. It knows no
+// object of the stage: they call its collision with their own boxes, and the spawn passes hand
+// the cells they find to whoever spawns.
 class CMap {
 public:
     CMap();
 
-    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
     void Init();
 
-    // Stage files (fixed names under "Resource/Data/").
-    void LoadMap();
-    void LoadEnemyMap();
-    void LoadScoreMap();
-    void LoadRecoveryMap();
-    // Spawn passes, row by row from the top, each row from the left.
-    void SpawnEnemies();
-    void SpawnScoreItems();
-    void SpawnHealItems();
+    // Stage files.
+    void LoadMap(const std::string& path);
+    void LoadEnemyMap(const std::string& path);
+    void LoadScoreMap(const std::string& path);
+    void LoadRecoveryMap(const std::string& path);
+    // Spawn passes, row by row from the top, each row from the left: every cell whose code is
+    // not 0, with the world position of its top-left corner.
+    using SpawnCell = std::function<void(int32_t code, float x, float y)>;
+    void SpawnEnemies(const SpawnCell& spawn) const;
+    void SpawnScoreItems(const SpawnCell& spawn) const;
+    void SpawnHealItems(const SpawnCell& spawn) const;
 
     // Collision. A box is its centre, width and height; the moved box is the box plus its
     // speed, taken once at the start. All comparisons are strict. Corrections carry from cell
     // to cell in row-major order.
-    void CollidePlayer(platform::Vec2& pos, float& velX, float& velY, bool& airborne, float width, float height,
-                       bool* roomToResize = nullptr);
-    void CollideEnemy(int index);
-    void CollideJumpEnemy(int index);
-    void CollideSlime(int index);
+    // The player: `canBeHurt` when a damage floor may hurt it now (not invincible).
+    GroundContact CollidePlayer(platform::Vec2& pos, float& velX, float& velY, bool& airborne, float width,
+                                float height, bool* roomToResize = nullptr, bool canBeHurt = false);
+    // An enemy on the ground, by its kind's rule; `airborne` may be null.
+    void CollideGround(GroundRule rule, platform::Vec2& pos, float& velX, float& velY, int32_t& state, bool* airborne,
+                       float width, float height);
     bool CollideBullet(platform::Vec2* pos, float halfWidth, float halfHeight, float offsetX, float cellWidth,
                        float cellHeight);
 
-    void Update();
+    // The goal star and the cells follow the camera; the respawn point is ready after it.
+    void Update(platform::Vec2 camera);
+    // The goal star has grown to its end: the stage is cleared.
+    bool StarFinished() const { return mStarFinished; }
     void DrawTiles(platform::Sprite* sprite);
     void DrawGoalStar(platform::Sprite* sprite);
 
@@ -55,9 +76,6 @@ public:
 
     float mPosX[kMapRows][kMapCols] = {};
     float mPosY[kMapRows][kMapCols] = {};
-    float mEnemyWidth = kEnemyWidth;
-    float mEnemyHeight = kEnemyHeight;
-    float mSlimeSize = kSlimeTileSize;
     bool mGoal = false;
     StageGrid mMapData = {};
     StageGrid mEnemyData = {};
@@ -74,9 +92,15 @@ private:
     };
     CellWindow WindowAround(float xLow, float xHigh, float yLow, float yHigh) const;
     CellWindow WindowForBox(float x, float y, float sx, float sy, float width, float height) const;
-    enum class GroundEnemy { Walker, Jumper, Slime };
-    void CollideGroundEnemy(GroundEnemy kind, platform::Vec2& pos, float& velX, float& velY, int32_t& state,
-                            bool* airborne, float width, float height);
+    // The steps of a collision, one cell at a time.
+    struct PlayerBox;
+    void PlayerMeetsSolid(PlayerBox& box, int r, int c, GroundContact& contact, bool& canBeHurt);
+    void PlayerMeetsPlank(PlayerBox& box, int r, int c, GroundContact& contact);
+    void PlayerMeetsGoal(const PlayerBox& box, int r, int c);
+    struct EnemyBox;
+    void EnemyMeetsWalls(EnemyBox& box, int r, int c) const;
+    void EnemyMeetsFloorAndCeiling(EnemyBox& box, int r, int c) const;
+    void ForEachCode(const StageGrid& grid, const SpawnCell& spawn) const;
 
     const platform::Texture* mpChipTexture = nullptr;
     platform::Matrix mCellMatrix[kMapRows][kMapCols] = {}; // built for every cell by the full scan only
@@ -89,7 +113,7 @@ private:
     float mStarScaleY = 0.0f;
     float mStarAngle = 0.0f;
     platform::Vec2 mRespawn;
-    CGame* mpGame = nullptr;
+    bool mStarFinished = false;
     int32_t mFrame = 0;
     float mStarSpeed = 2.0f;
 

@@ -1,70 +1,47 @@
-#include "app/AssetFiles.h"
-#include "map/CellCodes.h"
 #include "map/Map.h"
 #include "map/StageFiles.h"
-#include "scenes/Game.h"
 
-void CMap::LoadMap()
+void CMap::LoadMap(const std::string& path)
 {
-    LoadStageCsv(files::kTileMap, mMapData);
+    LoadStageCsv(path, mMapData);
     FindGoalCell();
 }
 
-void CMap::LoadEnemyMap()
+void CMap::LoadEnemyMap(const std::string& path)
 {
-    LoadStageCsv(files::kEnemyMap, mEnemyData);
+    LoadStageCsv(path, mEnemyData);
 }
 
-void CMap::LoadScoreMap()
+void CMap::LoadScoreMap(const std::string& path)
 {
-    LoadStageCsv(files::kScoreMap, mScoreData);
+    LoadStageCsv(path, mScoreData);
 }
 
-void CMap::LoadRecoveryMap()
+void CMap::LoadRecoveryMap(const std::string& path)
 {
-    LoadStageCsv(files::kRecoveryMap, mRecoveryData);
+    LoadStageCsv(path, mRecoveryData);
 }
 
-void CMap::SpawnEnemies()
+void CMap::ForEachCode(const StageGrid& grid, const SpawnCell& spawn) const
 {
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapCols; ++c) {
-            const float x = mPosX[r][c];
-            const float y = mPosY[r][c];
-            switch (mEnemyData[r][c]) {
-            case kSpawnWalkEnemy: mpGame->SpawnEnemy(x, y); break;
-            case kSpawnJumpEnemy: mpGame->SpawnJumpEnemy(x, y); break;
-            case kSpawnFlyEnemy: mpGame->SpawnFlyEnemy(x, y); break;
-            case kSpawnSlime: mpGame->SpawnSlime(x, y); break;
-            default: break;
-            }
+            if (grid[r][c] != 0) spawn(grid[r][c], mPosX[r][c], mPosY[r][c]);
         }
     }
 }
 
-void CMap::SpawnScoreItems()
+void CMap::SpawnEnemies(const SpawnCell& spawn) const
 {
-    for (int r = 0; r < kMapRows; ++r) {
-        for (int c = 0; c < kMapCols; ++c) {
-            const float x = mPosX[r][c];
-            const float y = mPosY[r][c];
-            if (mScoreData[r][c] == kScoreSmall) {
-                mpGame->AddScoreTotal(1);
-                mpGame->SpawnScore(x, y, kScoreSmall);
-            } else if (mScoreData[r][c] == kScoreBig) {
-                // A big star sits on the corner it shares with the cells right and below.
-                mpGame->AddScoreTotal(10);
-                mpGame->SpawnScore(x + 20.0f, y + 20.0f, kScoreBig);
-            }
-        }
-    }
+    ForEachCode(mEnemyData, spawn);
 }
 
-void CMap::SpawnHealItems()
+void CMap::SpawnScoreItems(const SpawnCell& spawn) const
 {
-    for (int r = 0; r < kMapRows; ++r) {
-        for (int c = 0; c < kMapCols; ++c) {
-            if (mRecoveryData[r][c] == kHealHeart) mpGame->SpawnHeal(mPosX[r][c], mPosY[r][c]);
-        }
-    }
+    ForEachCode(mScoreData, spawn);
+}
+
+void CMap::SpawnHealItems(const SpawnCell& spawn) const
+{
+    ForEachCode(mRecoveryData, spawn);
 }

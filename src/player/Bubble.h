@@ -29,7 +29,8 @@ public:
 
     platform::Vec2 GetPos() const { return mPos; }
     bool IsActive() const { return mActive; }
-    bool& GetActiveRef() { return mActive; }
+    // It touched a tile or destroyed an enemy: it pops from its next update.
+    void Pop() { mActive = false; }
 
     int32_t mState = 0;
     float mLife = 0.0f;

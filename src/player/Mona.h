@@ -25,7 +25,9 @@ public:
     void SetPos(float x, float y) { mPos = {x, y}; }
     void Spawn();
     platform::Vec2 GetPos() const { return mPos; }
-    bool& GetActiveRef() { return mActive; }
+    bool IsActive() const { return mActive; }
+    // Blown under the hero's feet: it carries from now on.
+    void Activate() { mActive = true; }
     int State() const { return mState; }
 
     // Lets the bubble carry the player, judged on where the player will be after this frame.

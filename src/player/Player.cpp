@@ -7,12 +7,13 @@
 #include "app/Geometry.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
-#include "scenes/Game.h"
+#include "app/WorldRules.h"
+#include "map/Map.h"
+#include "map/StageView.h"
 
 namespace {
 
 // Big form: no sideways glide, full gravity, 5 pixels a frame while a walking key is held.
-constexpr float kBigGravity = 1.0f;
 constexpr float kBigWalk = 5.0f;
 // Mini form: lighter, and it speeds up and glides to a stop.
 constexpr float kMiniGravity = 0.7f;
@@ -75,17 +76,12 @@ void CPlayer::SetStockAlphaTexture(const platform::Texture* t)
 
 void CPlayer::SetSound(SoundSlot slot, platform::SoundBuffer* sound)
 {
-    if (sound == nullptr) return;
-    platform::SoundBuffer** const members[SOUND_COUNT] = {
-        &mpSndShot, &mpSndJump, &mpSndPop06, &mpSndDamage, &mpSndFall, &mpSndMona,
-        &mpSndBig,  &mpSndMini, &mpSndCapture, &mpSndScore, &mpSndHeal, &mpSndPop,
-    };
-    if (slot >= 0 && slot < SOUND_COUNT) *members[slot] = sound;
+    if (sound != nullptr && slot >= 0 && slot < SOUND_COUNT) mSounds[slot] = sound;
 }
 
-void CPlayer::Init()
+void CPlayer::Init(platform::Vec2 start)
 {
-    mPos = {200.0f, 1300.0f};
+    mPos = start;
     for (int i = 0; i < 3; ++i) mHpIcons[i].mPos = {20.0f + 30.0f * static_cast<float>(i), 40.0f};
     mScaleX = 1.0f;
     mScaleY = 1.0f;
@@ -113,13 +109,12 @@ void CPlayer::Release()
     for (CMona& mona : mMonas) mona.Release();
     // Borrowed from the stage, which frees them; dropped all the same.
     mpTexStar = mpTexStarBubble = mpTexStarBubbleAlpha = nullptr;
-    mpSndShot = mpSndJump = mpSndPop06 = mpSndDamage = mpSndFall = mpSndMona = nullptr;
-    mpSndCapture = mpSndBig = mpSndMini = mpSndPop = mpSndScore = mpSndHeal = nullptr;
+    for (platform::SoundBuffer*& sound : mSounds) sound = nullptr;
 }
 
 platform::Vec2 CPlayer::CameraOffset() const
 {
-    return mpGame != nullptr ? mpGame->GetCamera().GetPos() : platform::Vec2{};
+    return mpGame != nullptr ? mpGame->CameraPos() : platform::Vec2{};
 }
 
 void CPlayer::Update()
@@ -131,7 +126,7 @@ void CPlayer::Update()
         mVelY += kMiniGravity;
     } else {
         mVelX = 0.0f;
-        mVelY += kBigGravity;
+        mVelY += kGravity;
     }
 
     // Debug keys.
@@ -154,8 +149,7 @@ void CPlayer::Update()
         }
     }
 
-    mOnGround = false;
-    if (mpGame != nullptr) mpGame->GetMap().CollidePlayer(mPos, mVelX, mVelY, mJumping, mWidth, mHeight, &mRoomToResize);
+    CollideWithMap();
 
     if (mAlive) TouchItems();
     TouchEnemies();
@@ -173,7 +167,6 @@ void CPlayer::Update()
 
     UpdateBubbles(camera);
     UpdateMonas(camera);
-    if (mpGame != nullptr) mpGame->SetScore(mScore);
     UpdateStockIcons();
 
     // Whole pixels only: a speed below 1 does not move the box.
@@ -195,7 +188,7 @@ void CPlayer::Update()
 void CPlayer::Control()
 {
     if (IsKeyPressed(platform::VK_UP) && !mJumping && mOnGround) {
-        RestartSound(mpSndJump);
+        RestartSound(Sound(SND_JUMP));
         mJumping = true;
         mVelY = kJumpSpeed;
     }
@@ -227,11 +220,44 @@ void CPlayer::Control()
 
 void CPlayer::ApplyHitRule()
 {
+    TakeHit();
+    mVelY = kHitBounce;
+}
+
+// The hit rule without its bounce.
+void CPlayer::TakeHit()
+{
     mHurtTimer = kHurtFrames;
     mInvincible = kInvincibleFrames;
     mHurt = true;
     mHp -= 1;
-    mVelY = kHitBounce;
+}
+
+void CPlayer::Continue(platform::Vec2 pos, int score, int invincibleFrames)
+{
+    mPos = pos;
+    mScore = score;
+    mInvincible = invincibleFrames;
+}
+
+// The map pushes the hero out of the tiles and says what happened; a damage floor's bounce is
+// already in the speed, given where the map met the floor.
+void CPlayer::CollideWithMap()
+{
+    mOnGround = false;
+    if (mpGame == nullptr) return;
+    const GroundContact contact = mpGame->GetMap().CollidePlayer(mPos, mVelX, mVelY, mJumping, mWidth, mHeight,
+                                                                 &mRoomToResize, mInvincible == 0);
+    ApplyGroundContact(contact);
+}
+
+void CPlayer::ApplyGroundContact(const GroundContact& contact)
+{
+    if (contact.landed) {
+        mOnGround = true;
+        mMonaCount = 0;
+    }
+    if (contact.hurt) TakeHit();
 }
 
 // The hit reaction: no control, the hit pose, the big form at once, pushed back a pixel a frame.
@@ -270,7 +296,7 @@ void CPlayer::UpdateInvincibility()
 void CPlayer::UpdateDefeat()
 {
     if (!mDeathStarted) {
-        PlaySound(mpSndFall);
+        PlaySound(Sound(SND_FALL));
         mDeathStarted = true;
         mDeathTimer = kDeathWait;
         mDeathPos = mPos;

@@ -9,10 +9,11 @@
 #include "player/Bubble.h"
 #include "player/HudRecords.h"
 #include "player/Mona.h"
+#include "player/PlayerSounds.h"
 
-class CGame;
+class CStageView;
 class CEnemyBase;
-class CFlyEnemy;
+struct GroundContact;
 
 // The character the user steers: walks, jumps, changes between its big and mini form, is hurt
 // and defeated, and draws itself with the health, Mona stock and score display.
@@ -49,31 +50,23 @@ public:
     void SetStarBubbleTexture(const platform::Texture* t) { if (t) mpTexStarBubble = t; }
     void SetStarBubbleAlphaTexture(const platform::Texture* t) { if (t) mpTexStarBubbleAlpha = t; }
 
-    // The twelve effects, in the order the stage loads them.
-    enum SoundSlot { SND_SHOT, SND_JUMP, SND_POP06, SND_DAMAGE, SND_FALL, SND_MONA, SND_BIG, SND_MINI,
-                     SND_CAPTURE, SND_SCORE, SND_HEAL, SND_POP, SOUND_COUNT };
+    // One of the twelve effects (PlayerSounds.h), into its slot.
     void SetSound(SoundSlot slot, platform::SoundBuffer* sound);
 
-    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
-    void Init();
+    void SetGame(CStageView* game) { if (game != nullptr) mpGame = game; }
+    // Ready to play, standing at the stage's start.
+    void Init(platform::Vec2 start);
     void Update();
     void Draw(platform::Sprite* sprite, platform::Device* device);
     void Release();
 
     // What hurting the player does; whoever hurts it checks its own guards first.
     void ApplyHitRule();
-    static constexpr float kHitBounce = -12.0f; // the upward speed a hit gives
+    // A continued game: back at the last safe place, the score kept, invincible for a while.
+    void Continue(platform::Vec2 pos, int score, int invincibleFrames);
 
     platform::Vec2 GetPos() const { return mPos; }
-    platform::Vec2& GetPosRef() { return mPos; }
-    bool& GetAliveRef() { return mAlive; }
     int GetDir() const { return mDir; }
-    int& GetHpRef() { return mHp; }
-    bool& GetHurtRef() { return mHurt; }
-    int& GetInvincibleRef() { return mInvincible; }
-    int& GetHurtTimerRef() { return mHurtTimer; }
-    bool& GetOnGroundRef() { return mOnGround; }
-    int& GetScoreRef() { return mScore; }
 
     float mHeight = 75.0f;
     float mWidth = 45.0f;
@@ -84,9 +77,6 @@ private:
     // Box sizes of what the player touches.
     float mScoreItemSize = kScoreItemSize;
     float mHealItemSize = kHealItemSize;
-    float mEnemyHeight = kEnemyHeight;
-    float mEnemyWidth = kEnemyWidth;
-    float mSlimeSize = kSlimeContactSize;
 
 public:
     bool mRoomToResize = false;
@@ -147,31 +137,22 @@ public:
 
 private:
     CMona mMonas[kMonaCount];
-    CGame* mpGame = nullptr;
+    CStageView* mpGame = nullptr;
     const platform::Texture* mpTexEnemyFace = nullptr; // kept, never drawn
     const platform::Texture* mpTexStar = nullptr;
     const platform::Texture* mpTexStarBubble = nullptr;
     const platform::Texture* mpTexStarBubbleAlpha = nullptr;
-    platform::SoundBuffer* mpSndShot = nullptr;
-    platform::SoundBuffer* mpSndJump = nullptr;
-    platform::SoundBuffer* mpSndPop06 = nullptr; // kept, never played
-    platform::SoundBuffer* mpSndDamage = nullptr;
-    platform::SoundBuffer* mpSndFall = nullptr;
-    platform::SoundBuffer* mpSndMona = nullptr;
-    platform::SoundBuffer* mpSndCapture = nullptr;
-    platform::SoundBuffer* mpSndBig = nullptr;
-    platform::SoundBuffer* mpSndMini = nullptr;
-    platform::SoundBuffer* mpSndPop = nullptr;
-    platform::SoundBuffer* mpSndScore = nullptr;
-    platform::SoundBuffer* mpSndHeal = nullptr;
-
-    friend class CMap; // the map's landing and damage rules write the flags above
+    platform::SoundBuffer* mSounds[SOUND_COUNT] = {};
+    platform::SoundBuffer* Sound(SoundSlot slot) const { return mSounds[slot]; }
 
     platform::Vec2 CameraOffset() const;
     void Control();
     void UpdateHitReaction();
     void UpdateInvincibility();
     void UpdateDefeat();
+    void CollideWithMap();
+    void ApplyGroundContact(const GroundContact& contact);
+    void TakeHit();
     void UpdateMatrices(platform::Vec2 camera);
 
     // Size change and the animation state table.
@@ -185,16 +166,12 @@ private:
     void TouchItems();
     void TouchEnemies();
     void UpdateBubbles(platform::Vec2 camera);
-    // The contacts of step 12, one enemy at a time; each kind's boxes are in the definitions.
-    template <class Enemy>
-    bool BodyTouches(const Enemy& enemy) const;
-    template <class Enemy>
-    void TouchEnemy(Enemy& enemy);
-    template <class Enemy>
-    void CatchWithBubbles(Enemy& enemy);
+    // The contacts of step 12, one enemy at a time; each kind states its boxes and rules.
+    bool BodyTouches(const CEnemyBase& enemy) const;
+    void TouchEnemy(CEnemyBase& enemy);
+    void CatchWithBubbles(CEnemyBase& enemy);
     void Capture(CEnemyBase& enemy);
-    void TouchBullets(CEnemyBase&) {} // only flying enemies fire
-    void TouchBullets(CFlyEnemy& enemy);
+    void TouchBullets(const CEnemyBase& enemy);
 
     void UpdateMonas(platform::Vec2 camera);
 

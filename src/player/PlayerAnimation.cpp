@@ -25,10 +25,10 @@ void CPlayer::ChangeSize()
 {
     if (!mOnGround || mActionLock || !mRoomToResize || !IsKeyPressed(platform::VK_DOWN)) return;
     if (!mMini) {
-        RestartSound(mpSndMini);
+        RestartSound(Sound(SND_MINI));
         mAnimFrame = 0;
     } else {
-        RestartSound(mpSndBig);
+        RestartSound(Sound(SND_BIG));
         mAnimFrame = kResizeLastFrame;
     }
     mActionLock = true;
@@ -83,7 +83,7 @@ void CPlayer::UpdateAnimation()
         break;
     case kAnimHit:
         if (mAlive) {
-            PlaySound(mpSndDamage);
+            PlaySound(Sound(SND_DAMAGE));
             mAnimFrame = 0;
         }
         break;

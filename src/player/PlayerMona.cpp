@@ -19,14 +19,14 @@ void CPlayer::BlowMona()
     if (!IsKeyPressed(platform::VK_DOWN) || mMonaCount >= kMonasBetweenLandings) return;
     if (mActionLock) return;
     for (CMona& mona : mMonas) {
-        if (mona.GetActiveRef() || mona.State() != CMona::kFree) continue;
-        RestartSound(mpSndMona);
+        if (mona.IsActive() || mona.State() != CMona::kFree) continue;
+        RestartSound(Sound(SND_MONA));
         mAnimState = kAnimMona;
         mActionLock = true;
         mAnimFrame = 0;
         mona.SetPos(mPos.x, mPos.y + kMonaBelowCentre);
         mona.Spawn();
-        mona.GetActiveRef() = true;
+        mona.Activate();
         mVelY = kMonaHop;
         mMonaCount += 1;
         return;

@@ -1,8 +1,9 @@
 // The hero's bubbles: blowing them, flying them against the tiles, drawing them.
 #include "app/Keys.h"
 #include "app/Sound.h"
+#include "map/Map.h"
+#include "map/StageView.h"
 #include "player/Player.h"
-#include "scenes/Game.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void CPlayer::Shoot()
     if (mShotCooldown <= 0 && !mActionLock) {
         for (CBubble& bubble : mBubbles) {
             if (bubble.IsActive()) continue; // a popping bubble counts as free
-            RestartSound(mpSndShot);
+            RestartSound(Sound(SND_SHOT));
             mAnimState = kAnimShot;
             mActionLock = true;
             mAnimFrame = 0;
@@ -42,13 +43,13 @@ void CPlayer::Shoot()
 void CPlayer::UpdateBubbles(platform::Vec2 camera)
 {
     for (CBubble& bubble : mBubbles) {
-        bubble.SetPopSound(mpSndPop);
+        bubble.SetPopSound(Sound(SND_POP));
         bubble.Update(camera.x, camera.y);
         if (!bubble.IsActive() || mpGame == nullptr) continue;
         platform::Vec2 probe = bubble.GetPos(); // the map pushes the copy, never the bubble
         if (mpGame->GetMap().CollideBullet(&probe, mBubbleSize / 2.0f, mBubbleSize / 2.0f - kBubbleTileHalfHeightTrim,
                                            kBubbleTileLookAhead, kCellSize, kCellSize)) {
-            bubble.GetActiveRef() = false;
+            bubble.Pop();
         }
     }
 }

@@ -1,11 +1,11 @@
 #include "scenes/BackGround.h"
 
 #include "app/Drawing.h"
-#include "scenes/Game.h"
+#include "map/StageView.h"
 
 void CBackGround::Draw(platform::Sprite* sprite)
 {
-    const platform::Vec2 camera = mpGame->GetCamera().GetPos();
+    const platform::Vec2 camera = mpGame->CameraPos();
     const platform::Rect whole{0, 0, 1280, 720};
     const platform::Vec3 corner{};
     for (int i = 0; i < 5; ++i) {

@@ -1,12 +1,12 @@
 #pragma once
 #include "platform/Sprite.h"
 
-class CGame;
+class CStageView;
 
 // Two rows of five large pictures behind everything, scrolling at a fifth of the camera's speed.
 class CBackGround {
 public:
-    void SetGame(CGame* game) { if (game != nullptr) mpGame = game; }
+    void SetGame(CStageView* game) { if (game != nullptr) mpGame = game; }
     void SetLowerTexture(const platform::Texture* t) { if (t) mpTexLower = t; }
     void SetUpperTexture(const platform::Texture* t) { if (t) mpTexUpper = t; }
     void Draw(platform::Sprite* sprite);
@@ -15,5 +15,5 @@ public:
 private:
     const platform::Texture* mpTexLower = nullptr;
     const platform::Texture* mpTexUpper = nullptr;
-    CGame* mpGame = nullptr;
+    CStageView* mpGame = nullptr;
 };

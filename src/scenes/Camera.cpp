@@ -1,7 +1,7 @@
 #include "scenes/Camera.h"
 
 #include "app/Geometry.h"
-#include "scenes/Game.h"
+#include "map/StageView.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr float kBottomStop = kStageHeight - kHalfScreenHeight; // the last cent
 
 void CCamera::Update()
 {
-    const platform::Vec2 player = mpGame->GetPlayer().GetPos();
+    const platform::Vec2 player = mpGame->PlayerPos();
     // Centre the player, but never show past the stage's left or right end.
     if (player.x - kHalfScreenWidth > 0.0f && player.x < kRightStop + 1.0f) mPos.x = player.x - kHalfScreenWidth;
     else if (player.x > kRightStop) mPos.x = kStageWidth - kScreenWidth;

@@ -5,6 +5,13 @@
 #include "app/Keys.h"
 #include "app/Sound.h"
 
+namespace {
+
+// A continued game starts with this grace period.
+constexpr int kContinueInvincibleFrames = 200;
+
+} // namespace
+
 CGame::CGame(CGameFrameConstruct* frame) : BaseScene(frame), mpMap(std::make_unique<CMap>()), mResources(frame) {}
 
 CGame::~CGame() = default;
@@ -17,13 +24,24 @@ uint32_t CGame::Now() const
 void CGame::Init()
 {
     mPlayer.SetGame(this);
-    mpMap->SetGame(this);
     mBackGround.SetGame(this);
     mCamera.SetGame(this);
     mPause.SetFrame(mpFrame);
     if (!mpFrame->mRetry) mpFrame->mRun = {};
 
-    auto load = [this](const char* path) { return mResources.LoadTexture(path); };
+    LoadPlayerPictures();
+    LoadSharedPictures();
+    LoadSounds();
+    StartMusic();
+    mPlayer.Init(mpFrame->mStage.start);
+    SpawnFromGrids();
+    InitObjects();
+}
+
+// The player's own pictures, then the background, the map's and the pause label's.
+void CGame::LoadPlayerPictures()
+{
+    auto load = [this](const std::string& path) { return mResources.LoadTexture(path); };
     mPlayer.SetPlayerTexture(load(files::kPlayerSheet));
     mPlayer.SetDownTexture(load(files::kPlayerDefeated));
     mPlayer.SetMiniTexture(load(files::kMiniPlayerSheet));
@@ -38,144 +56,133 @@ void CGame::Init()
     mPlayer.SetMonaAlphaTexture(load(files::kMonaBubblesAlpha));
     mPlayer.SetBubbleTexture(load(files::kShotBubbles));
     mPlayer.SetBubbleAlphaTexture(load(files::kShotBubblesAlpha));
-    mBackGround.SetLowerTexture(load(files::kLowerBackground));
-    mBackGround.SetUpperTexture(load(files::kUpperBackground));
+    mBackGround.SetLowerTexture(load(mpFrame->mStage.lowerBackground));
+    mBackGround.SetUpperTexture(load(mpFrame->mStage.upperBackground));
     mpMap->SetChipTexture(load(files::kMapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
     mPause.SetTexture(load(files::kLabels));
-    // Pictures shared by every enemy or item of a kind, each loaded once.
-    const platform::Texture* enemyBody = load(files::kWalkEnemySheet);
-    const platform::Texture* flyBody = load(files::kFlyEnemySheet);
-    const platform::Texture* flySpin = load(files::kFlyEnemySpin);
-    const platform::Texture* bullet = load(files::kFlyEnemyBullet);
-    const platform::Texture* slimeBody = load(files::kSlimeSheet);
+}
+
+// Pictures shared by every enemy or item of a kind, each loaded once.
+void CGame::LoadSharedPictures()
+{
+    auto load = [this](const char* path) { return mResources.LoadTexture(path); };
+    EnemyPictures& enemies = mEnemyPictures;
+    enemies.walkBody = load(files::kWalkEnemySheet);
+    enemies.flyBody = load(files::kFlyEnemySheet);
+    enemies.flySpin = load(files::kFlyEnemySpin);
+    enemies.bullet = load(files::kFlyEnemyBullet);
+    enemies.slimeBody = load(files::kSlimeSheet);
     mScoreLook.picture = load(files::kScoreStar);
     mScoreLook.bubble = load(files::kStarBubble);
     mScoreLook.bubbleAlpha = load(files::kStarBubbleAlpha);
-    const platform::Texture* glow = load(files::kGlow);
-    const platform::Texture* enemyBubble = load(files::kEnemyBubbles);
-    const platform::Texture* enemyBubbleAlpha = load(files::kEnemyBubblesAlpha);
-    const platform::Texture* slimeBubble = load(files::kSlimeBubbles);
-    const platform::Texture* slimeBubbleAlpha = load(files::kSlimeBubblesAlpha);
+    enemies.glow = load(files::kGlow);
+    enemies.enemyBubble = load(files::kEnemyBubbles);
+    enemies.enemyBubbleAlpha = load(files::kEnemyBubblesAlpha);
+    enemies.slimeBubble = load(files::kSlimeBubbles);
+    enemies.slimeBubbleAlpha = load(files::kSlimeBubblesAlpha);
     mHealLook.picture = load(files::kHealHeart);
     mHealLook.bubble = load(files::kHealBubble);
     mHealLook.bubbleAlpha = load(files::kHealBubbleAlpha);
     // The jumping enemies have a sheet of their own (three 64 x 80 frames).
-    const platform::Texture* jumpBody = load(files::kJumpEnemySheet);
+    enemies.jumpBody = load(files::kJumpEnemySheet);
     mPlayer.SetStarTexture(mScoreLook.picture);
     mPlayer.SetStarBubbleTexture(mScoreLook.bubble);
     mPlayer.SetStarBubbleAlphaTexture(mScoreLook.bubbleAlpha);
+}
 
-    static const char* const kEffects[CPlayer::SOUND_COUNT] = {
-        files::kSndShot,
-        files::kSndJump,
-        files::kSndPop06,
-        files::kSndDamage,
-        files::kSndFall,
-        files::kSndMona,
-        files::kSndGrow,
-        files::kSndShrink,
-        files::kSndCapture,
-        files::kSndScore,
-        files::kSndHeal,
-        files::kSndPop,
-    };
-    for (int i = 0; i < CPlayer::SOUND_COUNT; ++i) {
-        platform::SoundBuffer* sound = mResources.LoadSound(kEffects[i]);
-        mPlayer.SetSound(static_cast<CPlayer::SoundSlot>(i), sound);
-        if (i == CPlayer::SND_POP) mpSndPop = sound;
+// The player's twelve effects; the last, the pop, is also lent to every enemy.
+void CGame::LoadSounds()
+{
+    for (const PlayerSound& effect : kPlayerSounds) {
+        platform::SoundBuffer* sound = mResources.LoadSound(effect.file);
+        mPlayer.SetSound(effect.slot, sound);
+        if (effect.slot == SND_POP) mpSndPop = sound;
     }
+    mEnemyPictures.pop = mpSndPop;
+}
 
-    mWalkEnemyLook = {.body = enemyBody, .flash = glow, .bubble = enemyBubble, .bubbleAlpha = enemyBubbleAlpha,
-                      .pop = mpSndPop};
-    mJumpEnemyLook = {.body = jumpBody, .pop = mpSndPop};
-    mFlyEnemyLook = mWalkEnemyLook;
-    mFlyEnemyLook.body = flyBody;
-    mFlyEnemyLook.spin = flySpin;
-    mFlyEnemyLook.bullet = bullet;
-    mSlimeLook = {.body = slimeBody, .flash = glow, .bubble = slimeBubble, .bubbleAlpha = slimeBubbleAlpha,
-                  .pop = mpSndPop};
-
-    mpMusic = mResources.LoadSound(files::kStageMusic);
+void CGame::StartMusic()
+{
+    mpMusic = mResources.LoadSound(mpFrame->mStage.music);
     Disable3D(mpMusic);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
+}
 
-    mPlayer.Init();
-
+// The map reads the stage's grids and hands back what they hold, in grid order.
+void CGame::SpawnFromGrids()
+{
+    const StageDescription& stage = mpFrame->mStage;
     mpMap->Init();
-    mpMap->LoadMap();
-    mpMap->LoadEnemyMap();
-    mpMap->SpawnEnemies();
-    mpMap->LoadScoreMap();
-    mpMap->SpawnScoreItems();
-    mpMap->LoadRecoveryMap();
-    mpMap->SpawnHealItems();
-
-    ForEachIn(
-        [this](auto& item, int) {
-            item.SetGame(this);
-            item.Activate();
-        },
-        mScores, mHeals);
-    // Jumping enemies run like every other kind: an undrawn enemy that still hurts would be unfair.
-    ForEachIn(
-        [this](auto& enemy, int) {
-            enemy.SetGame(this);
-            enemy.Init();
-        },
-        mEnemies, mFlyEnemies, mSlimes, mJumpEnemies);
-    // The flying enemies are handed their bullets' picture once more.
-    for (auto& enemy : mFlyEnemies) enemy->SetBulletTexture(mFlyEnemyLook.bullet);
+    mpMap->LoadMap(stage.tileMap);
+    mpMap->LoadEnemyMap(stage.enemyMap);
+    mpMap->SpawnEnemies([this](int32_t code, float x, float y) { SpawnEnemyOfCode(code, x, y); });
+    mpMap->LoadScoreMap(stage.scoreMap);
+    mpMap->SpawnScoreItems([this](int32_t code, float x, float y) {
+        if (ScoreValue(code) == 0) return;
+        AddScoreTotal(ScoreValue(code));
+        // A big star sits on the corner it shares with the cells right and below.
+        const float corner = code == kScoreBig ? kCellSize / 2.0f : 0.0f;
+        SpawnScore(x + corner, y + corner, code);
+    });
+    mpMap->LoadRecoveryMap(stage.recoveryMap);
+    mpMap->SpawnHealItems([this](int32_t code, float x, float y) {
+        if (code == kHealHeart) SpawnHeal(x, y);
+    });
 }
 
-template <class Enemy>
-void CGame::Spawn(OwnedList<Enemy>& list, float x, float y, const EnemyResources& resources)
+// The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.
+void CGame::ListContactEnemies()
 {
-    auto enemy = std::make_unique<Enemy>();
-    enemy->GetAliveRef() = true;
-    enemy->GetPosRef() = {x, y};
-    enemy->SetResources(resources);
-    list.push_back(std::move(enemy));
+    mContactEnemies.clear();
+    ForEachEnemy([this](CEnemyBase& enemy, int) { mContactEnemies.push_back(&enemy); });
 }
 
-void CGame::SpawnEnemy(float x, float y)
+void CGame::SpawnEnemyOfCode(int32_t code, float x, float y)
 {
-    Spawn(mEnemies, x, y, mWalkEnemyLook);
-}
-
-void CGame::SpawnFlyEnemy(float x, float y)
-{
-    Spawn(mFlyEnemies, x, y, mFlyEnemyLook);
-}
-
-void CGame::SpawnJumpEnemy(float x, float y)
-{
-    Spawn(mJumpEnemies, x, y, mJumpEnemyLook);
-}
-
-void CGame::SpawnSlime(float x, float y)
-{
-    Spawn(mSlimes, x, y, mSlimeLook);
+    auto spawnIfCode = [&]<class... Kinds>(KindList<Kinds...>) {
+        ((code == EnemyKind<Kinds>::kSpawnCode ? Spawn<Kinds>(x, y) : void()), ...);
+    };
+    spawnIfCode(StageEnemyKinds{});
 }
 
 void CGame::SpawnScore(float x, float y, int kind)
 {
     auto item = std::make_unique<CScore>();
-    item->ActiveFlag() = true;
-    item->PosRef() = {x + mScoreItemSize / 2.0f, y + mScoreItemSize / 2.0f};
+    item->Spawn({x + mScoreItemSize / 2.0f, y + mScoreItemSize / 2.0f});
     item->SetKind(kind);
     item->SetResources(mScoreLook);
+    mContactScores.push_back(item.get());
     mScores.push_back(std::move(item));
 }
 
 void CGame::SpawnHeal(float x, float y)
 {
     auto item = std::make_unique<CHeal>();
-    item->ActiveFlag() = true;
-    item->PosRef() = {x + mHealItemSize / 2.0f, y + mHealItemSize / 2.0f};
+    item->Spawn({x + mHealItemSize / 2.0f, y + mHealItemSize / 2.0f});
     item->SetResources(mHealLook);
+    mContactHeals.push_back(item.get());
     mHeals.push_back(std::move(item));
+}
+
+// Jumping enemies run like every other kind: an undrawn enemy that still hurts would be unfair.
+void CGame::InitObjects()
+{
+    ForEachIn(
+        [this](auto& item, int) {
+            item.SetGame(this);
+            item.Activate();
+        },
+        mScores, mHeals);
+    ForEachEnemy(
+        [this](auto& enemy, int) {
+            enemy.SetGame(this);
+            enemy.Init();
+        },
+        StageEnemyInitOrder{});
+    // The flying enemies are handed their bullets' picture once more.
+    for (auto& enemy : GetFlyEnemies()) enemy->SetBulletTexture(mEnemyPictures.bullet);
 }
 
 SceneId CGame::Update()
@@ -192,28 +199,27 @@ SceneId CGame::Update()
     }
     // A continued game: back to the last safe place with the score kept and a grace period.
     if (mpFrame->mRetry) {
-        mPlayer.GetPosRef() = mpFrame->mRespawnPos;
-        mPlayer.GetScoreRef() = mpFrame->mScore;
-        mPlayer.GetInvincibleRef() = 200;
+        mPlayer.Continue(mpFrame->mRespawnPos, mpFrame->mScore, kContinueInvincibleFrames);
         mpFrame->mRetry = false;
     }
     if (!mStageCleared) {
         mPlayer.Update();
-        const bool alive = mPlayer.GetAliveRef();
+        SetScore(mPlayer.Score());
+        const bool alive = mPlayer.Alive();
         if (alive) mCamera.Update();
-        mpMap->Update();
+        mpMap->Update(mCamera.GetPos());
+        if (mpMap->StarFinished()) SetStageCleared();
+        SetRespawnPos(mpMap->Respawn().x, mpMap->Respawn().y);
         if (alive) {
             ForEachIn([](auto& item, int) { item.Update(); }, mScores, mHeals);
-            // Jumping enemies run right after the walking ones.
-            ForEachIn([](CEnemyBase& enemy, int index) { enemy.Update(index); }, mEnemies, mJumpEnemies, mFlyEnemies,
-                      mSlimes);
+            ForEachEnemy([](CEnemyBase& enemy, int index) { enemy.Update(index); });
         }
     }
     mpFrame->mScore = mScore;
     mpFrame->mScoreTotal = mStageScoreTotal;
     mpFrame->mRespawnPos = mRespawnPos;
     if (mStageCleared) result = SCENE_CLEAR;
-    if (!mPlayer.GetAliveRef()) StopSound(mpMusic);
+    if (!mPlayer.Alive()) StopSound(mpMusic);
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
     mpFrame->mRun.Track(mStageCleared);
@@ -225,7 +231,8 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
     mBackGround.Draw(sprite);
     mpMap->DrawTiles(sprite);
     auto draw = [sprite, device](auto& object, int) { object.Draw(sprite, device); };
-    ForEachIn(draw, mEnemies, mJumpEnemies, mFlyEnemies, mSlimes, mScores, mHeals);
+    ForEachEnemy(draw);
+    ForEachIn(draw, mScores, mHeals);
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
     mPause.Draw(sprite);
@@ -237,9 +244,9 @@ void CGame::Release()
     mPlayer.Release();
     mBackGround.Release();
     mpMap->ReleaseTextures();
-    ForEachIn([](auto& object, int) { object.Release(); }, mScores, mHeals, mEnemies, mJumpEnemies, mFlyEnemies,
-              mSlimes);
-    mWalkEnemyLook = mJumpEnemyLook = mFlyEnemyLook = mSlimeLook = {};
+    ForEachIn([](auto& object, int) { object.Release(); }, mScores, mHeals);
+    ForEachEnemy([](CEnemyBase& enemy, int) { enemy.Release(); });
+    mEnemyPictures = {};
     mScoreLook = mHealLook = {};
     StopSound(mpMusic);
     mpSndPop = nullptr;

@@ -1,25 +1,26 @@
 #pragma once
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "app/BaseScene.h"
 #include "app/Geometry.h"
 #include "app/OwnedList.h"
 #include "app/ResourceHolder.h"
-#include "enemies/EnemyBase.h"
-#include "enemies/FlyEnemy.h"
-#include "enemies/JumpEnemy.h"
-#include "enemies/Slime.h"
+#include "enemies/EnemyKinds.h"
 #include "items/Heal.h"
 #include "items/Score.h"
 #include "map/Map.h"
+#include "map/StageView.h"
 #include "player/Player.h"
 #include "scenes/BackGround.h"
 #include "scenes/Camera.h"
 #include "scenes/StagePause.h"
 
 // The stage: owns the map, camera, background, player, enemies and pick-ups; loads what they
-// use, runs and draws them in a fixed order, and decides when the stage is left.
-class CGame final : public BaseScene {
+// use, runs and draws them in a fixed order, and decides when the stage is left. The objects
+// see it only as a CStageView.
+class CGame final : public BaseScene, public CStageView {
 public:
     explicit CGame(CGameFrameConstruct* frame);
     ~CGame() override;
@@ -31,28 +32,39 @@ public:
     const char* TraceName() const override { return "game"; }
     void WriteTrace(CTraceWriter& trace) const override;
 
+    // The stage view.
+    platform::Vec2 CameraPos() const override { return mCamera.GetPos(); }
+    platform::Vec2 PlayerPos() const override { return mPlayer.GetPos(); }
+    CMap& GetMap() override { return *mpMap; }
+    uint32_t Now() const override;
+    std::span<CEnemyBase* const> ContactEnemies() const override { return mContactEnemies; }
+    std::span<CScore* const> ContactScores() const override { return mContactScores; }
+    std::span<CHeal* const> ContactHeals() const override { return mContactHeals; }
+
     CPlayer& GetPlayer() { return mPlayer; }
-    CMap& GetMap() { return *mpMap; }
     CCamera& GetCamera() { return mCamera; }
-    OwnedList<CEnemyBase>& GetEnemies() { return mEnemies; }
-    OwnedList<CJumpEnemy>& GetJumpEnemies() { return mJumpEnemies; }
-    OwnedList<CFlyEnemy>& GetFlyEnemies() { return mFlyEnemies; }
-    OwnedList<CSlime>& GetSlimes() { return mSlimes; }
+    // The enemies of one kind, in creation order.
+    template <class Enemy>
+    OwnedList<Enemy>& Enemies() { return std::get<OwnedList<Enemy>>(mEnemies); }
+    OwnedList<CEnemyBase>& GetEnemies() { return Enemies<CEnemyBase>(); }
+    OwnedList<CJumpEnemy>& GetJumpEnemies() { return Enemies<CJumpEnemy>(); }
+    OwnedList<CFlyEnemy>& GetFlyEnemies() { return Enemies<CFlyEnemy>(); }
+    OwnedList<CSlime>& GetSlimes() { return Enemies<CSlime>(); }
     OwnedList<CScore>& GetScores() { return mScores; }
     OwnedList<CHeal>& GetHeals() { return mHeals; }
-
-    // The frame's millisecond clock, which some enemies seed the random generator from.
-    uint32_t Now() const;
 
     void SetScore(int score) { mScore = score; }
     void SetRespawnPos(float x, float y) { mRespawnPos = {x, y}; }
     void SetStageCleared() { mStageCleared = true; }
     void AddScoreTotal(int value) { mStageScoreTotal += value; }
 
-    void SpawnEnemy(float x, float y);
-    void SpawnFlyEnemy(float x, float y);
-    void SpawnJumpEnemy(float x, float y);
-    void SpawnSlime(float x, float y);
+    // Spawners: an object of a kind at (x, y), alive or collectable, at the end of its list.
+    template <class Enemy>
+    void Spawn(float x, float y);
+    void SpawnEnemy(float x, float y) { Spawn<CEnemyBase>(x, y); }
+    void SpawnFlyEnemy(float x, float y) { Spawn<CFlyEnemy>(x, y); }
+    void SpawnJumpEnemy(float x, float y) { Spawn<CJumpEnemy>(x, y); }
+    void SpawnSlime(float x, float y) { Spawn<CSlime>(x, y); }
     void SpawnScore(float x, float y, int kind);
     void SpawnHeal(float x, float y);
 
@@ -62,9 +74,30 @@ public:
     bool StageCleared() const { return mStageCleared; }
 
 private:
-    // Makes an enemy of a kind at (x, y), alive, with what the kind is lent, at the end of its list.
-    template <class Enemy>
-    void Spawn(OwnedList<Enemy>& list, float x, float y, const EnemyResources& resources);
+    template <class... Kinds>
+    using EnemyLists = std::tuple<OwnedList<Kinds>...>;
+    template <class... Kinds>
+    static EnemyLists<Kinds...> ListsOf(KindList<Kinds...>);
+
+    // Runs `step(enemy, index)` on every enemy, kind by kind in the order of `Order`.
+    template <class Step, class... Kinds>
+    void ForEachEnemy(Step&& step, KindList<Kinds...>);
+    template <class Step, class... Kinds>
+    void ForEachEnemy(Step&& step, KindList<Kinds...>) const;
+    template <class Step>
+    void ForEachEnemy(Step&& step) { ForEachEnemy(step, StageEnemyKinds{}); }
+    template <class Step>
+    void ForEachEnemy(Step&& step) const { ForEachEnemy(step, StageEnemyKinds{}); }
+
+    // The steps of Init.
+    void LoadPlayerPictures();
+    void LoadSharedPictures();
+    void LoadSounds();
+    void StartMusic();
+    void SpawnFromGrids();
+    void SpawnEnemyOfCode(int32_t code, float x, float y);
+    void ListContactEnemies();
+    void InitObjects();
 
     int32_t mScore = 0;
     int32_t mStageScoreTotal = 0;
@@ -77,24 +110,51 @@ private:
     CCamera mCamera;
 
     // What is lent to every enemy or item of a kind (pictures also to the player).
-    EnemyResources mWalkEnemyLook;
-    EnemyResources mJumpEnemyLook;
-    EnemyResources mFlyEnemyLook;
-    EnemyResources mSlimeLook;
+    EnemyPictures mEnemyPictures;
     ItemResources mScoreLook;
     ItemResources mHealLook;
     platform::SoundBuffer* mpSndPop = nullptr;
 
-    OwnedList<CEnemyBase> mEnemies;
-    OwnedList<CJumpEnemy> mJumpEnemies;
-    OwnedList<CFlyEnemy> mFlyEnemies;
-    OwnedList<CSlime> mSlimes;
+    decltype(ListsOf(StageEnemyKinds{})) mEnemies;
     OwnedList<CScore> mScores;
     OwnedList<CHeal> mHeals;
+    // The same objects as the lists, in the order the hero's contacts test them.
+    std::vector<CEnemyBase*> mContactEnemies;
+    std::vector<CScore*> mContactScores;
+    std::vector<CHeal*> mContactHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
     CStagePause mPause;
 
     // Owns every texture and sound loaded here; each is freed once, when the stage is released.
     CResourceHolder mResources;
+
+    // The trace of one enemy.
+    template <class Enemy>
+    static void WriteEnemy(CTraceWriter& trace, const Enemy& enemy);
+    void WritePlayerTrace(CTraceWriter& trace) const;
+    void WriteBubblesTrace(CTraceWriter& trace) const;
+    void WriteMonasTrace(CTraceWriter& trace) const;
 };
+
+template <class Step, class... Kinds>
+void CGame::ForEachEnemy(Step&& step, KindList<Kinds...>)
+{
+    ForEachIn(step, Enemies<Kinds>()...);
+}
+
+template <class Step, class... Kinds>
+void CGame::ForEachEnemy(Step&& step, KindList<Kinds...>) const
+{
+    ForEachIn(step, std::get<OwnedList<Kinds>>(mEnemies)...);
+}
+
+template <class Enemy>
+void CGame::Spawn(float x, float y)
+{
+    auto enemy = std::make_unique<Enemy>();
+    enemy->Spawn({x, y});
+    enemy->SetResources(EnemyKind<Enemy>::Look(mEnemyPictures));
+    Enemies<Enemy>().push_back(std::move(enemy));
+    ListContactEnemies();
+}

@@ -1,33 +1,49 @@
 #include "app/TraceWriter.h"
 #include "scenes/Game.h"
 
-namespace {
-
-// Each kind's name in the trace, and the alpha it is drawn with (the jumper keeps its own).
-const char* KindName(const CEnemyBase&) { return "walk"; }
-const char* KindName(const CJumpEnemy&) { return "jump"; }
-const char* KindName(const CFlyEnemy&) { return "fly"; }
-const char* KindName(const CSlime&) { return "slime"; }
-int DrawnAlpha(const CEnemyBase& enemy) { return enemy.Alpha(); }
-int DrawnAlpha(const CJumpEnemy& enemy) { return enemy.mJumpAlpha; }
-
 template <class Enemy>
-void WriteEnemy(CTraceWriter& trace, const Enemy& enemy)
+void CGame::WriteEnemy(CTraceWriter& trace, const Enemy& enemy)
 {
     trace.BeginObject();
-    trace.Field("kind", KindName(enemy));
+    trace.Field("kind", EnemyKind<Enemy>::kTraceName);
     trace.Field("x", enemy.GetPos().x);
     trace.Field("y", enemy.GetPos().y);
     trace.Field("state", enemy.mState);
     trace.Field("alive", enemy.Alive());
-    trace.Field("alpha", DrawnAlpha(enemy));
+    trace.Field("alpha", enemy.DrawnAlpha());
     trace.EndObject();
 }
 
-} // namespace
-
 // What the stage shows, for the headless runner's trace.
 void CGame::WriteTrace(CTraceWriter& trace) const
+{
+    WritePlayerTrace(trace);
+    const platform::Vec2 camera = mCamera.GetPos();
+    trace.BeginArray("camera");
+    trace.Value(camera.x);
+    trace.Value(camera.y);
+    trace.EndArray();
+    trace.Field("goal", mpMap->mGoal);
+    trace.Field("cleared", mStageCleared);
+    trace.BeginArray("enemies");
+    ForEachEnemy([&trace](const auto& enemy, int) { WriteEnemy(trace, enemy); });
+    trace.EndArray();
+    size_t bullets = 0;
+    ForEachEnemy([&bullets](const CEnemyBase& enemy, int) { bullets += enemy.Bullets().size(); });
+    trace.Field("bullets", static_cast<int>(bullets));
+    WriteBubblesTrace(trace);
+    int scoreItems = 0;
+    for (const auto& item : mScores) scoreItems += item->Collectable() ? 1 : 0;
+    int healItems = 0;
+    for (const auto& item : mHeals) healItems += item->Collectable() ? 1 : 0;
+    trace.Field("scoreItems", scoreItems);
+    trace.Field("healItems", healItems);
+    WriteMonasTrace(trace);
+    // Only while paused, so that a run without a pause traces as it always did.
+    if (mPause.Paused()) trace.Field("paused", true);
+}
+
+void CGame::WritePlayerTrace(CTraceWriter& trace) const
 {
     const CPlayer& player = mPlayer;
     const platform::Vec2 pos = player.GetPos();
@@ -54,23 +70,14 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     trace.Field("mona", player.mMonaCount);
     trace.Field("gameOver", player.mGameOver);
     trace.EndObject();
-    const platform::Vec2 camera = mCamera.GetPos();
-    trace.BeginArray("camera");
-    trace.Value(camera.x);
-    trace.Value(camera.y);
-    trace.EndArray();
-    trace.Field("goal", mpMap->mGoal);
-    trace.Field("cleared", mStageCleared);
-    trace.BeginArray("enemies");
-    ForEachIn([&trace](const auto& enemy, int) { WriteEnemy(trace, enemy); }, mEnemies, mJumpEnemies, mFlyEnemies,
-              mSlimes);
-    trace.EndArray();
-    size_t bullets = 0;
-    for (const auto& enemy : mFlyEnemies) bullets += enemy->mBullets.size();
-    trace.Field("bullets", static_cast<int>(bullets));
+}
+
+// The bubbles and Monas not free, in their slots' order.
+void CGame::WriteBubblesTrace(CTraceWriter& trace) const
+{
     trace.BeginArray("bubbles");
     for (int i = 0; i < CPlayer::kBubbleCount; ++i) {
-        const CBubble& bubble = player.GetBubble(i);
+        const CBubble& bubble = mPlayer.GetBubble(i);
         if (bubble.mState == CBubble::kFree) continue;
         trace.BeginObject();
         trace.Field("x", bubble.GetPos().x);
@@ -80,15 +87,13 @@ void CGame::WriteTrace(CTraceWriter& trace) const
         trace.EndObject();
     }
     trace.EndArray();
-    int scoreItems = 0;
-    for (const auto& item : mScores) scoreItems += item->ActiveFlag() ? 1 : 0;
-    int healItems = 0;
-    for (const auto& item : mHeals) healItems += item->ActiveFlag() ? 1 : 0;
-    trace.Field("scoreItems", scoreItems);
-    trace.Field("healItems", healItems);
+}
+
+void CGame::WriteMonasTrace(CTraceWriter& trace) const
+{
     trace.BeginArray("monas");
     for (int i = 0; i < CPlayer::kMonaCount; ++i) {
-        const CMona& mona = player.GetMona(i);
+        const CMona& mona = mPlayer.GetMona(i);
         if (mona.State() == CMona::kFree) continue;
         trace.BeginObject();
         trace.Field("x", mona.GetPos().x);
@@ -97,6 +102,4 @@ void CGame::WriteTrace(CTraceWriter& trace) const
         trace.EndObject();
     }
     trace.EndArray();
-    // Only while paused, so that a run without a pause traces as it always did.
-    if (mPause.Paused()) trace.Field("paused", true);
 }

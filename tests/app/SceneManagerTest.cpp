@@ -50,10 +50,11 @@ struct SceneSwitching : ::testing::Test {
     FakePlatform fake;
     CGameFrameConstruct frame{fake.Services()};
 
-    void SetUp() override
+    void SetUp() override { frame.Init(); }
+
+    void Start()
     {
-        frame.Init();
-        frame.SceneManager().SetFactory([this](SceneId id, CGameFrameConstruct* owner) {
+        frame.Start([this](SceneId id, CGameFrameConstruct* owner) {
             return std::make_unique<LoggingScene>(owner, log, std::to_string(id) + "#" + std::to_string(++made));
         });
     }
@@ -61,7 +62,7 @@ struct SceneSwitching : ::testing::Test {
 
 TEST_F(SceneSwitching, StartsAtTheTitleAndStaysWhileAskedTo)
 {
-    frame.Start();
+    Start();
     frame.RunFrame();
     frame.RunFrame();
     const std::vector<std::string> expected = {"construct 1#1", "init 1#1", "update 1#1", "draw 1#1",
@@ -72,7 +73,7 @@ TEST_F(SceneSwitching, StartsAtTheTitleAndStaysWhileAskedTo)
 
 TEST_F(SceneSwitching, ASwitchReleasesAndDestroysBeforeTheNewSceneIsMadeAndDrawnFirst)
 {
-    frame.Start();
+    Start();
     log.answers = {SCENE_GAME};
     frame.RunFrame();
     frame.RunFrame();
@@ -86,7 +87,7 @@ TEST_F(SceneSwitching, ASwitchReleasesAndDestroysBeforeTheNewSceneIsMadeAndDrawn
 
 TEST_F(SceneSwitching, ReturningTheSameKindMakesAFreshScene)
 {
-    frame.Start();
+    Start();
     log.answers = {SCENE_GAME, SCENE_GAME};
     frame.RunFrame();
     frame.RunFrame();
@@ -100,11 +101,8 @@ TEST_F(SceneSwitching, ExitReleasesTheCurrentSceneOnce)
 {
     {
         CGameFrameConstruct owner(fake.Services());
-        owner.SceneManager().SetFactory([this](SceneId, CGameFrameConstruct* f) {
-            return std::make_unique<LoggingScene>(f, log, "x");
-        });
         owner.Init();
-        owner.Start();
+        owner.Start([this](SceneId, CGameFrameConstruct* f) { return std::make_unique<LoggingScene>(f, log, "x"); });
         owner.RunFrame();
     }
     ASSERT_GE(log.events.size(), 2u);
@@ -143,12 +141,11 @@ TEST(FrameOrder, ClearUpdateBeginDrawEndPresentPace)
     CGameFrameConstruct frame(fake.Services());
     frame.Init();
     OrderProbe* probe = nullptr;
-    frame.SceneManager().SetFactory([&](SceneId, CGameFrameConstruct* f) {
+    frame.Start([&](SceneId, CGameFrameConstruct* f) {
         auto scene = std::make_unique<OrderProbe>(f, fake);
         probe = scene.get();
         return scene;
     });
-    frame.Start();
     frame.RunFrame(); // first frame: update on the title made by Start
     frame.RunFrame();
     EXPECT_EQ(fake.device.Stats().clearColor, 0xFF0000FFu);

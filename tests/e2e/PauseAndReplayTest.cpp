@@ -16,6 +16,7 @@
 #include "support/FakePlatform.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ RecordedRun Record(const std::string& keys, long frames, const std::string& file
     CGameFrameConstruct frame(fake.Services());
     frame.Init();
     frame.SetSeedClockHook(&recorder);
-    frame.Start();
+    frame.Start(CreateScene);
     for (long f = 1; f <= frames; ++f) {
         fake.keyboard.ReleaseAll();
         for (int vk : timeline.KeysAt(f)) fake.keyboard.Press(vk);

@@ -167,6 +167,30 @@ TEST_F(MapCollisionTest, CorrectionsCarryFromCellToCell)
     EXPECT_EQ(player.Hp(), 2);
 }
 
+// The damage floor's bounce is given where the scan meets the floor: a cell later in the scan
+// can still land the box again and take the bounce back; an earlier one cannot.
+TEST(MapDamageFloorTest, TheBounceKeepsItsPlaceInTheScan)
+{
+    struct Case {
+        const char* row;
+        float vy;
+    };
+    for (const Case& c : {Case{"....^1....", 0}, Case{"....1^....", -12}, Case{"....^^....", 0}}) {
+        StageFixture fixture({c.row}, 30);
+        auto game = fixture.MakeGame();
+        // A 45-wide box over columns 4 and 5 (x 160..240), falling onto their tops at y 1200.
+        platform::Vec2 pos{200, 1200 - 37.5f - 4};
+        float vx = 0;
+        float vy = 8;
+        bool jumping = true;
+        game->GetMap().CollidePlayer(pos, vx, vy, jumping, 45, 75);
+        EXPECT_FLOAT_EQ(pos.y, 1162.5f) << c.row;
+        EXPECT_EQ(vy, c.vy) << c.row;
+        EXPECT_EQ(game->GetPlayer().Hp(), 2) << c.row; // one hit only
+        EXPECT_EQ(game->GetPlayer().HurtTimer(), 40) << c.row;
+    }
+}
+
 TEST_F(MapCollisionTest, EnemyWallStopsEnemiesButNotThePlayer)
 {
     // The wall is cells (29..30, 11): x 440..480.

@@ -18,6 +18,7 @@
 #include "support/StageFixture.h"
 #include "support/TempDir.h"
 #include "support/WavBytes.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ TEST(TitleTest, EnterHeldAtTheStartBeginsTheStageOnTheFirstUpdateWithOneClick)
 {
     TitleFixture fixture;
     fixture.fake.keyboard.Hold({platform::VK_RETURN});
-    fixture.frame->Start();
+    fixture.frame->Start(CreateScene);
     EXPECT_EQ(fixture.device.alive, 9);
     EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 2);
 
@@ -386,7 +387,7 @@ TEST(TitleTest, TheClickIsHeardOutAfterTheTitleIsGone)
     // A quarter of a second of click.
     fixture.dir.Write("Resource/Sound/タイトルクリック.wav", wavbytes::PcmFile(1, 22050, 8, std::string(5512, '\xC0')));
     fixture.fake.keyboard.Hold({platform::VK_RETURN});
-    fixture.frame->Start();
+    fixture.frame->Start(CreateScene);
     fixture.frame->RunFrame();
     ASSERT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), "game");
     EXPECT_EQ(fixture.frame->FinishingSounds(), 1u);

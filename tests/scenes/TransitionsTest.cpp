@@ -39,11 +39,10 @@ struct GameRun {
 
     GameRun()
     {
-        frame.SceneManager().SetFactory([](SceneId id, CGameFrameConstruct* owner) -> std::unique_ptr<BaseScene> {
+        frame.Start([](SceneId id, CGameFrameConstruct* owner) -> std::unique_ptr<BaseScene> {
             if (id == SCENE_TITLE) return std::make_unique<StandInTitle>(owner);
             return CreateScene(id, owner);
         });
-        frame.Start();
     }
 
     // Runs one frame with these keys held; answers the scene current after it.

@@ -25,6 +25,7 @@
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlSystem.h"
 #include "platform/VirtualClock.h"
+#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -265,7 +266,7 @@ int main(int argc, char** argv)
     game->Init();
     if (clockReplay) game->SetSeedClockHook(&*clockReplay);
     if (bests) game->SetBestResults(&*bests);
-    game->Start();
+    game->Start(CreateScene);
     int status = 0;
     long framesRun = 0;
     for (long frame = 1; frame <= options.frames && status == 0; ++frame) {

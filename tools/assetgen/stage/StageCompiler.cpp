@@ -118,7 +118,7 @@ int StageScoreTotal(const StageLayers& layers)
 {
     int total = 0;
     for (const auto& row : layers.scores) {
-        for (const int code : row) total += code == kScoreSmall ? 1 : code == kScoreBig ? 10 : 0;
+        for (const int code : row) total += ScoreValue(code);
     }
     return total;
 }

@@ -1,0 +1,17 @@
+#include "app/StageDescription.h"
+
+#include "app/AssetFiles.h"
+
+StageDescription FirstStage()
+{
+    return {
+        .tileMap = files::kTileMap,
+        .enemyMap = files::kEnemyMap,
+        .scoreMap = files::kScoreMap,
+        .recoveryMap = files::kRecoveryMap,
+        .start = {200.0f, 1300.0f},
+        .music = files::kStageMusic,
+        .lowerBackground = files::kLowerBackground,
+        .upperBackground = files::kUpperBackground,
+    };
+}
