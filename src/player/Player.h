@@ -211,6 +211,9 @@ public:
     int ShotCooldown() const { return mShotCooldown; }
     platform::Vec2 DeathPos() const { return mDeathPos; }
     float DeathTimer() const { return mDeathTimer; }
-    // Test hook: put the player somewhere with a speed.
+    // Test hooks: put the player somewhere with a speed; set its health, score or grace.
     void Place(platform::Vec2 pos, platform::Vec2 vel) { mPos = pos; mVelX = vel.x; mVelY = vel.y; }
+    void SetHp(int hp) { mHp = hp; }
+    void SetScore(int score) { mScore = score; }
+    void SetInvincible(int frames) { mInvincible = frames; }
 };

@@ -139,7 +139,7 @@ TEST(FlyEnemyTest, ATrappedFlyerStopsFiringButItsBulletsFlyOn)
     Srand(SeedGiving(100, 0));
     stage.Run(1);
     ASSERT_EQ(flyer.mBullets.size(), 1u);
-    flyer.GetCapturedRef() = true; // as a bubble would
+    flyer.Catch(); // as a bubble would
     stage.Run(1);
     EXPECT_EQ(flyer.mState, kEnemyTrapped);
     for (int i = 0; i < 600; ++i) {
@@ -148,6 +148,55 @@ TEST(FlyEnemyTest, ATrappedFlyerStopsFiringButItsBulletsFlyOn)
         if (flyer.mBullets.empty()) break;
     }
     EXPECT_TRUE(flyer.mBullets.empty()); // the one bullet left the screen; no other came
+}
+
+// With the draw forced to its list place every frame, a free flyer fires whenever its wait
+// allows; a trapped one never does, for the whole of its trap time.
+TEST(FlyEnemyTest, FiresWheneverItMayWhileFreeAndNeverWhileTrapped)
+{
+    for (const bool trapped : {false, true}) {
+        SCOPED_TRACE(trapped ? "trapped" : "free");
+        PlayerStage stage(FlyerStage(true)); // the wall takes the bullets
+        CFlyEnemy& flyer = *stage.game->GetFlyEnemies().at(0);
+        if (trapped) flyer.Catch(); // as a bubble would, before its first update
+        int shots = 0;
+        for (int f = 0; f < 300; ++f) {
+            Srand(SeedGiving(100, 0));
+            stage.Run(1);
+            if (flyer.FireWait() == 249) ++shots;
+            ASSERT_TRUE(flyer.Alive()) << f;
+        }
+        EXPECT_EQ(shots, trapped ? 0 : 2); // frames 1 and 251
+        EXPECT_EQ(flyer.mState, trapped ? kEnemyTrapped : kEnemyWalkLeft);
+    }
+}
+
+// A bullet passes through the hero during its hit reaction, even when the grace period was cut
+// short (as the testing key Z leaves it); outside the reaction it hurts and vanishes.
+TEST(FlyEnemyTest, ABulletSparesTheHeroDuringItsHitReaction)
+{
+    for (const bool reeling : {true, false}) {
+        SCOPED_TRACE(reeling ? "reeling" : "standing");
+        PlayerStage stage(FlyerStage());
+        CFlyEnemy& flyer = *stage.game->GetFlyEnemies().at(0);
+        CPlayer& player = stage.Player();
+        RunQuietly(stage, 10);
+        Srand(SeedGiving(100, 0));
+        stage.Run(1);
+        ASSERT_EQ(flyer.mBullets.size(), 1u);
+        const CFlyEnemyBullet& bullet = *flyer.mBullets[0];
+        const platform::Vec2 stand = player.GetPos();
+        while (bullet.GetPos().x > stand.x + 40) RunQuietly(stage, 1); // a few frames from the hero
+        if (reeling) player.ApplyHitRule(); // 40 frames of reaction
+        else player.SetHp(2);
+        player.SetInvincible(0);
+        for (int i = 0; i < 20; ++i) {
+            player.Place(stand, {0, 0}); // the hero stands still in the bullet's path
+            RunQuietly(stage, 1);
+        }
+        EXPECT_EQ(player.Hp(), reeling ? 2 : 1);
+        EXPECT_EQ(bullet.IsActive(), reeling);
+    }
 }
 
 TEST(JumpEnemyTest, OneBubbleDestroysItAndItFadesWhereItWasHit)
@@ -240,6 +289,43 @@ TEST(SlimeTest, RestsEvenInTheAirUntilAHopThenHopsFourPixelsAFrameAndRests)
     EXPECT_FALSE(slime.mAirborne);
 }
 
+// A hop goes the way its second draw says, four pixels a frame, and ends resting.
+TEST(SlimeTest, HopsFourPixelsAFrameEitherWay)
+{
+    struct Case {
+        int draw; // the second draw, modulo 2
+        int32_t state;
+        int32_t facing;
+        float stride;
+    };
+    for (const Case& c : {Case{0, CSlime::kHopRight, 1, 4}, Case{1, CSlime::kHopLeft, -1, -4}}) {
+        SCOPED_TRACE(c.draw);
+        PlayerStage stage({"", "", At(20, 's'), Ground(), Ground()});
+        CSlime& slime = *stage.game->GetSlimes().at(0);
+        RunQuietly(stage, 5);
+        uint32_t seed = SeedGiving(50, 0);
+        for (;; seed = SeedGiving(50, 0, seed + 1)) {
+            Srand(seed);
+            Rand();
+            if (Rand() % 2 == c.draw) break;
+        }
+        Srand(seed);
+        stage.Run(1);
+        ASSERT_EQ(slime.mState, c.state);
+        EXPECT_EQ(slime.mFacing, c.facing);
+        int frames = 0;
+        while (slime.mState == c.state && frames < 100) {
+            const float before = slime.GetPos().x;
+            RunQuietly(stage, 1);
+            ++frames;
+            EXPECT_FLOAT_EQ(slime.GetPos().x, before + c.stride) << frames;
+        }
+        EXPECT_GT(frames, 1);
+        EXPECT_EQ(slime.mState, CSlime::kResting);
+        EXPECT_FLOAT_EQ(slime.GetPos().y, kGroundTop - 20);
+    }
+}
+
 TEST(SlimeTest, TheMiniHeroTrapsASlimeByPushingIntoItAndLettingGo)
 {
     // A slime in a pocket of enemy walls on column 12 (x 480), resting on the ground.
@@ -248,7 +334,7 @@ TEST(SlimeTest, TheMiniHeroTrapsASlimeByPushingIntoItAndLettingGo)
     CPlayer& player = stage.Player();
     RunQuietly(stage, 10);
     stage.Shrink();
-    slime.GetPosRef() = {480, kGroundTop - 20}; // settled
+    slime.Place({480, kGroundTop - 20}, slime.Velocity()); // settled
     // Push into it (rests are kept by drawing no hop: a slime hops one frame in fifty).
     int frames = 0;
     while (!slime.mPushed && frames < 120) {
@@ -257,10 +343,10 @@ TEST(SlimeTest, TheMiniHeroTrapsASlimeByPushingIntoItAndLettingGo)
     }
     ASSERT_TRUE(slime.mPushed);
     EXPECT_EQ(player.Hp(), 3); // a slime never hurts the mini form
-    EXPECT_FALSE(slime.GetCapturedRef());
+    EXPECT_FALSE(slime.Captured());
     // Letting go: the first frame without contact traps it.
-    for (int i = 0; i < 30 && !slime.GetCapturedRef(); ++i) RunQuietly(stage, 1, {VK_LEFT});
-    EXPECT_TRUE(slime.GetCapturedRef());
+    for (int i = 0; i < 30 && !slime.Captured(); ++i) RunQuietly(stage, 1, {VK_LEFT});
+    EXPECT_TRUE(slime.Captured());
     EXPECT_FALSE(slime.mPushed);
     EXPECT_EQ(slime.mState, kEnemyTrapped);
     EXPECT_EQ(player.Hp(), 3);
@@ -274,7 +360,7 @@ TEST(EnemyContactTest, EachKindHurtsOnlyOutsideTheGracePeriod)
         // The enemy starts right on the hero (column 5, x 200).
         PlayerStage stage({"", "", At(5, kind), Ground(), Ground()});
         CPlayer& player = stage.Player();
-        player.GetInvincibleRef() = 60;
+        player.SetInvincible(60);
         RunQuietly(stage, 30); // the slime stays where it rests
         EXPECT_EQ(player.Hp(), 3);
         int frames = 0;

@@ -26,11 +26,11 @@ int ShootAndCapture(PlayerStage& stage)
     stage.Run(10);
     stage.Run(1, {VK_SPACE});
     int frames = 0;
-    while (!Walker(stage).GetCapturedRef() && frames < 120) {
+    while (!Walker(stage).Captured() && frames < 120) {
         stage.Run(1);
         ++frames;
     }
-    EXPECT_TRUE(Walker(stage).GetCapturedRef());
+    EXPECT_TRUE(Walker(stage).Captured());
     return frames;
 }
 
@@ -96,7 +96,7 @@ TEST(WalkEnemyTest, TrappedFromTheFrameOfCaptureFloatsBurstsAfter300FramesAndFad
     // 17 frames of fading by 15, then inert: it stays in its list and draws nothing.
     EXPECT_EQ(walker.Alpha(), 0);
     EXPECT_EQ(walker.mBubbleRow, kBubbleGone);
-    EXPECT_TRUE(walker.GetCapturedRef());
+    EXPECT_TRUE(walker.Captured());
     EXPECT_TRUE(stage.DrawsOf("EnemyBase.png").empty());
 }
 
@@ -207,11 +207,11 @@ TEST(WalkEnemyTest, BubblesInFlightStillCatchAfterTheHeroIsDefeated)
     CPlayer& player = stage.Player();
     stage.Run(10);
     stage.Run(1, {VK_SPACE});
-    player.GetHpRef() = 0; // defeated on its next update
-    for (int i = 0; i < 121 && !Walker(stage).GetCapturedRef(); ++i) stage.Run(1);
+    player.SetHp(0); // defeated on its next update
+    for (int i = 0; i < 121 && !Walker(stage).Captured(); ++i) stage.Run(1);
     EXPECT_FALSE(player.Alive());
     // The capture is marked; the stage no longer runs the frozen enemy, so it is not yet trapped.
-    EXPECT_TRUE(Walker(stage).GetCapturedRef());
+    EXPECT_TRUE(Walker(stage).Captured());
     EXPECT_EQ(Walker(stage).mFlash, 15);
     EXPECT_EQ(Walker(stage).mState, kEnemyWalkLeft);
 }

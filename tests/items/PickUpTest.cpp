@@ -46,7 +46,7 @@ TEST(PickUpTest, WhatIsCollectedIsScoredAndShownOnTheResultScreen)
         stage.Run(c.walkFrames, {VK_RIGHT});
         EXPECT_EQ(player.Score(), c.score);
         int heals = 0;
-        for (auto& heal : stage.game->GetHeals()) heals += heal->ActiveFlag() ? 1 : 0;
+        for (auto& heal : stage.game->GetHeals()) heals += heal->Collectable() ? 1 : 0;
         EXPECT_EQ(heals, c.heals);
 
         // Walking on past everything collects nothing more.
@@ -73,14 +73,14 @@ TEST(PickUpTest, EachItemCountsOnceAndAHeartIsUsedUpEvenAtFullHealth)
         PlayerStage stage(kItemRow);
         CPlayer& player = stage.Player();
         stage.Run(10);
-        player.GetHpRef() = c.hpBefore;
+        player.SetHp(c.hpBefore);
         stage.SoundOps("");
         // There and back again over two stars and the heart.
         stage.Run(150, {VK_RIGHT});
         stage.Run(150, {platform::VK_LEFT});
         EXPECT_EQ(player.Score(), 11);
         EXPECT_EQ(player.Hp(), c.hpAfter);
-        EXPECT_FALSE(stage.game->GetHeals()[0]->ActiveFlag());
+        EXPECT_FALSE(stage.game->GetHeals()[0]->Collectable());
         EXPECT_EQ(stage.SoundOps("回復音.wav"), std::vector<std::string>{"restart"});
         // (SoundOps forgets everything it has seen, so the stars' sounds are counted on a fresh walk.)
     }
@@ -109,7 +109,7 @@ TEST(PickUpTest, ABigStarIsReachedFromTwiceAsFar)
         const CScore& star = *stage.game->GetScores()[static_cast<size_t>(c.item)];
         stage.Player().Place({star.GetPos().x - c.gap, kBigStandY}, {0.0f, 0.0f});
         stage.Run(1);
-        EXPECT_EQ(!star.ActiveFlag(), c.taken);
+        EXPECT_EQ(!star.Collectable(), c.taken);
     }
 }
 
@@ -202,7 +202,7 @@ TEST(PickUpTest, OnlyItemsThatCanShowAreDrawn)
         SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
         FakePlatform fake;
         CScore star;
-        star.SetKind(CScore::kBig);
+        star.SetKind(kScoreBig);
         star.SetResources({&picture, &picture, &picture});
         star.Activate();
         CHeal heal;
@@ -210,7 +210,7 @@ TEST(PickUpTest, OnlyItemsThatCanShowAreDrawn)
         heal.Activate();
         fake.sprite.Begin();
         for (CPickUp* item : {static_cast<CPickUp*>(&star), static_cast<CPickUp*>(&heal)}) {
-            item->PosRef() = platform::Vec2{c.x, c.y + 0.5f}; // the first bob lifts it half a pixel at most
+            item->Spawn(platform::Vec2{c.x, c.y + 0.5f}); // the first bob lifts it half a pixel at most
         }
         star.Update();
         heal.Update();
@@ -231,8 +231,8 @@ TEST(PickUpTest, ATakenItemRisesAndFadesOutOver49Updates)
     const CHeal& heart = *stage.game->GetHeals()[0];
     player.Place({heart.GetPos().x - 120.0f, kBigStandY}, {0.0f, 0.0f});
     stage.Run(2);
-    while (heart.ActiveFlag() && stage.framesRun < 100) stage.Run(1, {VK_RIGHT});
-    ASSERT_FALSE(heart.ActiveFlag());
+    while (heart.Collectable() && stage.framesRun < 100) stage.Run(1, {VK_RIGHT});
+    ASSERT_FALSE(heart.Collectable());
     stage.Run(0);
 
     const struct {
@@ -281,9 +281,9 @@ TEST(PickUpTest, ItemsStandStillAndCannotBeTakenOnceThePlayerIsDefeated)
     const CScore& star = *stage.game->GetScores()[2];
     player.Place({heart.GetPos().x - 120.0f, kBigStandY}, {0.0f, 0.0f});
     stage.Run(30, {VK_RIGHT}); // the heart is fading
-    ASSERT_FALSE(heart.ActiveFlag());
+    ASSERT_FALSE(heart.Collectable());
 
-    player.GetHpRef() = 0;
+    player.SetHp(0);
     stage.Run(1);
     ASSERT_FALSE(player.Alive());
     const int alpha = heart.Alpha();
@@ -295,7 +295,7 @@ TEST(PickUpTest, ItemsStandStillAndCannotBeTakenOnceThePlayerIsDefeated)
     EXPECT_EQ(heart.Alpha(), alpha);
     EXPECT_FLOAT_EQ(heart.GetPos().y, heartAt.y);
     EXPECT_FLOAT_EQ(star.GetPos().y, starAt.y);
-    EXPECT_TRUE(star.ActiveFlag());
+    EXPECT_TRUE(star.Collectable());
     EXPECT_EQ(player.Score(), 0);
     // Still drawn where they stopped.
     EXPECT_EQ(stage.DrawsOf("HP Item.png").size(), 1u);

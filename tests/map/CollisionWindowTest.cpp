@@ -28,12 +28,7 @@ struct Outcome {
 
 class CollisionWindowTest : public ::testing::Test {
 protected:
-    CollisionWindowTest() : fixture({"."}), game(fixture.MakeGame()), map(game->GetMap())
-    {
-        game->SpawnEnemy(0, 0);
-        game->SpawnJumpEnemy(0, 0);
-        game->SpawnSlime(0, 0);
-    }
+    CollisionWindowTest() : fixture({"."}), game(fixture.MakeGame()), map(game->GetMap()) {}
 
     void RandomStage(std::mt19937& rng)
     {
@@ -64,11 +59,6 @@ protected:
     void Restore()
     {
         map.Init();
-        CPlayer& player = game->GetPlayer();
-        player.GetHpRef() = 3;
-        player.GetInvincibleRef() = 0;
-        player.GetOnGroundRef() = false;
-        player.mMonaCount = 1;
     }
 
     StageFixture fixture;
@@ -84,7 +74,6 @@ TEST_F(CollisionWindowTest, EveryCollisionAnswersAsTheFullScan)
     std::uniform_real_distribution<float> speed(-30.0f, 30.0f);
     std::uniform_int_distribution<int> coin(0, 1);
     std::uniform_int_distribution<int> nearby(-3, 3);
-    CPlayer& player = game->GetPlayer();
     for (int stage = 0; stage < 4; ++stage) {
         RandomStage(rng);
         for (int trial = 0; trial < 1500; ++trial) {
@@ -98,11 +87,10 @@ TEST_F(CollisionWindowTest, EveryCollisionAnswersAsTheFullScan)
 
             Compare([&] {
                 Outcome o{start, vx, vy, true};
-                map.CollidePlayer(o.pos, o.vx, o.vy, o.airborne, mini ? 40.0f : 45.0f, mini ? 40.0f : 75.0f, &o.room);
-                o.onGround = player.OnGround();
-                o.hp = player.Hp();
-                o.invincible = player.Invincible();
-                o.mona = player.mMonaCount;
+                const GroundContact contact = map.CollidePlayer(o.pos, o.vx, o.vy, o.airborne, mini ? 40.0f : 45.0f,
+                                                                mini ? 40.0f : 75.0f, &o.room, true);
+                o.onGround = contact.landed;
+                o.hp = contact.hurt ? 1 : 0;
                 o.goal = map.GoalReached();
                 o.respawn = map.Respawn();
                 return o;
@@ -110,33 +98,22 @@ TEST_F(CollisionWindowTest, EveryCollisionAnswersAsTheFullScan)
 
             const int walkState = 1 + coin(rng);
             Compare([&] {
-                CEnemyBase& e = *game->GetEnemies()[0];
-                e.GetPosRef() = start;
-                e.GetVelXRef() = vx;
-                e.GetVelYRef() = vy;
-                e.mState = walkState;
-                map.CollideEnemy(0);
-                return Outcome{e.GetPos(), e.GetVelXRef(), e.GetVelYRef(), false, false, false, false, 0, 0, 0, e.mState};
+                Outcome o{start, vx, vy};
+                o.state = walkState;
+                map.CollideGround(GroundRule::TurnAtWallsAndLedges, o.pos, o.vx, o.vy, o.state, nullptr, 45, 75);
+                return o;
             }, "walking enemy", trial);
 
             Compare([&] {
-                CJumpEnemy& e = *game->GetJumpEnemies()[0];
-                e.GetPosRef() = start;
-                e.GetVelXRef() = vx;
-                e.GetVelYRef() = vy;
-                e.mAirborne = true;
-                map.CollideJumpEnemy(0);
-                return Outcome{e.GetPos(), e.GetVelXRef(), e.GetVelYRef(), e.mAirborne};
+                Outcome o{start, vx, vy, true};
+                map.CollideGround(GroundRule::PushedOffPlankInside, o.pos, o.vx, o.vy, o.state, &o.airborne, 45, 75);
+                return o;
             }, "jumping enemy", trial);
 
             Compare([&] {
-                CSlime& e = *game->GetSlimes()[0];
-                e.GetPosRef() = start;
-                e.GetVelXRef() = vx;
-                e.GetVelYRef() = vy;
-                e.mAirborne = true;
-                map.CollideSlime(0);
-                return Outcome{e.GetPos(), e.GetVelXRef(), e.GetVelYRef(), e.mAirborne};
+                Outcome o{start, vx, vy, true};
+                map.CollideGround(GroundRule::Pushed, o.pos, o.vx, o.vy, o.state, &o.airborne, 40, 40);
+                return o;
             }, "slime", trial);
 
             const float offset = coin(rng) ? 10.0f : -10.0f;

@@ -23,17 +23,33 @@ struct PlayerMove {
     float vy = 0;
     bool jumping = true;
     bool room = false;
+    GroundContact contact;
 };
+
+// One walk of an enemy by its kind's ground rule.
+struct EnemyMove {
+    platform::Vec2 pos;
+    float vx = 0;
+    float vy = 0;
+    int32_t state = 0;
+    bool airborne = true;
+};
+
+EnemyMove Ground(CMap& map, GroundRule rule, EnemyMove m, float w = 45, float h = 75)
+{
+    map.CollideGround(rule, m.pos, m.vx, m.vy, m.state, &m.airborne, w, h);
+    return m;
+}
 
 class MapCollisionTest : public ::testing::Test {
 protected:
     MapCollisionTest() : fixture(kStage, kTop), game(fixture.MakeGame()), map(game->GetMap()) {}
 
     // One call of the player's collision with a box of 45 x 75 (or as given).
-    PlayerMove Collide(platform::Vec2 pos, float vx, float vy, float w = 45, float h = 75)
+    PlayerMove Collide(platform::Vec2 pos, float vx, float vy, float w = 45, float h = 75, bool canBeHurt = true)
     {
         PlayerMove m{pos, vx, vy, true, false};
-        map.CollidePlayer(m.pos, m.vx, m.vy, m.jumping, w, h, &m.room);
+        m.contact = map.CollidePlayer(m.pos, m.vx, m.vy, m.jumping, w, h, &m.room, canBeHurt);
         return m;
     }
 
@@ -44,15 +60,13 @@ protected:
 
 TEST_F(MapCollisionTest, LandsOnGroundAndRecordsTheSafePlace)
 {
-    CPlayer& player = game->GetPlayer();
-    player.mMonaCount = 2;
     const PlayerMove m = Collide({100, 1240 - 37.5f - 5}, 0, 10);
     EXPECT_FLOAT_EQ(m.pos.y, 1202.5f);
     EXPECT_EQ(m.vy, 0);
     EXPECT_FALSE(m.jumping);
     EXPECT_TRUE(m.room);
-    EXPECT_TRUE(player.OnGround());
-    EXPECT_EQ(player.mMonaCount, 0);
+    EXPECT_TRUE(m.contact.landed);
+    EXPECT_FALSE(m.contact.hurt);
     // The last landing cell in scan order (column 3, x 120) with three empty cells above.
     EXPECT_FLOAT_EQ(map.Respawn().x, 120);
     EXPECT_FLOAT_EQ(map.Respawn().y, 1240 - 75);
@@ -136,35 +150,31 @@ TEST(MapRespawnTest, ASafePlaceNeedsThreeFreeCellsAbove)
 
 TEST_F(MapCollisionTest, DamageFloorHurtsUnlessInvincible)
 {
-    CPlayer& player = game->GetPlayer();
     // The damage floor is cells (30, 17..18): x 680..760, top y 1200. A 40-wide box at x 700
     // stands on cell 17 alone.
     PlayerMove hurt = Collide({700, 1200 - 20 - 4}, 0, 8, 40, 40);
     EXPECT_FLOAT_EQ(hurt.pos.y, 1180);
     EXPECT_EQ(hurt.vy, -12); // bounced
     EXPECT_FALSE(hurt.jumping);
-    EXPECT_EQ(player.Hp(), 2);
-    EXPECT_EQ(player.HurtTimer(), 40);
-    EXPECT_TRUE(player.Hurt());
-    EXPECT_EQ(player.Invincible(), 120);
+    EXPECT_TRUE(hurt.contact.hurt);
+    EXPECT_TRUE(hurt.contact.landed);
     EXPECT_FALSE(hurt.room); // the damage floor leaves the room flag alone
 
     // While invincible: lands, no harm.
-    PlayerMove again = Collide({700, 1200 - 20 - 4}, 0, 8, 40, 40);
+    PlayerMove again = Collide({700, 1200 - 20 - 4}, 0, 8, 40, 40, false);
     EXPECT_FLOAT_EQ(again.pos.y, 1180);
     EXPECT_EQ(again.vy, 0);
-    EXPECT_EQ(player.Hp(), 2);
+    EXPECT_FALSE(again.contact.hurt);
 }
 
 TEST_F(MapCollisionTest, CorrectionsCarryFromCellToCell)
 {
-    CPlayer& player = game->GetPlayer();
     // A 45-wide box over both damage cells: the first hurts and bounces, the second lands the
     // box again (the moved position was taken once) and takes the bounce back; one hit only.
     PlayerMove m = Collide({720, 1200 - 37.5f - 4}, 0, 8);
     EXPECT_FLOAT_EQ(m.pos.y, 1162.5f);
     EXPECT_EQ(m.vy, 0);
-    EXPECT_EQ(player.Hp(), 2);
+    EXPECT_TRUE(m.contact.hurt);
 }
 
 // The damage floor's bounce is given where the scan meets the floor: a cell later in the scan
@@ -183,11 +193,18 @@ TEST(MapDamageFloorTest, TheBounceKeepsItsPlaceInTheScan)
         float vx = 0;
         float vy = 8;
         bool jumping = true;
-        game->GetMap().CollidePlayer(pos, vx, vy, jumping, 45, 75);
+        const GroundContact contact = game->GetMap().CollidePlayer(pos, vx, vy, jumping, 45, 75, nullptr, true);
         EXPECT_FLOAT_EQ(pos.y, 1162.5f) << c.row;
         EXPECT_EQ(vy, c.vy) << c.row;
-        EXPECT_EQ(game->GetPlayer().Hp(), 2) << c.row; // one hit only
-        EXPECT_EQ(game->GetPlayer().HurtTimer(), 40) << c.row;
+        EXPECT_TRUE(contact.hurt) << c.row;
+
+        // The player applies the hit once and keeps the speed the map left it.
+        CPlayer& player = game->GetPlayer();
+        player.Place({200, 1200 - 37.5f - 4}, {0, 7}); // gravity adds the eighth pixel
+        game->Update();
+        EXPECT_EQ(player.Hp(), 2) << c.row; // one hit only
+        EXPECT_EQ(player.HurtTimer(), 39) << c.row; // 40, less the reaction's first frame
+        EXPECT_EQ(player.Velocity().y, c.vy) << c.row;
     }
 }
 
@@ -198,35 +215,21 @@ TEST_F(MapCollisionTest, EnemyWallStopsEnemiesButNotThePlayer)
     EXPECT_FLOAT_EQ(through.pos.x, 420);
     EXPECT_EQ(through.vx, 10);
 
-    game->SpawnEnemy(0, 0);
-    CEnemyBase& enemy = *game->GetEnemies().back();
-    enemy.mState = 1;
-    enemy.GetPosRef() = {420, 1202.5f};
-    enemy.GetVelXRef() = 3;
-    enemy.GetVelYRef() = 0;
-    map.CollideEnemy(static_cast<int>(game->GetEnemies().size() - 1));
-    EXPECT_EQ(enemy.mState, 2);
-    EXPECT_FLOAT_EQ(enemy.GetPos().x, 440 - 22.5f);
+    const EnemyMove walker = Ground(map, GroundRule::TurnAtWallsAndLedges, {{420, 1202.5f}, 3, 0, kEnemyWalkRight});
+    EXPECT_EQ(walker.state, kEnemyWalkLeft);
+    EXPECT_FLOAT_EQ(walker.pos.x, 440 - 22.5f);
 }
 
 TEST_F(MapCollisionTest, WalkingEnemiesTurnOnlyAtWallsAhead)
 {
-    game->SpawnEnemy(0, 0);
-    const int index = static_cast<int>(game->GetEnemies().size() - 1);
-    CEnemyBase& enemy = *game->GetEnemies().back();
     // Walking left with the pillar's left edge inside its box: a wall behind it, not moved.
-    enemy.mState = 2;
-    enemy.GetPosRef() = {190, 1202.5f};
-    enemy.GetVelXRef() = -3;
-    enemy.GetVelYRef() = 0;
-    map.CollideEnemy(index);
-    EXPECT_EQ(enemy.mState, 2);
-    EXPECT_FLOAT_EQ(enemy.GetPos().x, 190);
+    const EnemyMove behind = Ground(map, GroundRule::TurnAtWallsAndLedges, {{190, 1202.5f}, -3, 0, kEnemyWalkLeft});
+    EXPECT_EQ(behind.state, kEnemyWalkLeft);
+    EXPECT_FLOAT_EQ(behind.pos.x, 190);
     // Walking left into the pillar's right side: turns right, flush with the wall.
-    enemy.GetPosRef() = {265, 1202.5f};
-    map.CollideEnemy(index);
-    EXPECT_EQ(enemy.mState, 1);
-    EXPECT_FLOAT_EQ(enemy.GetPos().x, 240 + 22.5f);
+    const EnemyMove ahead = Ground(map, GroundRule::TurnAtWallsAndLedges, {{265, 1202.5f}, -3, 0, kEnemyWalkLeft});
+    EXPECT_EQ(ahead.state, kEnemyWalkRight);
+    EXPECT_FLOAT_EQ(ahead.pos.x, 240 + 22.5f);
 }
 
 TEST(MapLedgeTest, WalkersTurnWhereTheGroundEnds)
@@ -236,53 +239,35 @@ TEST(MapLedgeTest, WalkersTurnWhereTheGroundEnds)
         "....1111......",
     }, 30);
     auto game = fixture.MakeGame();
-    game->SpawnEnemy(0, 0);
-    CEnemyBase& enemy = *game->GetEnemies().back();
+    CMap& map = game->GetMap();
     // Ground cells 4..7 (x 160..320) at y 1240; below them row 32 is empty.
-    enemy.mState = 2;
-    enemy.GetPosRef() = {175, 1240 - 37.5f - 1};
-    enemy.GetVelXRef() = -3;
-    enemy.GetVelYRef() = 2;
-    game->GetMap().CollideEnemy(0);
-    EXPECT_EQ(enemy.mState, 1);
-    EXPECT_FLOAT_EQ(enemy.GetPos().y, 1202.5f);
-
-    enemy.mState = 1;
-    enemy.GetPosRef() = {305, 1240 - 37.5f - 1};
-    enemy.GetVelXRef() = 3;
-    enemy.GetVelYRef() = 2;
-    game->GetMap().CollideEnemy(0);
-    EXPECT_EQ(enemy.mState, 2);
+    const EnemyMove left =
+        Ground(map, GroundRule::TurnAtWallsAndLedges, {{175, 1240 - 37.5f - 1}, -3, 2, kEnemyWalkLeft});
+    EXPECT_EQ(left.state, kEnemyWalkRight);
+    EXPECT_FLOAT_EQ(left.pos.y, 1202.5f);
+    const EnemyMove right =
+        Ground(map, GroundRule::TurnAtWallsAndLedges, {{305, 1240 - 37.5f - 1}, 3, 2, kEnemyWalkRight});
+    EXPECT_EQ(right.state, kEnemyWalkLeft);
 }
 
 TEST_F(MapCollisionTest, JumpingEnemiesAndSlimesLandAndArePushed)
 {
-    game->SpawnJumpEnemy(0, 0);
-    CJumpEnemy& jumper = *game->GetJumpEnemies().back();
-    jumper.mAirborne = true;
-    jumper.GetPosRef() = {100, 1200};
-    jumper.GetVelYRef() = 5;
-    map.CollideJumpEnemy(0);
-    EXPECT_FALSE(jumper.mAirborne);
-    EXPECT_FLOAT_EQ(jumper.GetPos().y, 1202.5f);
-    EXPECT_EQ(jumper.GetVelYRef(), 0);
+    const EnemyMove landed = Ground(map, GroundRule::PushedOffPlankInside, {{100, 1200}, 0, 5});
+    EXPECT_FALSE(landed.airborne);
+    EXPECT_FLOAT_EQ(landed.pos.y, 1202.5f);
+    EXPECT_EQ(landed.vy, 0);
 
-    // Pushed out of the plank's right side (x 360) it ends 2.5 pixels inside the plank.
-    jumper.GetPosRef() = {385, 1220};
-    jumper.GetVelXRef() = -5;
-    jumper.GetVelYRef() = 0;
-    map.CollideJumpEnemy(0);
-    EXPECT_FLOAT_EQ(jumper.GetPos().x, 320 + 60.0f);
-    EXPECT_EQ(jumper.GetVelXRef(), 0);
+    // Pushed out of the plank's right side (x 360) a jumper ends 2.5 pixels inside the plank;
+    // anything else pushed that way ends outside it.
+    const EnemyMove jumper = Ground(map, GroundRule::PushedOffPlankInside, {{385, 1220}, -5, 0});
+    EXPECT_FLOAT_EQ(jumper.pos.x, 320 + 60.0f);
+    EXPECT_EQ(jumper.vx, 0);
+    const EnemyMove other = Ground(map, GroundRule::Pushed, {{385, 1220}, -5, 0}, 45, 30);
+    EXPECT_FLOAT_EQ(other.pos.x, 360 + 22.5f);
 
-    game->SpawnSlime(0, 0);
-    CSlime& slime = *game->GetSlimes().back();
-    slime.mAirborne = true;
-    slime.GetPosRef() = {100, 1215};
-    slime.GetVelYRef() = 10;
-    map.CollideSlime(0);
-    EXPECT_FALSE(slime.mAirborne);
-    EXPECT_FLOAT_EQ(slime.GetPos().y, 1220);
+    const EnemyMove slime = Ground(map, GroundRule::Pushed, {{100, 1215}, 0, 10}, 40, 40);
+    EXPECT_FALSE(slime.airborne);
+    EXPECT_FLOAT_EQ(slime.pos.y, 1220);
 }
 
 TEST_F(MapCollisionTest, BulletsStopAtEverySolidCodeIncludingPlanksAndEnemyWalls)
@@ -310,14 +295,14 @@ TEST_F(MapCollisionTest, GoalStarGrowsForEightyOneUpdatesThenTheStageIsCleared)
     EXPECT_TRUE(map.GoalReached());
     EXPECT_FLOAT_EQ(map.StarScale().y, 1.0f);
     for (int update = 1; update <= 80; ++update) {
-        map.Update();
-        ASSERT_FALSE(game->StageCleared()) << update;
+        map.Update({});
+        ASSERT_FALSE(map.StarFinished()) << update;
     }
     // A second touch does not reset the growth.
     Collide({1180, 1180}, 5, 0);
     EXPECT_GT(map.StarScale().y, 49.0f);
-    map.Update();
-    EXPECT_TRUE(game->StageCleared());
+    map.Update({});
+    EXPECT_TRUE(map.StarFinished());
 }
 
 } // namespace

@@ -41,7 +41,7 @@ TEST(PlayerDrawTest, HealthIconsBreatheInARowOfThree)
         EXPECT_EQ(icons[i].source.right, 64);
         EXPECT_FLOAT_EQ(icons[i].center.x, 32.0f);
     }
-    stage.Player().GetHpRef() = 2;
+    stage.Player().SetHp(2);
     icons = stage.DrawsOf("HP.png");
     ASSERT_EQ(icons.size(), 2u);
     EXPECT_FLOAT_EQ(DrawnAt(icons[1]).x, 150.0f);
@@ -51,7 +51,7 @@ TEST(PlayerDrawTest, ScoreStripInYellowAndTheTurningStarInTheGlowPass)
 {
     PlayerStage stage(FlatGround());
     stage.Run(10);
-    stage.Player().GetScoreRef() = 42;
+    stage.Player().SetScore(42);
     auto digits = stage.DrawsOf("suji2.png");
     ASSERT_EQ(digits.size(), 4u);
     const int cells[] = {0, 1, 5, 3}; // X, 0, 4, 2
@@ -62,7 +62,7 @@ TEST(PlayerDrawTest, ScoreStripInYellowAndTheTurningStarInTheGlowPass)
         EXPECT_EQ(digits[i].color, 0xFFFFFF00u);
     }
     // Above 999 the true value shows, its extra digit to the left.
-    stage.Player().GetScoreRef() = 1234;
+    stage.Player().SetScore(1234);
     digits = stage.DrawsOf("suji2.png");
     ASSERT_EQ(digits.size(), 5u);
     EXPECT_EQ(digits[1].source.left, 60 * 2);
@@ -119,7 +119,7 @@ TEST(PlayerDrawTest, BigSheetRowsStartOnePixelLowAndMirrorFacingLeft)
     EXPECT_FLOAT_EQ(DrawnAt(body[0]).y, player.GetPos().y - camera.y);
 
     // Blinking: the sprite's alpha is the player's.
-    player.GetInvincibleRef() = 7; // hidden from the next frame on
+    player.SetInvincible(7); // hidden from the next frame on
     stage.Run(1);
     EXPECT_EQ(player.Alpha(), 0);
     body = stage.DrawsOf("player試作11.png");
@@ -134,7 +134,7 @@ TEST(PlayerDrawTest, MiniFormSitsInAStarBubbleWithoutStockOrBlinking)
     stage.Run(10);
     stage.Shrink();
     stage.Run(12, {VK_LEFT});
-    player.GetInvincibleRef() = 7;
+    player.SetInvincible(7);
     stage.Run(1, {VK_LEFT});
     ASSERT_EQ(player.Alpha(), 0);
 

@@ -161,7 +161,7 @@ TEST(PlayerDefeatTest, TheDefeatedSpriteStandsNinetyFramesThenLeapsSpinsAndLeave
 {
     PlayerStage stage(DamageStage());
     CPlayer& player = stage.Player();
-    player.GetHpRef() = 1;
+    player.SetHp(1);
     RunUntilHurt(stage);
     ASSERT_FALSE(player.Alive());
     EXPECT_EQ(player.Hp(), 0);

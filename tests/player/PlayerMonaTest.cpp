@@ -252,7 +252,7 @@ TEST(PlayerMonaTest, NotDrawnOnceThePlayerIsDefeated)
     stage.Run(10);
     JumpAndBlow(stage);
     EXPECT_EQ(stage.DrawsOf("BubbleMona.png").size(), 1u);
-    player.GetHpRef() = 0;
+    player.SetHp(0);
     stage.Run(1);
     EXPECT_FALSE(player.Alive());
     EXPECT_TRUE(stage.DrawsOf("BubbleMona.png").empty());

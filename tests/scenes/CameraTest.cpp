@@ -12,7 +12,7 @@ protected:
 
     platform::Vec2 Follow(float x, float y)
     {
-        game->GetPlayer().GetPosRef() = {x, y};
+        game->GetPlayer().Place({x, y}, game->GetPlayer().Velocity());
         game->GetCamera().Update();
         return game->GetCamera().GetPos();
     }

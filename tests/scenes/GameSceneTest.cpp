@@ -3,6 +3,7 @@
 
 #include "app/Keys.h"
 #include "scenes/Game.h"
+#include "scenes/SceneFactory.h"
 #include "support/DrawnPictures.h"
 #include "support/StageFixture.h"
 
@@ -38,7 +39,7 @@ TEST(GameSceneTest, SpawnsInRowMajorOrderWithTheirOffsetsAndTotals)
     EXPECT_EQ(game->StageScoreTotal(), 12);
     ASSERT_EQ(game->GetHeals().size(), 1u);
     EXPECT_FLOAT_EQ(game->GetHeals()[0]->GetPos().x, 19 * 40 + 40);
-    EXPECT_TRUE(game->GetHeals()[0]->ActiveFlag());
+    EXPECT_TRUE(game->GetHeals()[0]->Collectable());
 }
 
 TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
@@ -86,7 +87,7 @@ TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
     fixture.fake.audio.TakeOperations();
-    game->GetPlayer().GetScoreRef() = 7; // the player reports its score to the stage every frame
+    game->GetPlayer().SetScore(7); // the player reports its score to the stage every frame
     game->SetRespawnPos(1, 2);
     fixture.fake.keyboard.Hold({platform::VK_M});
     EXPECT_EQ(game->Update(), SCENE_TITLE);
@@ -128,7 +129,7 @@ TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
 {
     StageFixture fixture(kStage, kTop);
     int switches = 0;
-    fixture.frame->Start();
+    fixture.frame->Start(CreateScene);
     for (int i = 0; i < 200; ++i) {
         // Enter on the title starts the stage; M on the stage returns to the title.
         fixture.fake.keyboard.Hold({i % 2 == 0 ? platform::VK_RETURN : platform::VK_M});
@@ -142,6 +143,29 @@ TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
     // click and music are all that is left.
     EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 35 + 101 * 9);
     EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 2);
+}
+
+// Holding a testing key for a single frame marks the run as aided, so it can set no best result.
+TEST(GameSceneTest, EveryTestingKeyMarksTheRunAsAided)
+{
+    struct Case {
+        int key;
+        bool aided;
+    };
+    for (const Case& c : {Case{platform::VK_A, true}, Case{platform::VK_C, true}, Case{platform::VK_Z, true},
+                          Case{platform::VK_RIGHT, false}, Case{platform::VK_SPACE, false}}) {
+        SCOPED_TRACE(c.key);
+        StageFixture fixture(kStage, kTop);
+        auto game = fixture.MakeGame();
+        fixture.fake.keyboard.Hold({});
+        game->Update();
+        fixture.fake.keyboard.Hold({c.key});
+        game->Update();
+        fixture.fake.keyboard.Hold({});
+        game->Update();
+        EXPECT_EQ(fixture.frame->mRun.aided, c.aided);
+        EXPECT_EQ(fixture.frame->mRun.frames, 3);
+    }
 }
 
 } // namespace

@@ -59,7 +59,7 @@ struct GameRun {
     // The player hands its score to the stage every frame; both hold it here.
     void SetScore(int score)
     {
-        Game().GetPlayer().GetScoreRef() = score;
+        Game().GetPlayer().SetScore(score);
         Game().SetScore(score);
     }
 };
