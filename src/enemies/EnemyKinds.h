@@ -40,7 +40,10 @@ struct EnemyKind<CEnemyBase> {
     static constexpr const char* kTraceName = "walk";
     static EnemyResources Look(const EnemyPictures& p)
     {
-        return {.body = p.walkBody, .flash = p.glow, .bubble = p.enemyBubble, .bubbleAlpha = p.enemyBubbleAlpha,
+        return {.body = p.walkBody,
+                .flash = p.glow,
+                .bubble = p.enemyBubble,
+                .bubbleAlpha = p.enemyBubbleAlpha,
                 .pop = p.pop};
     }
 };
@@ -58,8 +61,13 @@ struct EnemyKind<CFlyEnemy> {
     static constexpr const char* kTraceName = "fly";
     static EnemyResources Look(const EnemyPictures& p)
     {
-        return {.body = p.flyBody, .spin = p.flySpin, .bullet = p.bullet, .flash = p.glow, .bubble = p.enemyBubble,
-                .bubbleAlpha = p.enemyBubbleAlpha, .pop = p.pop};
+        return {.body = p.flyBody,
+                .spin = p.flySpin,
+                .bullet = p.bullet,
+                .flash = p.glow,
+                .bubble = p.enemyBubble,
+                .bubbleAlpha = p.enemyBubbleAlpha,
+                .pop = p.pop};
     }
 };
 
@@ -69,7 +77,10 @@ struct EnemyKind<CSlime> {
     static constexpr const char* kTraceName = "slime";
     static EnemyResources Look(const EnemyPictures& p)
     {
-        return {.body = p.slimeBody, .flash = p.glow, .bubble = p.slimeBubble, .bubbleAlpha = p.slimeBubbleAlpha,
+        return {.body = p.slimeBody,
+                .flash = p.glow,
+                .bubble = p.slimeBubble,
+                .bubbleAlpha = p.slimeBubbleAlpha,
                 .pop = p.pop};
     }
 };

@@ -86,7 +86,8 @@ void CPlayer::CatchWithBubbles(CEnemyBase& enemy)
                 bubble.Pop();
                 enemy.Destroy();
             }
-        } else if (enemy.mState != kEnemyTrapped && mCollision.HitBox(b.x, b.y, half, half, e.x, e.y, reach.x, reach.y)) {
+        } else if (enemy.mState != kEnemyTrapped &&
+                   mCollision.HitBox(b.x, b.y, half, half, e.x, e.y, reach.x, reach.y)) {
             Capture(enemy);
         }
     }
