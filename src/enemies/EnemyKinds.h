@@ -4,6 +4,7 @@
 // the stage does not compile), its place in StageEnemyKinds, its spawn code in map/CellCodes.h.
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 #include "enemies/EnemyBase.h"
 #include "enemies/EnemyResources.h"
@@ -108,3 +109,14 @@ struct KindList {
 using StageEnemyKinds = KindList<CEnemyBase, CJumpEnemy, CFlyEnemy, CSlime>;
 using StageEnemyInitOrder = KindList<CEnemyBase, CFlyEnemy, CSlime, CJumpEnemy>;
 static_assert(StageEnemyKinds::Distinct(), "every enemy kind needs its own spawn code and trace name");
+
+// How often a kind appears in a list of kinds.
+template <class Kind, class... Kinds>
+constexpr int kTimesIn = (static_cast<int>(std::is_same_v<Kind, Kinds>) + ... + 0);
+
+template <class... Kinds, class... Others>
+consteval bool SameKinds(KindList<Kinds...>, KindList<Others...>)
+{
+    return sizeof...(Kinds) == sizeof...(Others) && ((kTimesIn<Kinds, Others...> == 1) && ...);
+}
+static_assert(SameKinds(StageEnemyKinds{}, StageEnemyInitOrder{}), "Init must take every kind of the stage once");
