@@ -2,6 +2,8 @@
 # metadata, in the usual places under the prefix (DESTDIR honoured by cmake --install).
 install(TARGETS zem RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(ZEM_ASSETS)
+  # The stage compiler, for players' own stages.
+  install(TARGETS zem-stage RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${ZEM_RUN_DIR}/TitleMap.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/zem)
   install(DIRECTORY ${ZEM_RUN_DIR}/Resource DESTINATION ${CMAKE_INSTALL_DATADIR}/zem
           PATTERN .generated EXCLUDE)

@@ -89,6 +89,16 @@ std::optional<CBestResultsFile> UserBestResults()
     return bests;
 }
 
+// The game's own stages, then those the player put in the user data directory's "stages".
+std::vector<StageDescription> AllStages()
+{
+    std::vector<StageDescription> stages = GameStages();
+    if (const auto dir = platform::UserDataDirectory()) {
+        for (auto& stage : PlayerStages(*dir / "stages")) stages.push_back(std::move(stage));
+    }
+    return stages;
+}
+
 // What the game sees in a recorded or replayed run: the keys of the timeline's names and the
 // loss of the window's focus, as keys of a scripted keyboard.
 void CopyRealKeys(platform::SdlSystem& system, platform::ScriptedKeyboard& keys)
@@ -188,6 +198,7 @@ int main(int argc, char** argv)
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
     if (bests) frame->SetBestResults(&*bests);
+    frame->SetStages(AllStages());
     if (recorder) frame->SetSeedClockHook(&*recorder);
     if (clockReplay) frame->SetSeedClockHook(&*clockReplay);
     frame->Start(CreateScene);

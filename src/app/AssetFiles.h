@@ -64,6 +64,7 @@ inline constexpr const char* kBigPlayerBubbleAlpha = "Resource/Texture/playerBub
 
 // The labels of the pause screen and the best results (layout in app/LabelSheet.h).
 inline constexpr const char* kLabels = "Resource/Texture/Labels.png";
+inline constexpr const char* kFont = "Resource/Texture/Font.png";
 
 // The game-over screen.
 inline constexpr const char* kDuskBackground = "Resource/Texture/NewGameOverBack.png";
@@ -98,5 +99,32 @@ inline constexpr const char* kEnemyMap = "Resource/Data/EnemyMap005.csv";
 inline constexpr const char* kScoreMap = "Resource/Data/ScoreMap005.csv";
 inline constexpr const char* kRecoveryMap = "Resource/Data/RecoveryMap005.csv";
 inline constexpr const char* kTitleMap = "TitleMap.txt";
+
+// A stage is a folder holding its four grids under these names and its description. The first
+// stage's folder is Resource/Data; the game's other stages follow in Resource/Stages/N.
+inline constexpr const char* kTileMapName = "Map005.csv";
+inline constexpr const char* kEnemyMapName = "EnemyMap005.csv";
+inline constexpr const char* kScoreMapName = "ScoreMap005.csv";
+inline constexpr const char* kRecoveryMapName = "RecoveryMap005.csv";
+inline constexpr const char* kStageDescriptionName = "Stage.ini";
+inline constexpr const char* kGameStagesDir = "Resource/Stages";
+inline constexpr int kGameStageCount = 3;
+
+// What a stage's description may choose: one of the game's tunes and one of its looks (the two
+// background rows and the tiles), numbered from 1.
+struct StageLook {
+    const char* lowerBackground;
+    const char* upperBackground;
+    const char* mapChips;
+};
+inline constexpr int kStageTuneCount = 3;
+inline constexpr const char* kStageTunes[kStageTuneCount] = {
+    kStageMusic, "Resource/Sound/stage2.wav", "Resource/Sound/stage3.wav"};
+inline constexpr int kStageLookCount = 3;
+inline constexpr StageLook kStageLooks[kStageLookCount] = {
+    {kLowerBackground, kUpperBackground, kMapChips},
+    {"Resource/Texture/Dusk-lower.png", "Resource/Texture/Dusk-upper.png", "Resource/Texture/Dusk-chips.png"},
+    {"Resource/Texture/Night-lower.png", "Resource/Texture/Night-upper.png", "Resource/Texture/Night-chips.png"},
+};
 
 } // namespace files

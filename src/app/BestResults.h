@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -22,10 +23,17 @@ struct NewBests {
 // Takes a run's results into `best`; says which of them are new bests.
 NewBests Improve(BestResults& best, int score, int percent, int frames);
 
-// The file's text: lines "score N", "percent N", "frames N"; '#' starts a comment.
-std::string FormatBestResults(const BestResults& best);
-// False with "line N: ..." in `problem` when the text is damaged.
-bool ParseBestResults(const std::string& text, BestResults& best, std::string& problem);
+// Every stage's best results, by the stage's id ("1", "2", ... or a player's stage's folder).
+// A stage with a fewest-frames result has been cleared, which opens the next of the game's own.
+using BestResultsBook = std::map<std::string, BestResults>;
+
+// The file's text: lines "score N", "percent N", "frames N" of stage 1, then a section
+// "[ID]" for each other stage with its lines; '#' starts a comment. (A file of the one-stage
+// game has stage 1's lines alone.)
+std::string FormatBestResults(const BestResultsBook& book);
+// Reads every good line into `book`; false with "line N: ..." in `problem` (the first bad line)
+// when some line is damaged. The good lines are kept all the same.
+bool ParseBestResults(const std::string& text, BestResultsBook& book, std::string& problem);
 
 // The best results and their file. A missing file means no results yet; a damaged,
 // unreadable or unwritable one is reported in one line on standard error and the game
@@ -34,12 +42,15 @@ class CBestResultsFile {
 public:
     explicit CBestResultsFile(std::filesystem::path path) : mPath(std::move(path)) {}
     void Load();
-    // Takes a run's results; writes the file (atomically) when one is a new best.
-    NewBests Record(int score, int percent, int frames);
-    const BestResults& Results() const { return mResults; }
+    // Takes a run's results on a stage; writes the file (atomically) when one is a new best.
+    NewBests Record(const std::string& stage, int score, int percent, int frames);
+    // A stage's results; empty ones for a stage never cleared.
+    const BestResults& Results(const std::string& stage) const;
+    bool Cleared(const std::string& stage) const { return Results(stage).frames.has_value(); }
+    const BestResultsBook& Book() const { return mBook; }
     const std::filesystem::path& Path() const { return mPath; }
 
 private:
     std::filesystem::path mPath;
-    BestResults mResults;
+    BestResultsBook mBook;
 };

@@ -25,6 +25,20 @@ void CGameFrameConstruct::Start(SceneFactory factory)
     mSceneManager.Start(this);
 }
 
+void CGameFrameConstruct::SetStages(std::vector<StageDescription> stages)
+{
+    if (stages.empty()) stages.push_back(FirstStage());
+    mStages = std::move(stages);
+    ChooseStage(0);
+}
+
+void CGameFrameConstruct::ChooseStage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(mStages.size())) return;
+    mStageIndex = index;
+    mStage = mStages[static_cast<size_t>(index)];
+}
+
 uint32_t CGameFrameConstruct::Now()
 {
     const uint32_t now = mPlatform.clock->Now();

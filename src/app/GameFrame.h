@@ -65,6 +65,16 @@ public:
     // The frame running: 0 before the first RunFrame, then 1, 2, ...
     long FrameNumber() const { return mFrameNumber; }
 
+    // The stages to choose from (the game's own, then the player's); without a list, the first
+    // stage alone. Choosing one makes it the stage the game scene plays.
+    void SetStages(std::vector<StageDescription> stages);
+    const std::vector<StageDescription>& Stages() const { return mStages; }
+    void ChooseStage(int index);
+    int StageIndex() const { return mStageIndex; }
+    // A stage named on the command line is open whatever the results say (-1: none).
+    void OpenStageByHand(int index) { mStageOpenedByHand = index; }
+    int StageOpenedByHand() const { return mStageOpenedByHand; }
+
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
 
@@ -76,4 +86,7 @@ private:
     SeedClockHook* mpSeedClockHook = nullptr;
     CBestResultsFile* mpBests = nullptr;
     long mFrameNumber = 0;
+    std::vector<StageDescription> mStages{FirstStage()};
+    int mStageIndex = 0;
+    int mStageOpenedByHand = -1;
 };

@@ -1,21 +1,50 @@
 #pragma once
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/Types.h"
 
-// Where a stage is and how it starts: its four grid files, the hero's start, its music and the
-// two background pictures. The game scene plays whichever stage the frame carries; the grid's
-// size is the same for every stage (Geometry.h).
+// Where a stage is and how it starts: its four grid files, the hero's start, its music, the two
+// background pictures and its tiles. The game scene plays whichever stage the frame carries; the
+// grid's size is the same for every stage (Geometry.h).
 struct StageDescription {
+    std::string id;    // "1", "2", ... for the game's own stages; the folder's name for a player's
+    std::string name;  // shown on the title
+    bool ownStage = true; // one of the game's; a player's stage is open from the start
     std::string tileMap;
     std::string enemyMap;
     std::string scoreMap;
     std::string recoveryMap;
     platform::Vec2 start;
+    int tune = 1; // 1-based, into kStageTunes
+    int look = 1; // 1-based, into kStageLooks
     std::string music;
     std::string lowerBackground;
     std::string upperBackground;
+    std::string mapChips;
 };
 
-// The game's own stage.
+// The game's own first stage as it is built in, without reading its description.
 StageDescription FirstStage();
+
+// The stage in `folder`: its grids by their fixed names and its description "Stage.ini" (name,
+// tune, look, start), read as far as a small bound. A missing description keeps `fallback`'s
+// values; each bad line is named in one line on standard error and skipped.
+StageDescription ReadStageFolder(const std::filesystem::path& folder, const std::string& id,
+                                 const StageDescription& fallback);
+
+// The description's text, as ReadStageFolder reads it (for the stage compiler's output).
+std::string FormatStageDescription(const StageDescription& stage);
+
+// Takes one "key = value" line of a description into `stage`; false with the reason in `problem`.
+bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem);
+
+// The game's own stages, in order: Resource/Data, then Resource/Stages/2, 3.
+std::vector<StageDescription> GameStages();
+// A player's stages: each folder of `dir` holding a tile grid, by folder name, at most a few
+// dozen; none when `dir` does not exist.
+std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir);
+
+// Sets the music, backgrounds and tiles from the tune and look numbers.
+void ApplyTuneAndLook(StageDescription& stage);

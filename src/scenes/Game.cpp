@@ -58,7 +58,7 @@ void CGame::LoadPlayerPictures()
     mPlayer.SetBubbleAlphaTexture(load(files::kShotBubblesAlpha));
     mBackGround.SetLowerTexture(load(mpFrame->mStage.lowerBackground));
     mBackGround.SetUpperTexture(load(mpFrame->mStage.upperBackground));
-    mpMap->SetChipTexture(load(files::kMapChips));
+    mpMap->SetChipTexture(load(mpFrame->mStage.mapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
     mPause.SetTexture(load(files::kLabels));
 }

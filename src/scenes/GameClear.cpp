@@ -83,7 +83,7 @@ void CGameClear::Init()
     mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
     if (CBestResultsFile* bests = mpFrame->BestResults()) {
         mpLabelTexture = load(files::kLabels);
-        if (mpFrame->mRun.Counts()) mNewBests = bests->Record(mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+        if (mpFrame->mRun.Counts()) mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
     }
 
     LoopSound(mpClearMusic);
@@ -186,7 +186,7 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                    kWhite);
     }
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
-        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), mNewBests, 20.0f, 180.0f);
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f, 180.0f);
     }
 }
 

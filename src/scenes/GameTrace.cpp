@@ -1,3 +1,4 @@
+#include "app/GameFrame.h"
 #include "app/TraceWriter.h"
 #include "scenes/Game.h"
 
@@ -17,6 +18,7 @@ void CGame::WriteEnemy(CTraceWriter& trace, const Enemy& enemy)
 // What the stage shows, for the headless runner's trace.
 void CGame::WriteTrace(CTraceWriter& trace) const
 {
+    trace.Field("stage", mpFrame->StageIndex() + 1);
     WritePlayerTrace(trace);
     const platform::Vec2 camera = mCamera.GetPos();
     trace.BeginArray("camera");

@@ -55,6 +55,11 @@ void CTitle::Init()
         mpLabelTexture = load(files::kLabels);
         mpDigitTexture = load(files::kDigits);
     }
+    mPicker.Init(&mpFrame->Stages(), mpFrame->BestResults(), mpFrame->StageIndex(), mpFrame->StageOpenedByHand());
+    if (mPicker.OpenCount() > 1) {
+        mpFontTexture = load(files::kFont);
+        mpPlateTexture = mpLabelTexture != nullptr ? mpLabelTexture : load(files::kLabels);
+    }
 
     LoadTitleMap();
 
@@ -90,8 +95,10 @@ SceneId CTitle::Update()
     if (mGuideAlpha < 100) mGuideAlpha += 150;
 
     SceneId result = SCENE_NONE;
+    mPicker.Update();
     if (IsKeyDown(platform::VK_RETURN)) {
         PlaySound(mpClickSound);
+        mpFrame->ChooseStage(mPicker.Choice());
         result = SCENE_GAME;
     }
 
@@ -165,8 +172,10 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
     DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
     DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
-        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(), {}, 20.0f, 20.0f);
+        const std::string& chosen = mpFrame->Stages()[static_cast<size_t>(mPicker.Choice())].id;
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(chosen), {}, 20.0f, 20.0f);
     }
+    mPicker.Draw(sprite, mpFontTexture, mpPlateTexture, 640.0f, 330.0f);
 }
 
 void CTitle::Release()
@@ -180,6 +189,7 @@ void CTitle::Release()
     mpBubbleTexture = mpBubbleAlphaTexture = mpChipTexture = nullptr;
     mpParticleTexture = mpParticleAlphaTexture = nullptr;
     mpLabelTexture = mpDigitTexture = nullptr;
+    mpFontTexture = mpPlateTexture = nullptr;
     mResources.ReleaseAll();
 }
 
@@ -187,4 +197,5 @@ void CTitle::Release()
 void CTitle::WriteTrace(CTraceWriter& trace) const
 {
     trace.Field("guideAlpha", mGuideAlpha);
+    trace.Field("choice", mPicker.Choice() + 1);
 }

@@ -3,6 +3,7 @@
 
 #include "app/BaseScene.h"
 #include "scenes/MenuParticle.h"
+#include "scenes/StagePicker.h"
 #include "app/ResourceHolder.h"
 #include "map/StageGrid.h"
 #include "platform/Matrix.h"
@@ -10,7 +11,8 @@
 
 // The title screen: a still background, the logo, a band of ground scrolling left, a blinking
 // instruction, a large bobbing bubble and thirty small bubbles drifting about, while the title
-// music loops. Enter plays a click and starts the stage.
+// music loops. Left and Right choose among the open stages; Enter plays a click and starts the
+// chosen stage.
 class CTitle final : public BaseScene {
 public:
     static constexpr int kParticleCount = 30;
@@ -37,6 +39,7 @@ public:
     void LoadTitleMap();
 
     int GuideAlpha() const { return mGuideAlpha; }
+    const CStagePicker& Picker() const { return mPicker; }
     float TileX(int row, int column) const { return mTileX[row][column]; }
     int32_t TileCode(int row, int column) const { return mTitleMap[row][column]; }
     const CPlacement& Bubble() const { return mBubble; }
@@ -72,6 +75,10 @@ private:
     // The game's own addition: the best results, when the game keeps them.
     const platform::Texture* mpLabelTexture = nullptr;
     const platform::Texture* mpDigitTexture = nullptr;
+    // The choice of stage, with the lettering and the plate it is shown on.
+    CStagePicker mPicker;
+    const platform::Texture* mpFontTexture = nullptr;
+    const platform::Texture* mpPlateTexture = nullptr;
 
     // Owns every picture and both sounds; each is freed once, when the scene is released.
     CResourceHolder mResources;

@@ -41,13 +41,16 @@ struct Options {
     std::string traceFile;
     std::multimap<long, std::string> shots;
     bool noRender = false;
+    long stage = 0;          // 1-based; 0: the title's own choice
+    std::string stagesDir;   // a player's stages, listed after the game's own
 };
 
 void Usage()
 {
     std::fprintf(stderr,
                  "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
-                 "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n");
+                 "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n"
+                 "                    [--stage N] [--stages DIR]\n");
 }
 
 bool ParseOptions(int argc, char** argv, Options& options)
@@ -94,6 +97,17 @@ bool ParseOptions(int argc, char** argv, Options& options)
             options.shots.emplace(frame, text.substr(colon + 1));
         } else if (arg == "--best") {
             if (!value(options.bestFile)) return false;
+        } else if (arg == "--stage") {
+            if (!value(text)) return false;
+            char* end = nullptr;
+            errno = 0;
+            options.stage = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || errno == ERANGE || options.stage < 1 || options.stage > 1000) {
+                std::fprintf(stderr, "zem-headless: --stage: '%s' is not a stage number (1 or more)\n", text.c_str());
+                return false;
+            }
+        } else if (arg == "--stages") {
+            if (!value(options.stagesDir)) return false;
         } else if (arg == "--no-render") {
             options.noRender = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -266,6 +280,20 @@ int main(int argc, char** argv)
     game->Init();
     if (clockReplay) game->SetSeedClockHook(&*clockReplay);
     if (bests) game->SetBestResults(&*bests);
+    // The game's own stages and any the player made; a stage named here is chosen and open.
+    std::vector<StageDescription> stages = GameStages();
+    if (!options.stagesDir.empty()) {
+        for (auto& stage : PlayerStages(Absolute(options.stagesDir, startDir))) stages.push_back(std::move(stage));
+    }
+    game->SetStages(std::move(stages));
+    if (options.stage > static_cast<long>(game->Stages().size())) {
+        std::fprintf(stderr, "zem-headless: --stage %ld: there are %zu stages\n", options.stage, game->Stages().size());
+        return 2;
+    }
+    if (options.stage > 0) {
+        game->ChooseStage(static_cast<int>(options.stage - 1));
+        game->OpenStageByHand(static_cast<int>(options.stage - 1));
+    }
     game->Start(CreateScene);
     int status = 0;
     long framesRun = 0;

@@ -81,6 +81,7 @@ bool GenerateImages(const std::filesystem::path& runDir)
         {files::kGameOverLetters, GameOverLetters},
         // The pause screen and the best results.
         {files::kLabels, Labels},
+        {files::kFont, Font},
     };
     bool ok = true;
     for (const Picture& picture : list) {

@@ -58,5 +58,6 @@ Canvas GameOverLetters();
 Canvas RetryPrompt();
 Canvas Digits();
 Canvas Labels();
+Canvas Font();
 
 } // namespace pictures

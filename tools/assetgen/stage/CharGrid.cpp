@@ -71,6 +71,10 @@ std::optional<CharGrid> ReadCharGrid(const std::filesystem::path& path, int rowC
         ++line;
         if (!text.empty() && text.back() == '\r') text.pop_back();
         if (text.empty() || text.front() == ';') continue;
+        if (text.front() == '@') {
+            grid.settings.emplace_back(line, text.substr(1));
+            continue;
+        }
         const int row = static_cast<int>(grid.rows.size());
         if (row == rowCount) {
             errors.At(line, 1, "more than " + std::to_string(rowCount) + " rows");

@@ -3,15 +3,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A rectangle of characters read from a readable source file under data/.
 // Lines starting with ';' are comments and blank lines are skipped, so a source can carry
-// its own legend and rulers; every other line is one row of cells, one character per cell.
+// its own legend and rulers; lines starting with '@' are settings; every other line is one row
+// of cells, one character per cell.
 struct CharGrid {
     std::string path;           // as given, for messages
     std::vector<std::string> rows;
     std::vector<int> lines;     // 1-based file line of each row
+    // Lines starting with '@' are settings ("@key = value"), kept with their file line.
+    std::vector<std::pair<int, std::string>> settings;
 
     char At(int row, int column) const { return rows[row][column]; }
 };

@@ -1,5 +1,6 @@
-// Compiles the stage and the title ground from their readable sources under data/:
-// data/stage.txt becomes the four grids in Resource/Data, data/title.txt becomes TitleMap.txt.
+// Compiles the stages and the title ground from their readable sources under data/:
+// data/stage.txt becomes the four grids and the description in Resource/Data, data/stage2.txt
+// and stage3.txt the same in Resource/Stages/2 and 3, data/title.txt becomes TitleMap.txt.
 #include <cstdio>
 
 #include "CharGrid.h"
@@ -12,17 +13,18 @@
 
 namespace {
 
+// The game's own stages: data/stage.txt into Resource/Data, data/stageN.txt into
+// Resource/Stages/N.
 bool CompileStageFiles(const std::filesystem::path& dataDir, const std::filesystem::path& runDir)
 {
-    const auto source = ReadCharGrid(dataDir / "stage.txt", kStageRows, kStageColumns, StageLegendAlphabet());
-    if (!source) return false;
-    const auto layers = CompileStage(*source);
-    if (!layers) return false;
-    bool ok = WriteCsvGrid(runDir / files::kTileMap, layers->tiles);
-    ok = WriteCsvGrid(runDir / files::kEnemyMap, layers->enemies) && ok;
-    ok = WriteCsvGrid(runDir / files::kScoreMap, layers->scores) && ok;
-    ok = WriteCsvGrid(runDir / files::kRecoveryMap, layers->heals) && ok;
-    if (ok) std::printf("stage: score total %d\n", StageScoreTotal(*layers));
+    bool ok = CompileStageFolder(dataDir / "stage.txt", runDir / files::kDataDir, FirstStage());
+    for (int number = 2; number <= files::kGameStageCount; ++number) {
+        StageDescription defaults = FirstStage();
+        defaults.id = std::to_string(number);
+        defaults.name = "STAGE " + defaults.id;
+        const auto source = dataDir / ("stage" + defaults.id + ".txt");
+        ok = CompileStageFolder(source, runDir / files::kGameStagesDir / defaults.id, defaults) && ok;
+    }
     return ok;
 }
 

@@ -1,19 +1,19 @@
 #include "StageCompiler.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "GridWriter.h"
 #include "StageLegend.h"
+#include "app/AssetFiles.h"
+#include "platform/UserFiles.h"
 
 namespace {
 
-// The hero starts with its 45 x 75 box centred on (200, 1300); cells are 40 pixels.
+// The hero starts with its 45 x 75 box centred on its start; cells are 40 pixels.
 constexpr int kCell = 40;
-constexpr double kStartX = 200, kStartY = 1300, kHeroWidth = 45, kHeroHeight = 75;
-constexpr int kStartFirstColumn = static_cast<int>((kStartX - kHeroWidth / 2) / kCell);
-constexpr int kStartLastColumn = static_cast<int>((kStartX + kHeroWidth / 2) / kCell);
-constexpr int kStartFirstRow = static_cast<int>((kStartY - kHeroHeight / 2) / kCell);
-constexpr int kStartLastRow = static_cast<int>((kStartY + kHeroHeight / 2) / kCell);
+constexpr double kHeroWidth = 45, kHeroHeight = 75;
 
 StageGrid EmptyGrid()
 {
@@ -59,14 +59,20 @@ bool CheckGoalMarker(const CharGrid& source, const StageGrid& tiles)
     return markers == 1;
 }
 
-bool CheckHeroStart(const CharGrid& source, const StageGrid& tiles)
+bool CheckHeroStart(const CharGrid& source, const StageGrid& tiles, platform::Vec2 start)
 {
+    const int kStartFirstColumn = std::max(0, static_cast<int>((start.x - kHeroWidth / 2) / kCell));
+    const int kStartLastColumn = std::min(kStageColumns - 1, static_cast<int>((start.x + kHeroWidth / 2) / kCell));
+    const int kStartFirstRow = std::max(0, static_cast<int>((start.y - kHeroHeight / 2) / kCell));
+    const int kStartLastRow = std::min(kStageRows - 1, static_cast<int>((start.y + kHeroHeight / 2) / kCell));
     bool ok = true;
     bool groundBelow = false;
     for (int c = kStartFirstColumn; c <= kStartLastColumn; ++c) {
         for (int r = kStartFirstRow; r <= kStartLastRow; ++r) {
             if (StopsHero(tiles[r][c])) {
-                ReportCellError(source, r, c, "the hero starts inside this tile (its box centred on (200, 1300))");
+                ReportCellError(source, r, c,
+                                "the hero starts inside this tile (its box centred on (" + std::to_string(start.x) +
+                                    ", " + std::to_string(start.y) + "))");
                 ok = false;
             }
         }
@@ -84,7 +90,7 @@ bool CheckHeroStart(const CharGrid& source, const StageGrid& tiles)
 
 }  // namespace
 
-std::optional<StageLayers> CompileStage(const CharGrid& source)
+std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 start)
 {
     // The reader has checked the shape and the alphabet; a grid that skipped it is refused whole.
     bool shaped = source.rows.size() == kStageRows && source.lines.size() == kStageRows;
@@ -109,7 +115,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source)
     }
     bool ok = CheckTwoByTwoItems(source);
     ok = CheckGoalMarker(source, layers.tiles) && ok;
-    ok = CheckHeroStart(source, layers.tiles) && ok;
+    ok = CheckHeroStart(source, layers.tiles, start) && ok;
     if (!ok) return std::nullopt;
     return layers;
 }
@@ -121,4 +127,49 @@ int StageScoreTotal(const StageLayers& layers)
         for (const int code : row) total += ScoreValue(code);
     }
     return total;
+}
+
+std::optional<StageDescription> StageSettings(const CharGrid& source, const StageDescription& defaults)
+{
+    StageDescription stage = defaults;
+    bool ok = true;
+    for (const auto& [line, text] : source.settings) {
+        std::string problem;
+        if (!ParseStageDescriptionLine(text, stage, problem)) {
+            std::fprintf(stderr, "%s:%d: %s\n", source.path.c_str(), line, problem.c_str());
+            ok = false;
+        }
+    }
+    if (!ok) return std::nullopt;
+    ApplyTuneAndLook(stage);
+    return stage;
+}
+
+bool CompileStageFolder(const std::filesystem::path& source, const std::filesystem::path& folder,
+                        const StageDescription& defaults)
+{
+    const auto grid = ReadCharGrid(source, kStageRows, kStageColumns, StageLegendAlphabet());
+    if (!grid) return false;
+    const auto stage = StageSettings(*grid, defaults);
+    if (!stage) return false;
+    const auto layers = CompileStage(*grid, stage->start);
+    if (!layers) return false;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::fprintf(stderr, "%s: cannot make the folder: %s\n", folder.c_str(), error.message().c_str());
+        return false;
+    }
+    bool ok = WriteCsvGrid(folder / files::kTileMapName, layers->tiles);
+    ok = WriteCsvGrid(folder / files::kEnemyMapName, layers->enemies) && ok;
+    ok = WriteCsvGrid(folder / files::kScoreMapName, layers->scores) && ok;
+    ok = WriteCsvGrid(folder / files::kRecoveryMapName, layers->heals) && ok;
+    std::string writeError;
+    const auto description = folder / files::kStageDescriptionName;
+    if (!platform::WriteFileAtomically(description, FormatStageDescription(*stage), writeError)) {
+        std::fprintf(stderr, "%s: %s\n", description.c_str(), writeError.c_str());
+        ok = false;
+    }
+    if (ok) std::printf("%s: %s, score total %d\n", folder.c_str(), stage->name.c_str(), StageScoreTotal(*layers));
+    return ok;
 }

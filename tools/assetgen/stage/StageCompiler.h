@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CharGrid.h"
+#include "app/StageDescription.h"
 
 constexpr int kStageRows = 36;
 constexpr int kStageColumns = 350;
@@ -16,8 +17,18 @@ struct StageLayers {
 
 // Turns the checked stage source into the four grids and checks what the game needs of them:
 // 2 x 2 items have their block to themselves, there is one goal marker, and the hero starts
-// in the open above ground. Problems are reported at their cell; nothing is returned then.
-std::optional<StageLayers> CompileStage(const CharGrid& source);
+// (its box centred on `start`) in the open above ground. Problems are reported at their cell;
+// nothing is returned then.
+std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 start = {200.0f, 1300.0f});
+
+// The stage's description from the source's settings ("@name = ...", "@tune", "@look",
+// "@start"), over `defaults`; a bad setting is reported at its line and the result is empty.
+std::optional<StageDescription> StageSettings(const CharGrid& source, const StageDescription& defaults);
+
+// Reads, checks and compiles the text stage `source` into `folder`: its four grids and its
+// description. Every problem is reported on standard error; false then.
+bool CompileStageFolder(const std::filesystem::path& source, const std::filesystem::path& folder,
+                        const StageDescription& defaults);
 
 // The stage's score total: 1 per small star, 10 per big star.
 int StageScoreTotal(const StageLayers& layers);

@@ -1,0 +1,34 @@
+#pragma once
+#include <vector>
+
+#include "app/BestResults.h"
+#include "app/StageDescription.h"
+#include "platform/Sprite.h"
+
+// The choice of stage on the title: the game's own stages are open up to the first one not yet
+// cleared, a player's own stages always; Left and Right move the choice among the open ones.
+class CStagePicker {
+public:
+    // `chosen` starts the choice (the stage played last); `alsoOpen` is open whatever the
+    // results say (a stage named on the command line).
+    void Init(const std::vector<StageDescription>* stages, const CBestResultsFile* bests, int chosen, int alsoOpen = -1);
+    // Left or Right newly pressed moves the choice; true when it moved.
+    bool Update();
+    int Choice() const { return mChoice; }
+    bool IsOpen(int index) const;
+    // How many stages can be chosen from.
+    int OpenCount() const;
+
+    // The chosen stage's number and name on a dark plate centred at (centreX, top), with arrows
+    // toward the open stages on either side; nothing while only one stage is open.
+    void Draw(platform::Sprite* sprite, const platform::Texture* font, const platform::Texture* plate, float centreX,
+              float top) const;
+
+private:
+    int Step(int direction) const;
+
+    const std::vector<StageDescription>* mpStages = nullptr;
+    const CBestResultsFile* mpBests = nullptr;
+    int mChoice = 0;
+    int mAlsoOpen = -1;
+};

@@ -1,0 +1,28 @@
+// The game's lettering as a sheet of single characters, for words made up as the game runs.
+#include "app/FontSheet.h"
+#include "images/Lettering.h"
+#include "images/Pictures.h"
+
+namespace pictures {
+
+Canvas Font()
+{
+    Canvas canvas(fontsheet::kSheetWidth, fontsheet::kSheetHeight);
+    TextStyle style;
+    style.size = 44;
+    style.outline = 7;
+    style.fillBottom = Hex(0xFFE082);
+    style.shadowOffset = 3;
+    for (char c = fontsheet::kFirst; c <= fontsheet::kLast; ++c) {
+        if (c == ' ') continue;
+        const platform::Rect cell = fontsheet::CellOf(c);
+        // Centred across the cell, on one baseline for every character.
+        const std::string text(1, c);
+        const TextMetrics metrics = MeasureText(text, style.size);
+        const double baseline = cell.top + fontsheet::kCellHeight * 0.75;
+        DrawTextRun(canvas, text, (cell.left + cell.right) / 2.0 - metrics.advance / 2.0, baseline, style);
+    }
+    return canvas;
+}
+
+} // namespace pictures
