@@ -42,12 +42,18 @@ Canvas Glow();
 
 // Ground tiles.
 Canvas MapChips();
+Canvas DuskChips();
+Canvas NightChips();
 Canvas TitleChips();
 
 // Backgrounds.
 Canvas UpperSky();
 Canvas LowerSky();
 Canvas DuskSky();
+Canvas DuskUpperSky();
+Canvas DuskLowerSky();
+Canvas NightUpperSky();
+Canvas NightLowerSky();
 
 // Screens and lettering.
 Canvas Logo();
