@@ -2,8 +2,6 @@
 // the whole stage to the result screen, with the keys a player has (tools/route finds it).
 #include <gtest/gtest.h>
 
-#include <set>
-#include <sstream>
 #include <string>
 
 #include "HeadlessRun.h"
@@ -11,26 +9,6 @@
 namespace {
 
 const char* const kRoute = "whole-stage.keys";
-
-// The keys the timeline presses and its last frame.
-struct TimelineKeys {
-    std::set<std::string> keys;
-    long lastFrame = 0;
-};
-
-TimelineKeys KeysOf(const std::string& text)
-{
-    TimelineKeys result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line.substr(0, line.find('#')));
-        long frame = 0;
-        if (!(words >> frame)) continue;
-        result.lastFrame = std::max(result.lastFrame, frame);
-        for (std::string key; words >> key;) result.keys.insert(key);
-    }
-    return result;
-}
 
 TEST(WholeStageTest, TheRouteUsesOnlyThePlayersKeys)
 {

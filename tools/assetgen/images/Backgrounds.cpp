@@ -313,7 +313,7 @@ const SkyLook& NightLook()
         .farHills = Hex(0x35577E), .farBushes = Hex(0x2D4C70), .farRim = Hex(0x7FA3C9),
         .nearHills = Hex(0x2E6B6A), .nearBushes = Hex(0x275C5C), .nearLower = Hex(0x2A6463), .nearRim = Hex(0x6FB3A8),
         .sparkle = Hex(0xE3ECFF), .twinkle = Hex(0xFFF59D), .stars = true,
-        .light = Hex(0xF4F1DA), .lightX = 320, .lightY = 150, .lightR = 46, .seed = 9091,
+        .light = Hex(0xF4F1DA), .lightX = 320, .lightY = 260, .lightR = 46, .seed = 9091,
     };
     return look;
 }
