@@ -1,6 +1,7 @@
 // zem: the game in an SDL window with the real clock, keyboard, controllers and sound.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,7 @@
 #include "platform/SdlSystem.h"
 #include "platform/UserFiles.h"
 #include "scenes/SceneFactory.h"
+#include "scenes/StagePicker.h"
 
 namespace {
 
@@ -190,15 +192,18 @@ int main(int argc, char** argv)
     }
     std::optional<CBestResultsFile> bests;
     if (replayFile.empty()) bests = UserBestResults();
+    std::vector<StageDescription> stages = AllStages();
     std::optional<CRunRecorder> recorder;
-    if (!recordFile.empty()) recorder.emplace(recordOut, GameDataStamp());
+    if (!recordFile.empty()) recorder.emplace(recordOut, GameDataStamp(), OpenOwnStages(stages, bests ? &*bests : nullptr));
     std::optional<CClockReplay> clockReplay;
     if (!replayFile.empty()) clockReplay.emplace(replay.ClockReadings(), replayFile);
 
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
     if (bests) frame->SetBestResults(&*bests);
-    frame->SetStages(AllStages());
+    frame->SetStages(std::move(stages));
+    // A replay opens the stages its run had open.
+    if (!replayFile.empty()) frame->OpenStagesUpTo(std::max(replay.OpenStages(), 1) - 1);
     if (recorder) frame->SetSeedClockHook(&*recorder);
     if (clockReplay) frame->SetSeedClockHook(&*clockReplay);
     frame->Start(CreateScene);

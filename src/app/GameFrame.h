@@ -71,9 +71,10 @@ public:
     const std::vector<StageDescription>& Stages() const { return mStages; }
     void ChooseStage(int index);
     int StageIndex() const { return mStageIndex; }
-    // A stage named on the command line is open whatever the results say (-1: none).
-    void OpenStageByHand(int index) { mStageOpenedByHand = index; }
-    int StageOpenedByHand() const { return mStageOpenedByHand; }
+    // The game's own stages up to this index are open whatever the results say (a stage named
+    // on the command line, or a replay of a run that had them open); -1: none but the first.
+    void OpenStagesUpTo(int index) { mStagesOpenUpTo = index; }
+    int StagesOpenUpTo() const { return mStagesOpenUpTo; }
 
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
@@ -88,5 +89,5 @@ private:
     long mFrameNumber = 0;
     std::vector<StageDescription> mStages{FirstStage()};
     int mStageIndex = 0;
-    int mStageOpenedByHand = -1;
+    int mStagesOpenUpTo = -1;
 };

@@ -9,12 +9,12 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char*, int>, 14> kKeyNames = {{
+constexpr std::array<std::pair<const char*, int>, 15> kKeyNames = {{
     {"Left", platform::VK_LEFT},     {"Right", platform::VK_RIGHT}, {"Up", platform::VK_UP},
     {"Down", platform::VK_DOWN},     {"Space", platform::VK_SPACE}, {"Enter", platform::VK_RETURN},
     {"Escape", platform::VK_ESCAPE}, {"A", platform::VK_A},         {"C", platform::VK_C},
     {"G", platform::VK_G},           {"M", platform::VK_M},         {"Z", platform::VK_Z},
-    {"P", platform::VK_P},           {"FocusLost", platform::VK_FOCUS_LOST},
+    {"P", platform::VK_P},           {"N", platform::VK_N},         {"FocusLost", platform::VK_FOCUS_LOST},
 }};
 
 int KeyIndexOf(const std::string& keyName)
@@ -89,6 +89,16 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
             }
             continue;
         }
+        if (first == "open") {
+            long long count = 0;
+            std::string word;
+            if (!(words >> word) || !ReadNumber(word, 1, 1000, count)) {
+                error = where + "'open' needs how many of the game's stages were open (1 or more)";
+                return false;
+            }
+            mOpenStages = static_cast<int>(count);
+            continue;
+        }
         if (first == "clock") {
             std::string problem;
             if (!ParseClockLine(words, problem)) {
@@ -106,7 +116,7 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
         for (std::string key; words >> key;) {
             const int index = KeyIndexOf(key);
             if (index < 0) {
-                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G M P Z)";
+                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G M N P Z)";
                 return false;
             }
             change.keys = static_cast<uint16_t>(change.keys | (1u << index));

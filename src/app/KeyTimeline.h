@@ -6,7 +6,8 @@
 
 // A key timeline: each line "FRAME KEY KEY ..." holds those keys from that frame on until
 // the next line; a frame with no keys releases everything; '#' starts a comment.
-// A recorded run adds two kinds of line: "data STAMP", the game data it was played on, and
+// A recorded run adds three kinds of line: "open N", how many of the game's own stages were open
+// when it began, "data STAMP", the game data it was played on, and
 // "clock FRAME READING ...", the clock readings the game seeded its generator from in that
 // frame (0: before the first frame), "VALUExN" standing for N equal readings. A later line for
 // the same frame replaces the earlier one. Each line is kept as a frame and a set of keys, a
@@ -28,6 +29,8 @@ public:
     long EscapeFrame() const;
 
     const std::string& DataStamp() const { return mDataStamp; }
+    // How many of the game's own stages the run had open; 0 when it does not say.
+    int OpenStages() const { return mOpenStages; }
     const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
 
     static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
@@ -42,5 +45,6 @@ private:
     };
     std::vector<Change> mChanges; // by frame, one per frame
     std::string mDataStamp;
+    int mOpenStages = 0;
     std::vector<ClockReading> mClockReadings;
 };

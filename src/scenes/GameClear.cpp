@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/AssetFiles.h"
+#include "app/TextDrawing.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "scenes/BestResultsPanel.h"
@@ -83,8 +84,12 @@ void CGameClear::Init()
     mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
     if (CBestResultsFile* bests = mpFrame->BestResults()) {
         mpLabelTexture = load(files::kLabels);
-        if (mpFrame->mRun.Counts()) mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+        if (mpFrame->mRun.Counts()) {
+            mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+        }
     }
+    FindNextStage();
+    if (mNextStage >= 0 || mCampaignComplete) mpFontTexture = load(files::kFont);
 
     LoopSound(mpClearMusic);
 }
@@ -101,12 +106,40 @@ void CGameClear::RenewParticle(int n, float sway, int lifeSpread)
     p.mLife = static_cast<int32_t>(lifeSpread * R() + 200.0);
 }
 
+// The stage after this one, when it is open: the next of the game's own once this one is
+// cleared (now or before), or a player's stage after it.
+void CGameClear::FindNextStage()
+{
+    const std::vector<StageDescription>& stages = mpFrame->Stages();
+    const int index = mpFrame->StageIndex();
+    const int next = index + 1;
+    const bool cleared = mpFrame->mRun.Counts() || (mpFrame->BestResults() != nullptr &&
+                                                    mpFrame->BestResults()->Cleared(mpFrame->mStage.id));
+    if (next < static_cast<int>(stages.size())) {
+        const StageDescription& stage = stages[static_cast<size_t>(next)];
+        if (!stage.ownStage || cleared || next <= mpFrame->StagesOpenUpTo()) mNextStage = next;
+    }
+    const bool lastOwn = mpFrame->mStage.ownStage && (next >= static_cast<int>(stages.size()) ||
+                                                      !stages[static_cast<size_t>(next)].ownStage);
+    mCampaignComplete = lastOwn && index > 0 && mpFrame->mRun.reachedGoal;
+}
+
 SceneId CGameClear::Update()
 {
     ++mCount;
 
     SceneId result = SCENE_NONE;
-    if (IsKeyDown(platform::VK_G)) result = SCENE_GAME;
+    int stage = mpFrame->StageIndex();
+    if (mNextStage >= 0 && (IsKeyDown(platform::VK_N) || IsKeyDown(platform::VK_RETURN))) {
+        stage = mNextStage;
+        result = SCENE_GAME;
+    }
+    // G plays this stage again, and M leaves for the title, whatever else is held.
+    if (IsKeyDown(platform::VK_G)) {
+        stage = mpFrame->StageIndex();
+        result = SCENE_GAME;
+    }
+    mpFrame->ChooseStage(stage);
     if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
 
     for (int i = 0; i < kLetterCount; ++i) {
@@ -186,7 +219,14 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                    kWhite);
     }
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
-        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f, 180.0f);
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f,
+                        180.0f);
+    }
+    // The way on through the campaign, in the top right corner.
+    const std::string note = mCampaignComplete ? "CAMPAIGN COMPLETE!" : mNextStage >= 0 ? "N: NEXT STAGE" : "";
+    if (!note.empty()) {
+        constexpr float kNoteScale = 0.7f;
+        DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);
     }
 }
 
@@ -204,6 +244,8 @@ void CGameClear::Release()
 void CGameClear::WriteTrace(CTraceWriter& trace) const
 {
     trace.Field("percent", mPercent);
+    trace.Field("next", mNextStage + 1);
+    if (mCampaignComplete) trace.Field("campaignComplete", true);
     trace.BeginArray("letters");
     for (const CLetter& letter : mLetters) trace.Value(letter.mPos.y);
     trace.EndArray();

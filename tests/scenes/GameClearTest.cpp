@@ -306,7 +306,52 @@ TEST_F(ResultScreen, TraceShowsThePercentAndTheLetters)
     for (int i = 0; i < 240; ++i) scene->Update(); // every letter has landed
     CTraceWriter trace;
     scene->WriteTrace(trace);
-    EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
+    EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"next\":0,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
+}
+
+// After a cleared stage N (or Enter) plays the next one, G this one again; after the game's last
+// stage the campaign is complete and nothing comes next.
+TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
+{
+    std::vector<StageDescription> stages(3, FirstStage());
+    stages[1].id = "2";
+    stages[2].id = "3";
+    stage.frame->SetStages(stages);
+    stage.frame->mRun = {4000, false, true}; // reached the goal unaided
+    const struct {
+        int playing;
+        std::initializer_list<int> keys;
+        int next;     // the trace's "next": 0 for none
+        int playsNow; // the stage chosen after the update
+        SceneId scene;
+        bool complete;
+    } cases[] = {
+        {0, {platform::VK_N}, 2, 1, SCENE_GAME, false},
+        {0, {platform::VK_RETURN}, 2, 1, SCENE_GAME, false},
+        {0, {platform::VK_G}, 2, 0, SCENE_GAME, false},
+        {0, {platform::VK_N, platform::VK_G}, 2, 0, SCENE_GAME, false},
+        {1, {platform::VK_N, platform::VK_M}, 3, 2, SCENE_TITLE, false},
+        {2, {platform::VK_N}, 0, 2, SCENE_NONE, true},
+        {2, {platform::VK_RETURN}, 0, 2, SCENE_NONE, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.playing);
+        stage.frame->ChooseStage(c.playing);
+        auto scene = Make(10, 20);
+        EXPECT_EQ(scene->NextStage() + 1, c.next);
+        EXPECT_EQ(scene->CampaignComplete(), c.complete);
+        fake.keyboard.Hold(c.keys);
+        EXPECT_EQ(scene->Update(), c.scene);
+        EXPECT_EQ(stage.frame->StageIndex(), c.playsNow);
+        fake.keyboard.Hold({});
+        scene->Release();
+    }
+    // A run that used a testing aid opens nothing: without a cleared stage there is no next one.
+    stage.frame->mRun = {4000, true, true};
+    stage.frame->ChooseStage(0);
+    auto scene = Make(10, 20);
+    EXPECT_EQ(scene->NextStage(), -1);
+    scene->Release();
 }
 
 } // namespace

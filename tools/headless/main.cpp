@@ -2,6 +2,7 @@
 // without waiting: scripted keys, a virtual clock, an offscreen renderer (or none).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -290,9 +291,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zem-headless: --stage %ld: there are %zu stages\n", options.stage, game->Stages().size());
         return 2;
     }
+    // A recorded run opens what it had open; a stage named here is chosen and open.
+    if (timeline.OpenStages() > 0) game->OpenStagesUpTo(timeline.OpenStages() - 1);
     if (options.stage > 0) {
         game->ChooseStage(static_cast<int>(options.stage - 1));
-        game->OpenStageByHand(static_cast<int>(options.stage - 1));
+        game->OpenStagesUpTo(std::max(game->StagesOpenUpTo(), static_cast<int>(options.stage - 1)));
     }
     game->Start(CreateScene);
     int status = 0;
