@@ -6,6 +6,7 @@
 
 #include "app/BestResults.h"
 #include "app/FrameTimer.h"
+#include "app/GhostRace.h"
 #include "app/RunProgress.h"
 #include "app/SceneManager.h"
 #include "app/SeedClockHook.h"
@@ -76,6 +77,9 @@ public:
     void OpenStagesUpTo(int index) { mStagesOpenUpTo = index; }
     int StagesOpenUpTo() const { return mStagesOpenUpTo; }
 
+    // The race against the best run of the stage being played.
+    CGhostRace& GhostRace() { return mGhostRace; }
+
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
 
@@ -90,4 +94,5 @@ private:
     std::vector<StageDescription> mStages{FirstStage()};
     int mStageIndex = 0;
     int mStagesOpenUpTo = -1;
+    CGhostRace mGhostRace;
 };

@@ -9,12 +9,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char*, int>, 15> kKeyNames = {{
+constexpr std::array<std::pair<const char*, int>, 16> kKeyNames = {{
     {"Left", platform::VK_LEFT},     {"Right", platform::VK_RIGHT}, {"Up", platform::VK_UP},
     {"Down", platform::VK_DOWN},     {"Space", platform::VK_SPACE}, {"Enter", platform::VK_RETURN},
     {"Escape", platform::VK_ESCAPE}, {"A", platform::VK_A},         {"C", platform::VK_C},
     {"G", platform::VK_G},           {"M", platform::VK_M},         {"Z", platform::VK_Z},
-    {"P", platform::VK_P},           {"N", platform::VK_N},         {"FocusLost", platform::VK_FOCUS_LOST},
+    {"P", platform::VK_P},           {"N", platform::VK_N},         {"H", platform::VK_H},
+    {"FocusLost", platform::VK_FOCUS_LOST},
 }};
 
 int KeyIndexOf(const std::string& keyName)
@@ -116,7 +117,7 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
         for (std::string key; words >> key;) {
             const int index = KeyIndexOf(key);
             if (index < 0) {
-                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G M N P Z)";
+                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G H M N P Z)";
                 return false;
             }
             change.keys = static_cast<uint16_t>(change.keys | (1u << index));

@@ -1,9 +1,12 @@
 #include "scenes/Game.h"
 
 #include "app/AssetFiles.h"
+#include "app/DataStamp.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
+#include "player/GhostHero.h"
+#include "scenes/RaceClock.h"
 
 namespace {
 
@@ -28,6 +31,10 @@ void CGame::Init()
     mCamera.SetGame(this);
     mPause.SetFrame(mpFrame);
     if (!mpFrame->mRetry) mpFrame->mRun = {};
+    // The ghost is kept beside the best results; without them there is none to race.
+    const CBestResultsFile* bests = mpFrame->BestResults();
+    mpFrame->GhostRace().BeginStage(mpFrame->mStage.id, bests, bests != nullptr ? GameDataStamp() : "",
+                                    mpFrame->mRetry);
 
     LoadPlayerPictures();
     LoadSharedPictures();
@@ -42,9 +49,11 @@ void CGame::Init()
 void CGame::LoadPlayerPictures()
 {
     auto load = [this](const std::string& path) { return mResources.LoadTexture(path); };
-    mPlayer.SetPlayerTexture(load(files::kPlayerSheet));
+    mpHeroSheet = load(files::kPlayerSheet);
+    mPlayer.SetPlayerTexture(mpHeroSheet);
     mPlayer.SetDownTexture(load(files::kPlayerDefeated));
-    mPlayer.SetMiniTexture(load(files::kMiniPlayerSheet));
+    mpMiniSheet = load(files::kMiniPlayerSheet);
+    mPlayer.SetMiniTexture(mpMiniSheet);
     mPlayer.SetStockTexture(load(files::kShotBubbles));
     mPlayer.SetStockAlphaTexture(load(files::kShotBubblesAlpha));
     mPlayer.SetHpTexture(load(files::kHpIcon));
@@ -61,6 +70,8 @@ void CGame::LoadPlayerPictures()
     mpMap->SetChipTexture(load(mpFrame->mStage.mapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
     mPause.SetTexture(load(files::kLabels));
+    mpFontTexture = load(files::kFont);
+    mPause.SetFontTexture(mpFontTexture);
 }
 
 // Pictures shared by every enemy or item of a kind, each loaded once.
@@ -223,6 +234,7 @@ SceneId CGame::Update()
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
     mpFrame->mRun.Track(mStageCleared);
+    mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
     return result;
 }
 
@@ -233,8 +245,13 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
     auto draw = [sprite, device](auto& object, int) { object.Draw(sprite, device); };
     ForEachEnemy(draw);
     ForEachIn(draw, mScores, mHeals);
+    // The ghost runs behind the hero, over everything else of the stage.
+    if (const GhostFrame* ghost = GhostNow()) {
+        DrawGhostHero(sprite, mpHeroSheet, mpMiniSheet, *ghost, mCamera.GetPos());
+    }
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
+    DrawRaceClock(sprite, mpFontTexture, mpFrame->mRun.frames, GhostGap());
     mPause.Draw(sprite);
 }
 
@@ -251,5 +268,41 @@ void CGame::Release()
     StopSound(mpMusic);
     mpSndPop = nullptr;
     mpMusic = nullptr;
+    mpFontTexture = mpHeroSheet = mpMiniSheet = nullptr;
     mResources.ReleaseAll();
+}
+
+GhostFrame CGame::GhostFrameOf(const CPlayer& player)
+{
+    GhostFrame frame;
+    frame.x = player.GetPos().x;
+    frame.y = player.GetPos().y;
+    frame.width = static_cast<uint8_t>(player.mWidth);
+    frame.height = static_cast<uint8_t>(player.mHeight);
+    frame.anim = player.AnimState() == CPlayer::kAnimMini ? 255 : static_cast<uint8_t>(player.AnimState());
+    frame.cell = static_cast<uint8_t>(player.AnimFrame());
+    frame.facing = player.GetDir() < 0 ? -1 : 1;
+    return frame;
+}
+
+// The ghost's frame of the same number as the run's last one; none once its run has ended.
+const GhostFrame* CGame::GhostNow() const
+{
+    const GhostPath* ghost = mpFrame->GhostRace().Ghost();
+    const long frame = mpFrame->mRun.frames - 1;
+    if (ghost == nullptr || frame < 0 || static_cast<size_t>(frame) >= ghost->Size()) return nullptr;
+    return &ghost->At(static_cast<size_t>(frame));
+}
+
+// Frames behind the ghost (negative: ahead), measured where the hero stands: the frames this run
+// took to first get as far as here against those the ghost took.
+std::optional<long> CGame::GhostGap() const
+{
+    const GhostPath* ghost = mpFrame->GhostRace().Ghost();
+    if (ghost == nullptr) return std::nullopt;
+    const float x = mPlayer.GetPos().x;
+    const std::optional<size_t> ghostThere = ghost->FirstFrameAt(x);
+    const std::optional<size_t> runThere = mpFrame->GhostRace().Run().FirstFrameAt(x);
+    if (!ghostThere || !runThere) return std::nullopt;
+    return static_cast<long>(*runThere) - static_cast<long>(*ghostThere);
 }

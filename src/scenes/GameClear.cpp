@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "app/AssetFiles.h"
+#include "app/DataStamp.h"
 #include "app/TextDrawing.h"
+#include "scenes/RaceClock.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "scenes/BestResultsPanel.h"
@@ -86,10 +88,12 @@ void CGameClear::Init()
         mpLabelTexture = load(files::kLabels);
         if (mpFrame->mRun.Counts()) {
             mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+            // The fastest run so far is the ghost to race from now on.
+            if (mNewBests.frames) mpFrame->GhostRace().KeepRun(mpFrame->mStage.id, *bests, GameDataStamp());
         }
     }
     FindNextStage();
-    if (mNextStage >= 0 || mCampaignComplete) mpFontTexture = load(files::kFont);
+    mpFontTexture = load(files::kFont);
 
     LoopSound(mpClearMusic);
 }
@@ -224,9 +228,19 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     }
     // The way on through the campaign, in the top right corner.
     const std::string note = mCampaignComplete ? "CAMPAIGN COMPLETE!" : mNextStage >= 0 ? "N: NEXT STAGE" : "";
+    constexpr float kNoteScale = 0.7f;
     if (!note.empty()) {
-        constexpr float kNoteScale = 0.7f;
         DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);
+    }
+    // The run's time beside the best time of the stage.
+    if (mpFrame->mRun.reachedGoal) {
+        std::string times = "TIME " + FormatRunTime(mpFrame->mRun.frames);
+        if (const CBestResultsFile* bests = mpFrame->BestResults(); bests != nullptr) {
+            if (const auto best = bests->Results(mpFrame->mStage.id).frames) times += "  BEST " + FormatRunTime(*best);
+            if (mNewBests.frames) times += " NEW!";
+        }
+        DrawTextLine(sprite, mpFontTexture, times, 1260.0f - TextLineWidth(times, kNoteScale * 0.8f), 74.0f,
+                     kNoteScale * 0.8f, kWhite);
     }
 }
 

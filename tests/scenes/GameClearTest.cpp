@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 
 #include "app/Drawing.h"
+#include "app/GhostRace.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
 #include "app/Random.h"
 #include "app/TraceWriter.h"
 #include "scenes/GameClear.h"
@@ -352,6 +356,32 @@ TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
     auto scene = Make(10, 20);
     EXPECT_EQ(scene->NextStage(), -1);
     scene->Release();
+}
+
+// Only a new fewest-frames best leaves the run's path as the stage's ghost.
+TEST_F(ResultScreen, OnlyAFasterRunReplacesTheGhost)
+{
+    TempDir dir;
+    CBestResultsFile bests(dir.Path() / "best-results.txt");
+    stage.frame->SetBestResults(&bests);
+    const auto ghostFile = CGhostRace::FileFor(bests, "1");
+    const struct {
+        long frames;
+        bool aided;
+        bool keeps;
+    } cases[] = {{5000, false, true}, {5200, false, false}, {4000, true, false}, {4900, false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frames);
+        stage.frame->GhostRace().BeginStage("1", &bests, "", false);
+        for (long f = 0; f < c.frames / 100; ++f) stage.frame->GhostRace().Record({static_cast<float>(f), 0, 45, 75});
+        const std::string before = std::filesystem::exists(ghostFile) ? ReadFile(ghostFile.string()) : "";
+        stage.frame->mRun = {static_cast<int32_t>(c.frames), c.aided, true};
+        auto scene = Make(10, 20);
+        const std::string after = ReadFile(ghostFile.string());
+        EXPECT_EQ(after != before, c.keeps);
+        scene->Release();
+    }
+    stage.frame->SetBestResults(nullptr);
 }
 
 } // namespace
