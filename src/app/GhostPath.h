@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -26,7 +27,9 @@ public:
     static constexpr size_t kFrameBytes = 13;
     static constexpr size_t kHeaderBytes = 40;
 
-    void Clear() { mFrames.clear(); }
+    void Clear() { mFrames.clear(); mReach.clear(); }
+    // Room for a run of `frames` frames, so that recording it allocates nothing more.
+    void Reserve(size_t frames) { mFrames.reserve(std::min(frames, kMaxFrames)); }
     // One more frame of the run; frames past the bound are not kept.
     void Add(const GhostFrame& frame);
     size_t Size() const { return mFrames.size(); }

@@ -13,7 +13,11 @@ std::filesystem::path CGhostRace::FileFor(const CBestResultsFile& bests, const s
 void CGhostRace::BeginStage(const std::string& stageId, const CBestResultsFile* bests, const std::string& dataStamp,
                             bool continued)
 {
-    if (!continued) mRun.Clear();
+    if (!continued) {
+        mRun.Clear();
+        // Five minutes of play are recorded without a new allocation.
+        if (bests != nullptr) mRun.Reserve(60 * 60 * 5);
+    }
     // The same stage again: the ghost read before (or kept by the last run) still stands.
     if (stageId == mStageId) return;
     mStageId = stageId;

@@ -234,7 +234,8 @@ SceneId CGame::Update()
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
     mpFrame->mRun.Track(mStageCleared);
-    mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
+    // A run's path is only ever kept beside the best results.
+    if (mpFrame->BestResults() != nullptr) mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
     return result;
 }
 
