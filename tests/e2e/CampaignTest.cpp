@@ -7,27 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "support/Process.h"
-#include "support/TempDir.h"
+#include "HeadlessRun.h"
 
 namespace {
 
 const std::string kStageCompiler = std::string(ZEM_RUN_DIR) + "/zem-stage";
-
-// Runs zem-headless for `frames` frames with these keys and options; the trace's lines.
-std::vector<std::string> RunHeadless(const TempDir& dir, const std::string& keys, int frames, const std::string& options)
-{
-    const auto keyFile = dir.Write("keys.txt", keys);
-    const std::string trace = (dir.Path() / "trace.jsonl").string();
-    const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
-                                   std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace + " " +
-                                   options);
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    std::vector<std::string> lines;
-    std::istringstream in(ReadFile(trace));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 bool Has(const std::string& line, const std::string& text)
 {
@@ -48,7 +32,7 @@ TEST(CampaignTest, TheTitleChoosesAmongTheOpenStages)
     for (const auto& c : cases) {
         TempDir dir;
         const auto best = dir.Write("best-results.txt", c.bests);
-        const auto lines = RunHeadless(dir, "1\n10 Right\n11\n20 Enter\n21\n", 40, "--best " + best.string());
+        const auto lines = HeadlessRun("1\n10 Right\n11\n20 Enter\n21\n", 40, "--best " + best.string()).Lines();
         ASSERT_EQ(lines.size(), 40u);
         EXPECT_TRUE(Has(lines[25], "\"scene\":\"game\"")) << lines[25];
         EXPECT_TRUE(Has(lines[25], c.stageField)) << lines[25];
@@ -64,8 +48,8 @@ TEST(CampaignTest, APlayersStageIsMadeWithZemStageAndPlayed)
                                  (dir.Path() / "stages" / "my-meadow").string());
     ASSERT_EQ(made.exitCode, 0) << made.err;
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / "stages" / "my-meadow" / "Stage.ini"));
-    const auto lines = RunHeadless(dir, "1\n10 Right\n11\n20 Enter\n21\n", 40,
-                           "--stages " + (dir.Path() / "stages").string());
+    const auto lines =
+        HeadlessRun("1\n10 Right\n11\n20 Enter\n21\n", 40, "--stages " + (dir.Path() / "stages").string()).Lines();
     EXPECT_TRUE(Has(lines[25], "\"stage\":4")) << lines[25];
 
     const struct {

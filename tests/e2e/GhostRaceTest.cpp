@@ -5,27 +5,12 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/Process.h"
-#include "support/TempDir.h"
+#include "HeadlessRun.h"
 
 namespace {
-
-std::vector<std::string> Play(const TempDir& dir, const std::string& keys, long frames)
-{
-    const std::string trace = (dir.Path() / "trace.jsonl").string();
-    const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
-                                   std::to_string(frames) + " --keys " + keys + " --trace " + trace + " --best " +
-                                   (dir.Path() / "best-results.txt").string());
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    std::vector<std::string> lines;
-    std::istringstream in(ReadFile(trace));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 std::string PlayerXY(const std::string& line)
 {
@@ -44,10 +29,11 @@ std::string GhostXY(const std::string& line)
 TEST(GhostRaceEndToEnd, AClearedRouteBecomesAGhostThatRetracesItAndChangesNothingElse)
 {
     TempDir dir;
-    const std::string route = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/whole-stage.keys";
-    const auto first = Play(dir, route, 4800);
+    const std::string route = Timeline("whole-stage.keys");
+    const std::string best = "--best " + (dir.Path() / "best-results.txt").string();
+    const auto first = HeadlessRun(route, 4800, best).Lines();
     ASSERT_TRUE(std::filesystem::exists(dir.Path() / "ghost-1.bin"));
-    const auto second = Play(dir, route, 4800);
+    const auto second = HeadlessRun(route, 4800, best).Lines();
     ASSERT_EQ(first.size(), second.size());
     int raced = 0;
     for (size_t i = 0; i < first.size(); ++i) {

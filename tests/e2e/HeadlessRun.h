@@ -14,18 +14,21 @@
 
 class HeadlessRun {
 public:
-    HeadlessRun(const std::string& keys, long frames)
+    // `keys` is the timeline's text; `options` more of the runner's options (--best FILE, ...).
+    HeadlessRun(const std::string& keys, long frames, const std::string& options = "")
     {
         const std::string trace = (mDir.Path() / "trace.jsonl").string();
         const auto keyFile = mDir.Write("keys.txt", keys);
         const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
-                                       std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace);
+                                       std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace +
+                                       " " + options);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         std::istringstream in(ReadFile(trace));
         for (std::string line; std::getline(in, line);) mLines.push_back(line);
     }
 
     size_t Frames() const { return mLines.size(); }
+    const std::vector<std::string>& Lines() const { return mLines; }
     const std::string& Line(size_t frame) const { return mLines.at(frame - 1); }
     std::string Scene(size_t frame) const
     {
