@@ -9,6 +9,7 @@ StageDescription FirstStage()
         .enemyMap = files::kEnemyMap,
         .scoreMap = files::kScoreMap,
         .recoveryMap = files::kRecoveryMap,
+        .signMap = files::kSignMap,
         .start = {200.0f, 1300.0f},
         .music = files::kStageMusic,
         .lowerBackground = files::kLowerBackground,

@@ -1,5 +1,5 @@
 // Compiles the stage and the title ground from their readable sources under data/:
-// data/stage.txt becomes the four grids in Resource/Data, data/title.txt becomes TitleMap.txt.
+// data/stage.txt becomes the five grids in Resource/Data, data/title.txt becomes TitleMap.txt.
 #include <cstdio>
 
 #include "CharGrid.h"
@@ -22,6 +22,7 @@ bool CompileStageFiles(const std::filesystem::path& dataDir, const std::filesyst
     ok = WriteCsvGrid(runDir / files::kEnemyMap, layers->enemies) && ok;
     ok = WriteCsvGrid(runDir / files::kScoreMap, layers->scores) && ok;
     ok = WriteCsvGrid(runDir / files::kRecoveryMap, layers->heals) && ok;
+    ok = WriteCsvGrid(runDir / files::kSignMap, layers->signs) && ok;
     if (ok) std::printf("stage: score total %d\n", StageScoreTotal(*layers));
     return ok;
 }

@@ -97,7 +97,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source)
                      kStageColumns);
         return std::nullopt;
     }
-    StageLayers layers{EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid()};
+    StageLayers layers{EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid()};
     for (int r = 0; r < kStageRows; ++r) {
         for (int c = 0; c < kStageColumns; ++c) {
             const StageCell& cell = FindLegendEntry(source.At(r, c))->cell;
@@ -105,6 +105,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source)
             layers.enemies[r][c] = cell.enemy;
             layers.scores[r][c] = cell.score;
             layers.heals[r][c] = cell.heal;
+            layers.signs[r][c] = cell.sign;
         }
     }
     bool ok = CheckTwoByTwoItems(source);
