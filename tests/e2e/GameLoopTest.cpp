@@ -79,4 +79,20 @@ TEST(GameLoopTest, AWalkerDefeatsTheHeroAndGContinuesWithTheScoreAndInvincibilit
     EXPECT_EQ(run.Player(1600, "hp"), 2);
 }
 
+// The first lesson can be done as the sign shows it: from behind the walker inside its fence,
+// a bubble traps it on its way back, and the hero keeps every heart.
+TEST(GameLoopTest, TheFirstWalkerIsTrappedByABubbleInItsPen)
+{
+    const HeadlessRun run(Timeline("trap-first-walker.keys"), 600);
+    size_t trapped = 0;
+    for (size_t f = 3; f <= 600; ++f) {
+        EXPECT_EQ(run.Player(f, "hp"), 3) << f;
+        if (trapped == 0 && run.Line(f).find("\"kind\":\"walk\"") != std::string::npos &&
+            run.Line(f).find("\"state\":3") != std::string::npos) {
+            trapped = f;
+        }
+    }
+    EXPECT_GT(trapped, 520u);
+}
+
 } // namespace
