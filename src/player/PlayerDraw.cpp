@@ -31,8 +31,8 @@ constexpr platform::Color kEmptyHeart = 0x70202838;
 constexpr int kFirstHeartBursts = 12;  // frames into the defeat
 constexpr int kHeartBurstGap = 22;
 constexpr int kHeartBurstFrames = 16;
-constexpr int kSinkFrames = 50;
-constexpr float kSinkDepth = 26.0f;    // how far above the screen's bottom the hero sinks
+constexpr int kSinkFrames = 80;
+constexpr float kSinkDepth = 56.0f;    // how far above the screen's bottom the hero starts sinking
 
 constexpr float kScoreX = 1120.0f;
 constexpr float kScoreY = 20.0f;
