@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kSignSize = 80;                         // a sign covers 2 x 2 cells
-constexpr platform::Rect kPitRim{0, 0, 40, 40};       // the ragged edge where the dark begins
+constexpr int kSignSize = 80;                   // a sign covers 2 x 2 cells
+constexpr platform::Rect kPitRim{0, 0, 40, 40}; // the ragged edge where the dark begins
 constexpr platform::Rect kPitDark{40, 0, 80, 40};
 
 } // namespace
@@ -54,8 +54,8 @@ void CMap::DrawBackdrop(platform::Sprite* sprite)
     };
     for (int c = mVisible.colBegin; c < mVisible.colEnd; ++c) {
         for (int r = std::max(mPitTop[c], mVisible.rowBegin); r < mVisible.rowEnd; ++r) {
-            DrawSprite(sprite, mpPitTexture, r == mPitTop[c] ? kPitRim : kPitDark, corner, place(mPosX[r][c], mPosY[r][c]),
-                       0xFFFFFFFF);
+            DrawSprite(sprite, mpPitTexture, r == mPitTop[c] ? kPitRim : kPitDark, corner,
+                       place(mPosX[r][c], mPosY[r][c]), 0xFFFFFFFF);
         }
     }
     // A sign stands on its cell's floor and reaches one cell right and one up.

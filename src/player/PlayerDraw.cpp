@@ -28,11 +28,11 @@ constexpr Rect kDefeatedRect{0, 0, 45, 75};
 // The fall cue: the hearts' empty places stay in the HUD while the held hearts burst one by
 // one, and the hero shrinks away into the pit where it fell.
 constexpr platform::Color kEmptyHeart = 0x70202838;
-constexpr int kFirstHeartBursts = 12;  // frames into the defeat
+constexpr int kFirstHeartBursts = 12; // frames into the defeat
 constexpr int kHeartBurstGap = 22;
 constexpr int kHeartBurstFrames = 16;
 constexpr int kSinkFrames = 80;
-constexpr float kSinkDepth = 56.0f;    // how far above the screen's bottom the hero starts sinking
+constexpr float kSinkDepth = 56.0f; // how far above the screen's bottom the hero starts sinking
 
 constexpr float kScoreX = 1120.0f;
 constexpr float kScoreY = 20.0f;

@@ -14,11 +14,7 @@ namespace {
 // Rows 31..35. A pit of two columns (8, 9) between ground two rows deep on its left and three
 // on its right; the ground ends at column 12 with open space beyond, which is no pit.
 const std::vector<std::string> kStage = {
-    ".k..........",
-    "............",
-    "..........11",
-    "11111111..11",
-    "11111111..11",
+    ".k..........", "............", "..........11", "11111111..11", "11111111..11",
 };
 constexpr int kTop = 31;
 

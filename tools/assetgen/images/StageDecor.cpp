@@ -29,7 +29,10 @@ void ArrowGlyph(cairo_t* cr, double cx, double cy, double size, Arrow arrow)
 {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
-    const double turn = arrow == Arrow::Up ? 0 : arrow == Arrow::Right ? kPi / 2 : arrow == Arrow::Down ? kPi : -kPi / 2;
+    const double turn = arrow == Arrow::Up      ? 0
+                        : arrow == Arrow::Right ? kPi / 2
+                        : arrow == Arrow::Down  ? kPi
+                                                : -kPi / 2;
     cairo_rotate(cr, turn);
     const double s = size / 2;
     cairo_new_path(cr);
@@ -61,7 +64,10 @@ void Board(cairo_t* cr, double left, Rgb face, Rgb faceDark)
     ShadedShape(cr, board, {face, faceDark, {0, -3}, 2});
 }
 
-void WoodBoard(cairo_t* cr, double left) { Board(cr, left, Hex(0xE0B07E), colours::kWood); }
+void WoodBoard(cairo_t* cr, double left)
+{
+    Board(cr, left, Hex(0xE0B07E), colours::kWood);
+}
 
 void Caption(const Canvas& canvas, double left, const std::string& text)
 {
@@ -189,8 +195,8 @@ void GoalSign(const Canvas& canvas, double left)
 Canvas Signs()
 {
     Canvas canvas(7 * static_cast<int>(kSign), static_cast<int>(kSign));
-    void (*const signs[])(const Canvas&, double) = {WalkSign, JumpSign, BubbleSign, FormSign,
-                                                     PlatformSign, PitSign, GoalSign};
+    void (*const signs[])(const Canvas&, double) = {WalkSign,     JumpSign, BubbleSign, FormSign,
+                                                    PlatformSign, PitSign,  GoalSign};
     for (int k = 0; k < 7; ++k) {
         cairo_t* cr = canvas.Cr();
         cairo_save(cr);

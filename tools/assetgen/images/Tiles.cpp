@@ -171,7 +171,8 @@ void EnemyWall(cairo_t* cr, double left)
         ShadedShape(cr, rail, {colours::kWood, colours::kWoodDark, {0, -1.5}, kInk});
     }
     const PathFn post = [=](cairo_t* c) {
-        RoundedPolygonPath(c, {{left + 14, 40}, {left + 14, 6}, {left + 20, 0.5}, {left + 26, 6}, {left + 26, 40}}, 1.2);
+        RoundedPolygonPath(c, {{left + 14, 40}, {left + 14, 6}, {left + 20, 0.5}, {left + 26, 6}, {left + 26, 40}},
+                           1.2);
     };
     ShadedShape(cr, post, {colours::kWood, colours::kWoodDark, {-2, 0}, kInk});
     cairo_rectangle(cr, left + 14.8, 16, 10.4, 5);
