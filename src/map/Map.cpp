@@ -107,6 +107,8 @@ void CMap::ReleaseTextures()
 {
     mpChipTexture = nullptr;
     mpStarTexture = nullptr;
+    mpSignTexture = nullptr;
+    mpPitTexture = nullptr;
 }
 
 CMap::CellWindow CMap::WindowAround(float xLow, float xHigh, float yLow, float yHigh) const

@@ -69,6 +69,8 @@ void CGame::LoadPlayerPictures()
     mBackGround.SetUpperTexture(load(mpFrame->mStage.upperBackground));
     mpMap->SetChipTexture(load(mpFrame->mStage.mapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
+    mpMap->SetSignTexture(load(files::kSigns));
+    mpMap->SetPitTexture(load(files::kPitShade));
     mPause.SetTexture(load(files::kLabels));
     mpFontTexture = load(files::kFont);
     mPause.SetFontTexture(mpFontTexture);
@@ -141,6 +143,7 @@ void CGame::SpawnFromGrids()
     mpMap->SpawnHealItems([this](int32_t code, float x, float y) {
         if (code == kHealHeart) SpawnHeal(x, y);
     });
+    mpMap->LoadSignMap(stage.signMap);
 }
 
 // The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.
@@ -242,6 +245,7 @@ SceneId CGame::Update()
 void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     mBackGround.Draw(sprite);
+    mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);
     auto draw = [sprite, device](auto& object, int) { object.Draw(sprite, device); };
     ForEachEnemy(draw);

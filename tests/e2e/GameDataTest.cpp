@@ -63,6 +63,7 @@ TEST(GameDataTest, EveryPictureLoadsAtTheSizeItsLayoutNeeds)
         {"BubbleAlpha().png", 256, 256}, {"星 (1).png", 150, 150}, {"星白.png", 320, 320}, {"星.png", 120, 120},
         {"RESULT.png", 600, 400}, {"WhiteNewGameClear3.png", 1280, 128}, {"NWG.png", 1024, 128},
         {"NewRETRY.png", 768, 128}, {"GOPlayer.png", 90, 150}, {"NewGameOverBack.png", 1280, 720},
+        {"Signs.png", 560, 80}, {"PitShade.png", 80, 40},
     };
     platform::HeadlessDevice device;
     for (const auto& picture : pictures) {
@@ -79,7 +80,7 @@ struct Grid {
     StageGrid cells = {};
 };
 
-TEST(GameDataTest, TheFourStageFilesAreFullGridsOfKnownCodes)
+TEST(GameDataTest, TheFiveStageFilesAreFullGridsOfKnownCodes)
 {
     const struct {
         const char* name;
@@ -89,6 +90,7 @@ TEST(GameDataTest, TheFourStageFilesAreFullGridsOfKnownCodes)
         {"EnemyMap005.csv", {0, 1, 2, 3, 5}},
         {"ScoreMap005.csv", {0, 1, 2}},
         {"RecoveryMap005.csv", {0, 1}},
+        {"SignMap005.csv", {0, 1, 2, 3, 4, 5, 6, 7}},
     };
     for (const auto& file : files) {
         const std::string path = (kRun / "Resource/Data" / file.name).string();

@@ -46,7 +46,7 @@ TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 35);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 37); // the signs and the pits' shade among them
     const auto ops = fixture.fake.audio.Operations();
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.back().file, "rensaku_10_morivalte.wav");
@@ -141,7 +141,7 @@ TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
     EXPECT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), "title");
     // A hundred stages and a hundred and one titles (nine pictures each); the last title's
     // click and music are all that is left.
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 35 + 101 * 9);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 37 + 101 * 9);
     EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 2);
 }
 

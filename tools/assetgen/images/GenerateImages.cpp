@@ -45,6 +45,8 @@ bool GenerateImages(const std::filesystem::path& runDir)
         {files::kUpperBackground, UpperSky},
         {files::kMapChips, MapChips},
         {files::kGoalStar, GoalStar},
+        {files::kSigns, Signs},
+        {files::kPitShade, PitShade},
         {files::kWalkEnemySheet, WalkEnemySheet},
         {files::kJumpEnemySheet, JumpEnemySheet}, // lent to the jumping enemies instead of EnemyBase.png
         {files::kFlyEnemySheet, FlyEnemySheet},

@@ -43,6 +43,9 @@ Canvas Glow();
 // Ground tiles.
 Canvas MapChips();
 Canvas TitleChips();
+// Behind the tiles: the signs (seven 80 x 80 boards) and a pit's rim and darkness.
+Canvas Signs();
+Canvas PitShade();
 
 // Backgrounds.
 Canvas UpperSky();
