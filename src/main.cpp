@@ -19,6 +19,7 @@
 #include "platform/BootClock.h"
 #include "platform/DataDirectory.h"
 #include "platform/HeadlessWindow.h"
+#include "platform/RegularFile.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
@@ -59,10 +60,12 @@ platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine)
 // game data than the data found here.
 bool LoadReplay(const std::string& file, KeyTimeline& timeline)
 {
-    std::ifstream in(file);
     std::string error;
-    if (!in) {
-        std::fprintf(stderr, "zem: %s: cannot read the recording\n", file.c_str());
+    std::ifstream in;
+    if (platform::IsRegularFile(file, error)) in.open(file);
+    if (!in.is_open() || !in) {
+        std::fprintf(stderr, "zem: %s: cannot read the recording%s%s\n", file.c_str(), error.empty() ? "" : ": ",
+                     error.c_str());
         return false;
     }
     if (!timeline.Parse(in, file, error)) {

@@ -110,6 +110,10 @@ inline constexpr const char* kEnemyMapName = "EnemyMap005.csv";
 inline constexpr const char* kScoreMapName = "ScoreMap005.csv";
 inline constexpr const char* kRecoveryMapName = "RecoveryMap005.csv";
 inline constexpr const char* kSignMapName = "SignMap005.csv"; // optional: the signs behind the tiles
+// A stage grid's text is about 150 KB at most (36 lines of 350 numbers); reading stops here.
+inline constexpr unsigned long kStageFileMaxBytes = 1ul << 20;
+// The title map is 18 lines of 34 digits; reading stops here.
+inline constexpr unsigned long kTitleMapMaxBytes = 64ul << 10;
 inline constexpr const char* kStageDescriptionName = "Stage.ini";
 inline constexpr const char* kGameStagesDir = "Resource/Stages";
 inline constexpr int kGameStageCount = 3;

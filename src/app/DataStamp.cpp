@@ -1,22 +1,46 @@
 #include "app/DataStamp.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/AssetFiles.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
 // 64-bit FNV-1a: plenty to tell one set of files from another.
-void Mix(uint64_t& hash, const std::string& bytes)
+void Mix(uint64_t& hash, std::string_view bytes)
 {
     for (const char c : bytes) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 0x100000001B3ull;
+    }
+}
+
+// A file's bytes as far as the stage loader reads them, a buffer at a time; one it refuses (missing,
+// not a regular file) mixes in as missing.
+void MixFile(uint64_t& hash, const std::string& name)
+{
+    std::string problem;
+    std::ifstream in;
+    if (platform::IsRegularFile(name, problem)) in.open(name, std::ios::binary);
+    if (!in.is_open() || !in) {
+        Mix(hash, "\x01missing");
+        return;
+    }
+    std::string buffer(1 << 16, '\0');
+    unsigned long left = files::kStageFileMaxBytes;
+    while (left > 0 && in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(std::min<unsigned long>(buffer.size(), left)));
+        const auto got = static_cast<size_t>(in.gcount());
+        if (got == 0) break;
+        Mix(hash, std::string_view(buffer.data(), got));
+        left -= got;
     }
 }
 
@@ -44,9 +68,8 @@ std::string GameDataStamp()
     uint64_t hash = 0xCBF29CE484222325ull;
     for (const std::string& name : StampedFiles()) {
         const char* file = name.c_str();
-        std::ifstream in(file, std::ios::binary);
         Mix(hash, file);
-        Mix(hash, in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("\x01missing"));
+        MixFile(hash, name);
     }
     char text[17];
     std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(hash));

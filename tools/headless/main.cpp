@@ -23,6 +23,7 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingSprite.h"
+#include "platform/RegularFile.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlSystem.h"
 #include "platform/VirtualClock.h"
@@ -192,9 +193,12 @@ int main(int argc, char** argv)
     KeyTimeline timeline;
     if (!options.keysFile.empty()) {
         const std::string keysPath = Absolute(options.keysFile, startDir);
-        std::ifstream keys(keysPath);
-        if (!keys || std::filesystem::is_directory(keysPath)) {
-            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline\n", options.keysFile.c_str());
+        std::string problem;
+        std::ifstream keys;
+        if (platform::IsRegularFile(keysPath, problem)) keys.open(keysPath);
+        if (!keys.is_open() || !keys) {
+            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline%s%s\n", options.keysFile.c_str(),
+                         problem.empty() ? "" : ": ", problem.c_str());
             return 2;
         }
         std::string error;
