@@ -261,8 +261,10 @@ int main(int argc, char** argv)
     frame->Start(CreateScene);
     const long played = PlayFrames(*system, *frame, files, scriptedKeys, recorder ? &*recorder : nullptr);
 
-    if (recorder && !recorder->Finish(played)) {
+    int status = 0;
+    if (recorder && (!recorder->Finish(played) || (files.recordOut.close(), !files.recordOut))) {
         std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", files.recordFile.c_str());
+        status = 1; // a recording that did not reach the disk is no success
     }
     if (files.Replaying()) {
         const BaseScene* scene = frame->SceneManager().Current();
@@ -270,5 +272,5 @@ int main(int argc, char** argv)
                     scene != nullptr ? scene->TraceName() : "no", frame->mScore);
     }
     frame.reset();
-    return 0;
+    return status;
 }

@@ -67,6 +67,15 @@ TEST(HeadlessRunnerTest, ShotSavesTheRenderedFrame)
     SDL_FreeSurface(image);
 }
 
+// A shot that cannot be written completely (here onto a full device) fails the run in one line.
+TEST(HeadlessRunnerTest, AShotThatCannotBeWrittenFailsTheRun)
+{
+    const auto run = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --frames 3 --shot 2:/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("zem-headless: /dev/full: cannot save the frame 2 shot"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
 TEST(HeadlessRunnerTest, BadArgumentsAreNamed)
 {
     TempDir dir;
@@ -86,6 +95,7 @@ TEST(HeadlessRunnerTest, BadArgumentsAreNamed)
         {"--keys " + keys.string(), "keys.txt:1: unknown key 'Jump'"},
         {"--keys /nonexistent/keys.txt", "cannot open the key timeline"},
         {"--bogus", "unknown option '--bogus'"},
+        {"--frames 3 --shot 2:twice.png --shot 3:twice.png", "--shot: twice.png is named twice"},
     };
     for (const auto& c : cases) {
         const bool shot = c.args.find("--shot") != std::string::npos;

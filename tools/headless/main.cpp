@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/KeyTimeline.h"
@@ -176,6 +177,14 @@ int main(int argc, char** argv)
     if (!ParseOptions(argc, argv, options)) {
         Usage();
         return 2;
+    }
+    // Two shots into one file: the second would silently replace the first.
+    std::set<std::string> shotFiles;
+    for (const auto& [frame, file] : options.shots) {
+        if (!shotFiles.insert(file).second) {
+            std::fprintf(stderr, "zem-headless: --shot: %s is named twice\n", file.c_str());
+            return 2;
+        }
     }
     if (options.noRender && !options.shots.empty()) {
         std::fprintf(stderr, "zem-headless: --shot needs rendering; drop --no-render\n");
