@@ -9,20 +9,29 @@ CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 DESTDIR    ?=
 
-.PHONY: all deps configure game build run test asan-test bench install clean fuzz soak soak-asan
+.PHONY: all deps deps-game configure configure-game game build run test asan-test bench install clean fuzz soak soak-asan
 
 all: build
 
+# What the game alone needs (make run), and what everything needs (make test).
+deps-game:
+	@bash scripts/install-deps game
 deps:
-	@bash scripts/install-deps
+	@bash scripts/install-deps all
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_ARGS)
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-configure: deps $(BUILD)/CMakeCache.txt
+# CMake runs each time (quick when nothing changed), so a new PREFIX reaches the game's built-in
+# data path. A build folder first made for the game alone leaves the tests and benchmarks out,
+# which need packages the game does not; configure turns them on.
+configure-game: deps-game
+	$(CONFIGURE) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DZEM_TESTS=OFF -DZEM_BENCH=OFF) $(CMAKE_ARGS)
+
+configure: deps
+	$(CONFIGURE) -DZEM_TESTS=ON -DZEM_BENCH=ON $(CMAKE_ARGS)
 
 # The game and the data it loads, nothing else.
-game: configure
+game: configure-game
 	cmake --build $(BUILD) -j $(JOBS) --target zem zem_assets
 
 # Everything: the game, the headless runner, the tests and the benchmarks.
