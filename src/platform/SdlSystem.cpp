@@ -103,6 +103,16 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
         detail = SDL_GetError();
         return nullptr;
     }
+    // Without a display SDL falls back to a driver that shows nothing; unless someone asked for
+    // it by name, the game would run unseen, so it stops here.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        failure = StartupFailure::Video;
+        detail = "no display was found (set DISPLAY or WAYLAND_DISPLAY, or start the game on a desktop)";
+        SDL_Quit();
+        return nullptr;
+    }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
 
     const Uint32 flags = options.hidden ? SDL_WINDOW_HIDDEN : (SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);

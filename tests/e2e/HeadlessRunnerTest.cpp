@@ -221,3 +221,17 @@ TEST(GameStartupTest, HelpVersionAndUnknownOptionsAnswerWithoutStarting)
 }
 
 } // namespace
+
+namespace {
+
+// Started with no display and no driver asked for, the game stops at once and says why, instead
+// of running unseen on SDL's offscreen fallback.
+TEST(GameStartTest, WithoutADisplayTheGameStopsAndSaysSo)
+{
+    const auto run = RunCommand("cd " + std::string(ZEM_RUN_DIR) + " && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                                "SDL_AUDIODRIVER=dummy timeout 20 " + ZEM_GAME + " --windowed");
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("no display was found"), std::string::npos) << run.err;
+}
+
+} // namespace
