@@ -249,7 +249,7 @@ int main(int argc, char** argv)
     std::optional<CRunRecorder> recorder;
     if (files.Recording()) recorder.emplace(files.recordOut, GameDataStamp(), OpenOwnStages(stages, bests ? &*bests : nullptr));
     std::optional<CClockReplay> clockReplay;
-    if (files.Replaying()) clockReplay.emplace(files.replay.ClockReadings(), files.replayFile);
+    if (files.Replaying()) clockReplay.emplace(files.replay.TakeClockReadings(), files.replayFile);
 
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();

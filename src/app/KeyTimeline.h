@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <utility>
 #include <istream>
 #include <string>
 #include <vector>
@@ -16,10 +17,14 @@ class KeyTimeline {
 public:
     // `count` equal readings in one frame, kept as one entry however many they are.
     struct ClockReading {
-        long frame = 0;
+        int32_t frame = 0;
         uint32_t value = 0;
         uint32_t count = 1;
     };
+    // The last frame a timeline can name (a year at 60 frames a second), and the longest text
+    // it is read from: a timeline never holds much more than a few times its text.
+    static constexpr long long kLastFrame = INT32_MAX;
+    static constexpr size_t kMaxBytes = 64u << 20;
 
     // False with a message naming the line when the text is malformed or cannot be read.
     bool Parse(std::istream& in, const std::string& name, std::string& error);
@@ -32,6 +37,8 @@ public:
     // How many of the game's own stages the run had open; 0 when it does not say.
     int OpenStages() const { return mOpenStages; }
     const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
+    // Hands the readings over (to a replay) without copying them.
+    std::vector<ClockReading> TakeClockReadings() { return std::move(mClockReadings); }
 
     static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
     static std::string KeyNameOf(int virtualKey);        // empty when the key has no name
@@ -40,7 +47,7 @@ private:
     bool ParseClockLine(std::istringstream& words, std::string& problem);
 
     struct Change {
-        long frame = 0;
+        int32_t frame = 0;
         uint16_t keys = 0; // one bit per key name
     };
     std::vector<Change> mChanges; // by frame, one per frame

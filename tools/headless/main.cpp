@@ -242,7 +242,7 @@ int main(int argc, char** argv)
                          options.keysFile.c_str(), timeline.DataStamp().c_str(), GameDataStamp().c_str());
             return 2;
         }
-        clockReplay.emplace(timeline.ClockReadings(), options.keysFile);
+        clockReplay.emplace(timeline.TakeClockReadings(), options.keysFile);
         if (!options.framesGiven && timeline.EscapeFrame() != 0) options.frames = timeline.EscapeFrame();
     }
     // The user's own best results are never touched unless a file is named.
