@@ -75,6 +75,9 @@ fuzz: build
 
 # zem-headless on a long seeded random key timeline: under the sanitizers, then rendering.
 SOAK_FRAMES ?= 200000
+# The recorded routes the soak's stages follow for a while, so that it reaches every part of them.
+SOAK_ROUTES ?= $(wildcard tests/e2e/data/whole-stage.keys tests/e2e/data/stage-*.keys)
+SOAK_ROUTE_OPTIONS = $(foreach route,$(SOAK_ROUTES),--route $(route))
 SOAK_SEED   ?= 1
 SOAK_STRICT ?= --strict
 # The brief soak of `make test` is there for the sanitizers; a few seconds are too short to
@@ -84,15 +87,15 @@ SOAK_TOLERANCE ?= 0.2
 # so that run is held to 20 %; the game's own memory is held to 5 % by the release build.
 soak: soak-asan
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2 $(SOAK_ROUTE_OPTIONS)
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400
+	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400 $(SOAK_ROUTE_OPTIONS)
 
 soak-asan: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zem-headless
 	python3 tools/soak/soak.py --headless $(ASAN_BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --tolerance $(SOAK_TOLERANCE) $(SOAK_STRICT)
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --tolerance $(SOAK_TOLERANCE) $(SOAK_STRICT) $(SOAK_ROUTE_OPTIONS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
