@@ -89,7 +89,7 @@ soak: soak-asan
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
 	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2 $(SOAK_ROUTE_OPTIONS)
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400 $(SOAK_ROUTE_OPTIONS)
+	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400
 
 soak-asan: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
