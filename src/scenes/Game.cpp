@@ -98,6 +98,7 @@ void CGame::Init()
 
     mpMusic = mResources.LoadSound(files::kStageMusic);
     Disable3D(mpMusic);
+    mpGoalJingle = mResources.LoadSound(files::kSndGoal);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
 
@@ -216,6 +217,11 @@ SceneId CGame::Update()
     if (!mPlayer.GetAliveRef()) StopSound(mpMusic);
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
+    if (mpMap->mGoal && !mGoalJinglePlayed) {
+        // The music stops at the goal; the jingle marks the moment while the star turns.
+        PlaySound(mpGoalJingle);
+        mGoalJinglePlayed = true;
+    }
     mpFrame->mRun.Track(mStageCleared);
     return result;
 }
@@ -228,6 +234,7 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
     ForEachIn(draw, mEnemies, mJumpEnemies, mFlyEnemies, mSlimes, mScores, mHeals);
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
+    mPlayer.DrawHud(sprite, device);
     mPause.Draw(sprite);
 }
 
@@ -244,5 +251,6 @@ void CGame::Release()
     StopSound(mpMusic);
     mpSndPop = nullptr;
     mpMusic = nullptr;
+    mpGoalJingle = nullptr;
     mResources.ReleaseAll();
 }

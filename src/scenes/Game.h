@@ -93,6 +93,8 @@ private:
     OwnedList<CHeal> mHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
+    platform::SoundBuffer* mpGoalJingle = nullptr; // played once, when the goal is first touched
+    bool mGoalJinglePlayed = false;
     CStagePause mPause;
 
     // Owns every texture and sound loaded here; each is freed once, when the stage is released.

@@ -45,7 +45,7 @@ TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 35);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 36);
     const auto ops = fixture.fake.audio.Operations();
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.back().file, "rensaku_10_morivalte.wav");
@@ -99,6 +99,24 @@ TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
     EXPECT_EQ(ops[0].op, "stop");
 }
 
+// The music stops at the goal and the jingle is played once, on the first update that sees it.
+TEST(GameSceneTest, TheGoalStopsTheMusicAndPlaysTheJingleOnce)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    game->Update();
+    fixture.fake.audio.TakeOperations();
+    game->GetMap().mGoal = true;
+    for (int frame = 0; frame < 30; ++frame) game->Update();
+    int jingles = 0;
+    for (const auto& op : fixture.fake.audio.TakeOperations()) {
+        if (op.file != "GoalJingle.wav") continue;
+        EXPECT_EQ(op.op, "play");
+        ++jingles;
+    }
+    EXPECT_EQ(jingles, 1);
+}
+
 TEST(GameSceneTest, AContinuedGameRestoresPlaceScoreAndGrace)
 {
     StageFixture fixture(kStage, kTop);
@@ -140,7 +158,7 @@ TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
     EXPECT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), "title");
     // A hundred stages and a hundred and one titles (nine pictures each); the last title's
     // click and music are all that is left.
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 35 + 101 * 9);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 36 + 101 * 9);
     EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 2);
 }
 
