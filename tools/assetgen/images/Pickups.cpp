@@ -52,12 +52,13 @@ Canvas ScoreStar()
     return canvas;
 }
 
-// The heart of a heal item, 60 x 60, drawn tinted yellow with the glowing blend: pale pink so
-// that it stays warm under the tint.
+// The heart of a heal item, 60 x 60, drawn tinted yellow with the glowing blend: deep red with
+// hardly any green, so that under the tint (which takes the blue) it stays the red of the
+// status display's hearts instead of turning yellow.
 Canvas HealHeart()
 {
     Canvas canvas(60, 60);
-    ShadedHeart(canvas.Cr(), 30, 31, 48, Hex(0xFFE4E8), Hex(0xF6B3BF), 2.0);
+    ShadedHeart(canvas.Cr(), 30, 31, 48, Hex(0xFF2440), Hex(0xC0102A), 2.0);
     return canvas;
 }
 
