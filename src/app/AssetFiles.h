@@ -88,6 +88,7 @@ inline constexpr const char* kSndScore = "Resource/Sound/星・キラーン07.wa
 inline constexpr const char* kSndHeal = "Resource/Sound/回復音.wav";
 inline constexpr const char* kSndPop = "Resource/Sound/消失・ぱちんっ(低音).wav";
 inline constexpr const char* kSndClick = "Resource/Sound/タイトルクリック.wav";
+inline constexpr const char* kSndGoal = "Resource/Sound/GoalJingle.wav"; // the game's own addition
 
 // Music.
 inline constexpr const char* kTitleMusic = "Resource/Sound/タイトル.wav";

@@ -78,9 +78,18 @@ int VirtualKeyOf(SDL_Scancode code)
 
 } // namespace
 
+void SdlKeyboard::NoteEvent(const SDL_Event& event)
+{
+    if (event.type != SDL_KEYDOWN || event.key.repeat != 0) return;
+    const int vk = VirtualKeyOf(event.key.keysym.scancode);
+    if (vk == VK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) return;
+    if (vk >= 0) mPressedSinceRefresh.set(static_cast<size_t>(vk));
+}
+
 void SdlKeyboard::Refresh(const std::bitset<256>& controllerKeys)
 {
-    mDown = controllerKeys;
+    mDown = controllerKeys | mPressedSinceRefresh;
+    mPressedSinceRefresh.reset();
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     // Enter pressed with Alt switches full screen; the game does not see it.
@@ -125,14 +134,7 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
     }
 
     SDL_SetWindowMinimumSize(system->mWindow, kMinimumWidth, kMinimumHeight);
-    if (AskFullscreen(options.fullscreen)) {
-        system->SetFullscreen(true);
-    } else {
-        // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
-        SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
-        SDL_SetWindowPosition(system->mWindow, 50, 50);
-        system->SetFullscreen(false);
-    }
+    const bool fullscreen = AskFullscreen(options.fullscreen);
 
     system->mRenderer = SDL_CreateRenderer(system->mWindow, -1, SDL_RENDERER_ACCELERATED);
     if (system->mRenderer == nullptr) {
@@ -145,6 +147,16 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
         return nullptr;
     }
     SDL_RenderSetLogicalSize(system->mRenderer, kClientWidth, kClientHeight);
+
+    // Placed only now: an OpenGL renderer makes the window anew, which forgets its position.
+    if (fullscreen) {
+        system->SetFullscreen(true);
+    } else {
+        // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
+        SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
+        SDL_SetWindowPosition(system->mWindow, 50, 50);
+        system->SetFullscreen(false);
+    }
 
     system->mDevice = std::make_unique<SdlDevice>(system->mRenderer);
     system->mSprite = std::make_unique<SdlSprite>(*system->mDevice);
@@ -168,6 +180,7 @@ bool SdlSystem::PumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) mQuit = true;
+        mKeyboard.NoteEvent(event);
         if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) mFocusLost = true;
         if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
         if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);

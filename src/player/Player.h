@@ -57,7 +57,10 @@ public:
     // Ready to play, standing at the stage's start.
     void Init(platform::Vec2 start);
     void Update();
+    // The hero, its trail, its bubbles and its platforms, in the world.
     void Draw(platform::Sprite* sprite, platform::Device* device);
+    // The status display (health, bubble stock, score): drawn last, over the goal star's turn.
+    void DrawHud(platform::Sprite* sprite, platform::Device* device);
     void Release();
 
     // What hurting the player does; whoever hurts it checks its own guards first.

@@ -41,15 +41,9 @@ constexpr float kScoreStarY = 30.0f;
 
 } // namespace
 
-void CPlayer::Draw(platform::Sprite* sprite, platform::Device* device)
+void CPlayer::Draw(platform::Sprite* sprite, platform::Device*)
 {
-    // The icons breathe between 0.9 and 1.1 of their size every 180 frames.
-    const float pulseScale = 1.0f + std::sin(static_cast<float>(mFrame * 2) * kDegToRad) / 10.0f;
-    const Matrix pulse = Matrix::Scaling(pulseScale, pulseScale, 0.0f);
-
     if (mAlive) {
-        DrawHealth(sprite, pulse);
-        if (!mMini) DrawStock(sprite, pulse);
         for (const TrailBubble& particle : mTrail) DrawTrailBubble(particle, sprite);
         DrawBody(sprite);
     } else {
@@ -59,6 +53,17 @@ void CPlayer::Draw(platform::Sprite* sprite, platform::Device* device)
     if (mAlive) {
         DrawBubbles(sprite);
         DrawMonas(sprite);
+    }
+}
+
+void CPlayer::DrawHud(platform::Sprite* sprite, platform::Device* device)
+{
+    // The icons breathe between 0.9 and 1.1 of their size every 180 frames.
+    const float pulseScale = 1.0f + std::sin(static_cast<float>(mFrame * 2) * kDegToRad) / 10.0f;
+    const Matrix pulse = Matrix::Scaling(pulseScale, pulseScale, 0.0f);
+    if (mAlive) {
+        DrawHealth(sprite, pulse);
+        if (!mMini) DrawStock(sprite, pulse);
     }
     DrawScore(sprite, device);
 }

@@ -119,6 +119,7 @@ void CGame::StartMusic()
 {
     mpMusic = mResources.LoadSound(mpFrame->mStage.music);
     Disable3D(mpMusic);
+    mpGoalJingle = mResources.LoadSound(files::kSndGoal);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
 }
@@ -236,6 +237,11 @@ SceneId CGame::Update()
     if (!mPlayer.Alive()) StopSound(mpMusic);
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
+    if (mpMap->mGoal && !mGoalJinglePlayed) {
+        // The music stops at the goal; the jingle marks the moment while the star turns.
+        PlaySound(mpGoalJingle);
+        mGoalJinglePlayed = true;
+    }
     mpFrame->mRun.Track(mStageCleared);
     // A run's path is only ever kept beside the best results.
     if (mpFrame->BestResults() != nullptr) mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
@@ -256,6 +262,7 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
     }
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
+    mPlayer.DrawHud(sprite, device);
     DrawRaceClock(sprite, mpFontTexture, mpFrame->mRun.frames, GhostGap());
     mPause.Draw(sprite);
 }
@@ -273,6 +280,7 @@ void CGame::Release()
     StopSound(mpMusic);
     mpSndPop = nullptr;
     mpMusic = nullptr;
+    mpGoalJingle = nullptr;
     mpFontTexture = mpHeroSheet = mpMiniSheet = nullptr;
     mResources.ReleaseAll();
 }

@@ -126,6 +126,8 @@ private:
     std::vector<CHeal*> mContactHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
+    platform::SoundBuffer* mpGoalJingle = nullptr; // played once, when the goal is first touched
+    bool mGoalJinglePlayed = false;
     CStagePause mPause;
 
     // Owns every texture and sound loaded here; each is freed once, when the stage is released.

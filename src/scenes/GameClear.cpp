@@ -21,6 +21,14 @@ constexpr platform::Color kWhite = 0xFFFFFFFF;
 constexpr platform::Color kYellow = platform::MakeArgb(255, 255, 255, 0);
 constexpr int kFountainSize = CGameClear::kParticleCount / 2;
 constexpr int kGaugeSize = 320;
+// The fountains' bubble: an 80-pixel cell the particles' scale counts in, and a 240-pixel one
+// beside it that is drawn, so the largest bubble (scale 3) is drawn at its own size.
+constexpr int kParticleSmall = 80;
+constexpr int kParticleCell = 240;
+constexpr float kParticleToSmall = static_cast<float>(kParticleSmall) / kParticleCell;
+// The share under the gauge, in the digits' cells.
+constexpr float kShareScale = 0.8f;
+constexpr float kShareAdvance = 34.0f;
 
 // A fresh draw of the game's generator as a fraction 0..1.
 double R()
@@ -84,8 +92,8 @@ void CGameClear::Init()
     for (int n = 0; n < kParticleCount; ++n) RenewParticle(n, 0.0f, 30);
 
     mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
+    mpLabelTexture = load(files::kLabels); // the signs of the share, and the best results
     if (CBestResultsFile* bests = mpFrame->BestResults()) {
-        mpLabelTexture = load(files::kLabels);
         if (mpFrame->mRun.Counts()) {
             mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
             // The fastest run so far is the ghost to race from now on.
@@ -186,17 +194,33 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     const platform::Vec3 origin{};
     DrawSprite(sprite, mpBackTexture, {0, 0, 1280, 720}, origin, mMatrix, kWhite);
 
+    // The fountains go behind everything with words or numbers on it. Their bubble is drawn
+    // from the picture's large cell, three times the small one the scale counts in.
+    const platform::Vec3 particleCenter{kParticleCell / 2.0f, kParticleCell / 2.0f, 0.0f};
+    const platform::Rect particleRect{kParticleSmall, 0, kParticleSmall + kParticleCell, kParticleCell};
+    const platform::Matrix toSmall = platform::Matrix::Scaling(kParticleToSmall, kParticleToSmall, 1.0f);
+    for (const CParticle& p : mParticles) {
+        const platform::Matrix at = toSmall * p.mMatrix;
+        DrawSprite(sprite, mpParticleAlphaTexture, particleRect, particleCenter, at, BubbleTint(50));
+        DrawSprite(sprite, mpParticleTexture, particleRect, particleCenter, at, BubbleTint(255));
+    }
+
     mMatrix = platform::Matrix::Translation(340.0f, 320.0f, 0.0f);
     DrawSprite(sprite, mpResultTexture, {0, 0, 600, 400}, origin, mMatrix, kWhite);
 
     DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);
 
-    // The gauge: a white star, and over it a yellow copy of its lower mPercent percent.
+    // The gauge: the empty star, and over it the gold star's lower mPercent percent.
     DrawSprite(sprite, mpGaugeTexture, {0, 0, kGaugeSize, kGaugeSize}, origin,
                platform::Matrix::Translation(630.0f, 365.0f, 0.0f), kWhite);
     const int top = (100 - mPercent) * kGaugeSize / 100;
-    DrawSprite(sprite, mpGaugeTexture, {0, top, kGaugeSize, kGaugeSize}, {0.0f, 320.0f, 0.0f},
-               platform::Matrix::Translation(630.0f, static_cast<float>(top + 685), 0.0f), kYellow);
+    DrawSprite(sprite, mpGaugeTexture, {kGaugeSize, top, 2 * kGaugeSize, kGaugeSize}, {0.0f, 320.0f, 0.0f},
+               platform::Matrix::Translation(630.0f, static_cast<float>(top + 685), 0.0f), kWhite);
+    // The share written under the star, centred on it.
+    const std::string share = ResultText(mPercent, ResultUnit::Percent);
+    const float shareWidth = static_cast<float>(share.size() - 1) * kShareAdvance + 60.0f * kShareScale;
+    DrawResultText(sprite, mpDigitTexture, mpLabelTexture, share, 790.0f - shareWidth / 2.0f, 642.0f, kShareScale,
+                   kShareAdvance, kWhite);
 
     BeginBlendPass(sprite, device, kGlowPass);
     const float turn = std::sin(static_cast<float>(mCount * 3) * kDegToRad);
@@ -211,12 +235,6 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     DrawSprite(sprite, mpBigBubbleTexture, {0, 0, 170, 170}, bubbleCenter, bubbleAt, kWhite);
     DrawSprite(sprite, mpBigBubbleAlphaTexture, {0, 0, 170, 170}, bubbleCenter, bubbleAt,
                platform::MakeArgb(70, 255, 255, 255));
-
-    const platform::Vec3 particleCenter{40.0f, 40.0f, 0.0f};
-    for (const CParticle& p : mParticles) {
-        DrawSprite(sprite, mpParticleAlphaTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(50));
-        DrawSprite(sprite, mpParticleTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(255));
-    }
 
     for (int i = 0; i < kLetterCount; ++i) {
         DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,

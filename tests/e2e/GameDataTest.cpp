@@ -21,7 +21,7 @@ TEST(GameDataTest, EverySoundDecodesThroughTheWaveReader)
         "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
         "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
         "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",
-        "タイトルクリック.wav", "タイトル.wav", "クリアかタイトル.wav", "ゲームオーバー.wav",
+        "タイトルクリック.wav", "タイトル.wav", "クリアかタイトル.wav", "ゲームオーバー.wav", "GoalJingle.wav",
     };
     for (const char* name : sounds) {
         const std::string path = (kRun / "Resource/Sound" / std::filesystem::u8path(name)).string();

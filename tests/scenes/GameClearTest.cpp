@@ -38,7 +38,7 @@ struct ResultScreen : ::testing::Test {
 TEST_F(ResultScreen, LoadsItsPicturesAndLoopsItsTuneUntilReleased)
 {
     auto scene = Make(3, 10);
-    EXPECT_EQ(fake.device.TexturesLoaded(), 12);
+    EXPECT_EQ(fake.device.TexturesLoaded(), 13);
     auto ops = fake.audio.TakeOperations();
     ASSERT_EQ(ops.size(), 1u);
     EXPECT_EQ(ops[0].file, "クリアかタイトル.wav");
@@ -83,9 +83,11 @@ TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
         EXPECT_EQ(gauge[0].source.bottom, 320);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).x, 630);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).y, 365);
-        // The yellow copy: the star's lower `percent` percent, each row over the same white row.
+        // The gold star beside it: its lower `percent` percent, each row over the same empty row.
         const int top = (100 - c.percent) * 320 / 100;
-        EXPECT_EQ(gauge[1].color, kYellow);
+        EXPECT_EQ(gauge[1].color, 0xFFFFFFFFu);
+        EXPECT_EQ(gauge[1].source.left, 320);
+        EXPECT_EQ(gauge[1].source.right, 640);
         EXPECT_EQ(gauge[1].source.top, top) << c.score << "/" << c.total;
         EXPECT_EQ(gauge[1].source.bottom, 320);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[1]).x, 630);
@@ -106,7 +108,9 @@ TEST_F(ResultScreen, ScoreShowsInYellowDigitsBelowTheResultPicture)
     };
     for (const auto& c : cases) {
         auto scene = Make(c.score, 2000);
-        const auto digits = DrawsOf(fake.DrawFrame(*scene), "suji2.png");
+        // The score's row (the share under the gauge uses the digits too).
+        auto digits = DrawsOf(fake.DrawFrame(*scene), "suji2.png");
+        std::erase_if(digits, [](const DrawCall& d) { return d.transform.m[3][1] != 630.0f; });
         ASSERT_EQ(digits.size(), c.cells.size());
         for (size_t k = 0; k < digits.size(); ++k) {
             EXPECT_EQ(digits[k].source.left, 60 * c.cells[k]) << c.score;
@@ -137,37 +141,46 @@ TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
     const auto draws = fake.DrawFrame(*scene);
     EXPECT_EQ(fake.sprite.Flushes() - flushesBefore, 2);
 
-    std::vector<std::string> expected = {"Back2.png", "RESULT.png", "suji2.png", "suji2.png", "suji2.png",
-                                         "suji2.png", "星白.png",    "星白.png",  "星 (1).png", "playerBubble (1).png",
-                                         "playerBubbleAlpha (1).png"};
+    // The fountains first, so that no word or number is ever under them; the share (50%) under
+    // the gauge.
+    std::vector<std::string> expected = {"Back2.png"};
     for (int n = 0; n < CGameClear::kParticleCount; ++n) {
         expected.push_back("playerBubbleAlpha.png");
         expected.push_back("playerBubble.png");
     }
+    for (const char* file : {"RESULT.png", "suji2.png", "suji2.png", "suji2.png", "suji2.png", "星白.png", "星白.png",
+                             "suji2.png", "suji2.png", "Labels.png", "星 (1).png", "playerBubble (1).png",
+                             "playerBubbleAlpha (1).png"}) {
+        expected.push_back(file);
+    }
+    const size_t glowAt = 1 + 2 * CGameClear::kParticleCount + 10;
     for (int i = 0; i < CGameClear::kLetterCount; ++i) expected.push_back("WhiteNewGameClear3.png");
     ASSERT_EQ(draws.size(), expected.size());
     for (size_t i = 0; i < draws.size(); ++i) {
         EXPECT_EQ(DrawnFile(draws[i]), expected[i]) << i;
-        const bool glow = i == 8;
+        const bool glow = i == glowAt;
         EXPECT_EQ(draws[i].srcBlend, platform::BLEND_SRCALPHA);
         EXPECT_EQ(draws[i].destBlend, glow ? platform::BLEND_SRCCOLOR : platform::BLEND_INVSRCALPHA) << i;
     }
     EXPECT_EQ(fake.device.DestBlend(), platform::BLEND_INVSRCALPHA);
 
     // The star turns about the middle of its bubble: sin(3 degrees) wide after one update.
-    const DrawCall& star = draws[8];
+    const DrawCall& star = draws[glowAt];
     EXPECT_EQ(star.color, kYellow);
     EXPECT_NEAR(star.transform.m[0][0], std::sin(3.0 * 3.14159265358979 / 180), 1e-6);
     EXPECT_FLOAT_EQ(star.transform.m[1][1], 1);
     EXPECT_FLOAT_EQ(star.transform.m[3][0], 490);
     EXPECT_FLOAT_EQ(star.transform.m[3][1], 490);
-    EXPECT_EQ(draws[10].color, 0x46FFFFFFu);
-    EXPECT_FLOAT_EQ(DrawnTopLeft(draws[9]).x, 490 - 85);
+    EXPECT_EQ(draws[glowAt + 2].color, 0x46FFFFFFu);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(draws[glowAt + 1]).x, 490 - 85);
 
-    // The fountains' bubbles take a fresh pale tint every frame.
-    for (size_t i = 11; i < 11 + 2 * CGameClear::kParticleCount; ++i) {
+    // The fountains' bubbles take a fresh pale tint every frame, and are drawn from the large
+    // cell at a third of their scale: the size they always had.
+    for (size_t i = 1; i < 1 + 2 * CGameClear::kParticleCount; ++i) {
         const platform::Color c = draws[i].color;
         EXPECT_EQ(c >> 24, i % 2 == 1 ? 50u : 255u);
+        EXPECT_EQ(draws[i].source.left, 80);
+        EXPECT_EQ(draws[i].source.right, 320);
         EXPECT_GE((c >> 16) & 0xFF, 155u);
         EXPECT_GE((c >> 8) & 0xFF, 155u);
         EXPECT_EQ(c & 0xFF, 255u);

@@ -75,7 +75,7 @@ const char* const kTextures[] = {
     "playerBubble.png", "playerBubbleAlpha.png", "JumpEnemy.png", "Signs.png", "PitShade.png",
     // result and game-over screens
     "WhiteNewGameClear3.png", "RESULT.png", "星白.png", "星.png", "星 (1).png", "playerBubble (1).png",
-    "playerBubbleAlpha (1).png", "NewGameOverBack.png", "NWG.png", "NewRETRY.png", "GOPlayer.png",
+    "playerBubbleAlpha (1).png", "Labels.png", "NewGameOverBack.png", "NWG.png", "NewRETRY.png", "GOPlayer.png",
 };
 
 const char* const kSounds[] = {
@@ -83,7 +83,7 @@ const char* const kSounds[] = {
     "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
     "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
     "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",
-    "クリアかタイトル.wav", "ゲームオーバー.wav", // result and game-over screens
+    "GoalJingle.wav", "クリアかタイトル.wav", "ゲームオーバー.wav", // goal, result and game-over screens
 };
 
 // A short 8-bit mono PCM sound.
