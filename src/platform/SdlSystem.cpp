@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/X11Window.h"
+
 namespace platform {
 
 namespace {
@@ -186,8 +188,39 @@ bool SdlSystem::PumpEvents()
         if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);
         if (mControllers && mControllers->HandleEvent(event)) mQuit = true;
     }
+    KeepWindowAtDrawnSize();
     mKeyboard.Refresh(ControllerKeys());
     return !mQuit;
+}
+
+// Under X without a window manager nobody carries out full screen: SDL draws for the screen's
+// size while the window keeps its own, and the picture is cropped. So while in full screen the
+// real window is asked for the screen's place and size, and if it still differs a second later
+// (a window manager that refuses), the game goes back to the window, whose size SDL knows.
+void SdlSystem::KeepWindowAtDrawnSize()
+{
+    int realWidth = 0;
+    int realHeight = 0;
+    if (!mFullscreen || !X11WindowSize(mWindow, realWidth, realHeight)) {
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(mWindow, &width, &height);
+    if (realWidth == width && realHeight == height) {
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    constexpr int kFramesToGiveUp = 60;
+    if (++mFramesAtWrongSize > kFramesToGiveUp) {
+        SetFullscreen(false);
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    SDL_Rect screen{0, 0, width, height};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(mWindow), &screen);
+    X11MoveResizeWindow(mWindow, {screen.x, screen.y, width, height});
 }
 
 bool SdlSystem::TakeFocusLost()

@@ -73,6 +73,8 @@ public:
 private:
     SdlSystem() = default;
     std::bitset<256> ControllerKeys() const;
+    // Makes the real window agree with the size SDL draws for (see the definition).
+    void KeepWindowAtDrawnSize();
 
     SDL_Window* mWindow = nullptr;
     SDL_Renderer* mRenderer = nullptr;
@@ -85,6 +87,7 @@ private:
     int mWindowedHeight = 720;
     bool mQuit = false;
     bool mFocusLost = false;
+    int mFramesAtWrongSize = 0; // frames in full screen with a window of another size
 };
 
 // An "ERROR" box (also used when no window exists); never fails loudly.
