@@ -3,8 +3,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,14 +16,19 @@
 
 class HeadlessRun {
 public:
-    // `keys` is the timeline's text; `options` more of the runner's options (--best FILE, ...).
-    HeadlessRun(const std::string& keys, long frames, const std::string& options = "")
+    // `options` more of the runner's options; `bestResults`, when not empty, the text of the
+    // best-results file the run starts from (the stages it opens on the title), which the run may
+    // rewrite in its own copy.
+    HeadlessRun(const std::string& keys, long frames, const std::string& options = "",
+                const std::string& bestResults = "")
     {
         const std::string trace = (mDir.Path() / "trace.jsonl").string();
         const auto keyFile = mDir.Write("keys.txt", keys);
+        std::string best;
+        if (!bestResults.empty()) best = " --best " + mDir.Write("best-results.txt", bestResults).string();
         const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
                                        std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace +
-                                       " " + options);
+                                       best + " " + options);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         std::istringstream in(ReadFile(trace));
         for (std::string line; std::getline(in, line);) mLines.push_back(line);
@@ -82,4 +89,24 @@ private:
 inline std::string Timeline(const std::string& name)
 {
     return ReadFile(std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/" + name);
+}
+
+// The keys a timeline presses and its last frame.
+struct TimelineKeys {
+    std::set<std::string> keys;
+    long lastFrame = 0;
+};
+
+inline TimelineKeys KeysOf(const std::string& text)
+{
+    TimelineKeys result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        long frame = 0;
+        if (!(words >> frame)) continue;
+        result.lastFrame = std::max(result.lastFrame, frame);
+        for (std::string key; words >> key;) result.keys.insert(key);
+    }
+    return result;
 }

@@ -13,26 +13,6 @@ namespace {
 
 const char* const kRoute = "whole-stage.keys";
 
-// The keys the timeline presses and its last frame.
-struct TimelineKeys {
-    std::set<std::string> keys;
-    long lastFrame = 0;
-};
-
-TimelineKeys KeysOf(const std::string& text)
-{
-    TimelineKeys result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line.substr(0, line.find('#')));
-        long frame = 0;
-        if (!(words >> frame)) continue;
-        result.lastFrame = std::max(result.lastFrame, frame);
-        for (std::string key; words >> key;) result.keys.insert(key);
-    }
-    return result;
-}
-
 TEST(WholeStageTest, TheRouteUsesOnlyThePlayersKeys)
 {
     const TimelineKeys route = KeysOf(Timeline(kRoute));

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Finds (or repairs) a key timeline that plays the whole stage from the title to the result.
+"""Finds (or repairs) a key timeline that plays a whole stage from the title to the result.
 
 The game is deterministic for a given timeline, so every candidate is checked by replaying
 the whole timeline in zem-headless --no-render and reading its trace. The route grows in
@@ -15,12 +15,20 @@ When no move of a segment is safe, the previous segment takes its next best move
     tools/route/find_route.py --headless build/run/zem-headless --dir build/run \
         --out tests/e2e/data/whole-stage.keys
 
+With --stage N the route plays the game's stage N: every replay gets a best-results file in
+which stages 1 to N-1 are cleared, so the title shows stage N open, and the route starts by
+pressing Right N-1 times on the title before Enter. Its default output is
+tests/e2e/data/stage-N.keys (stage 1 keeps whole-stage.keys):
+
+    tools/route/find_route.py --stage 2 --workers 1
+
 With --repair, an existing route is kept up to a few segments before the first frame where
 it now loses a heart or stalls, and the search continues from there.
 """
 import argparse
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -109,9 +117,10 @@ def from_timeline(text):
 class Game:
     """Replays timelines in zem-headless and returns the trace lines from a given frame."""
 
-    def __init__(self, headless, run_dir):
+    def __init__(self, headless, run_dir, best=None):
         self.headless = os.path.abspath(headless)
         self.run_dir = os.path.abspath(run_dir)
+        self.best = best  # the best-results file each replay starts from (a copy: a clear writes it)
         self.runs = 0
 
     def play(self, frames, total, first):
@@ -120,8 +129,13 @@ class Game:
             trace = os.path.join(tmp, "trace.jsonl")
             with open(keys, "w") as out:
                 out.write(to_timeline(frames))
-            subprocess.run([self.headless, "--dir", self.run_dir, "--no-render", "--frames", str(total),
-                            "--keys", keys, "--trace", trace], check=True, stdout=subprocess.DEVNULL)
+            command = [self.headless, "--dir", self.run_dir, "--no-render", "--frames", str(total),
+                       "--keys", keys, "--trace", trace]
+            if self.best:
+                best = os.path.join(tmp, "best-results.txt")
+                shutil.copyfile(self.best, best)
+                command += ["--best", best]
+            subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
             self.runs += 1
             with open(trace) as lines:
                 return [json.loads(line) for n, line in enumerate(lines, start=1) if n >= first]
@@ -240,29 +254,59 @@ def finish(game, frames, log):
     return frames + hold((), settled + 60)
 
 
+def opening_best_results(stage):
+    """A best-results file in which stages 1 to stage-1 are cleared, so stage `stage` is open."""
+    text = "# stages cleared so that the route's stage is open on the title\n"
+    for number in range(1, stage):
+        text += ("" if number == 1 else f"[{number}]\n") + "frames 5000\n"
+    return text
+
+
+def title_start(stage):
+    """The frames on the title: Right once per stage to pass over, then Enter."""
+    frames = hold((), 1)
+    for _ in range(stage - 1):
+        frames += hold(("Right",), 1) + hold((), 1)
+    return frames + hold(("Enter",), 1) + hold((), 1)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--headless", default="build/run/zem-headless")
     parser.add_argument("--dir", default="build/run")
-    parser.add_argument("--out", default="tests/e2e/data/whole-stage.keys")
+    parser.add_argument("--stage", type=int, default=1, help="the game's stage to play (1-based)")
+    parser.add_argument("--best", help="where to write the best-results file that opens the stage "
+                        "(default: a temporary file; the tests keep it beside the routes)")
+    parser.add_argument("--out", help="default: tests/e2e/data/whole-stage.keys, or stage-N.keys for N > 1")
     parser.add_argument("--repair", action="store_true", help="keep the existing route's valid start")
     parser.add_argument("--budget", type=float, default=3600, help="seconds before giving up")
     parser.add_argument("--workers", type=int, default=1, help="replays at a time (the machine is shared)")
     args = parser.parse_args()
+    if args.stage < 1:
+        parser.error("--stage counts from 1")
+    if args.out is None:
+        args.out = ("tests/e2e/data/whole-stage.keys" if args.stage == 1
+                    else f"tests/e2e/data/stage-{args.stage}.keys")
     log = lambda text: print(text, file=sys.stderr, flush=True)  # noqa: E731
-    game = Game(args.headless, args.dir)
+    best = None
+    if args.stage > 1:
+        best = args.best or os.path.join(tempfile.mkdtemp(prefix="route-best-"), "best-results.txt")
+        with open(best, "w") as out:
+            out.write(opening_best_results(args.stage))
+    game = Game(args.headless, args.dir, best)
     began = time.time()
 
-    start = hold((), 1) + hold(("Enter",), 1) + hold((), 1)
+    start = title_start(args.stage)
     partial = args.out + ".partial"
     if args.repair:
         old = partial if os.path.exists(partial) else args.out
-        start = keep_valid_start(game, from_timeline(open(old).read()), log) or start
+        start = keep_valid_start(game, from_timeline(open(old).read()), start, log) or start
     frames = search(game, start, 3, args.budget, args.workers, log, partial)
     frames = finish(game, frames, log)
     last = game.play(frames, len(frames), len(frames))[-1]
     elapsed = time.time() - began
-    header = (f"# The whole stage from the title to the result screen, found by tools/route/find_route.py\n"
+    header = (f"# The whole of stage {args.stage} from the title to the result screen, found by "
+              f"tools/route/find_route.py --stage {args.stage}\n"
               f"# (its last run: {elapsed:.0f} s, {game.runs} replays). {len(frames)} frames; the result shows score "
               f"{last['score']} of {last['scoreTotal']}\n# ({last.get('percent')} %). Regenerate it with the tool "
               f"(--repair keeps the valid start) when the stage or the game changes.")
@@ -274,11 +318,11 @@ def main():
         f"{last.get('percent')} %, {elapsed:.0f} s, {game.runs} replays")
 
 
-def keep_valid_start(game, frames, log):
+def keep_valid_start(game, frames, start, log):
     """The longest start of an old route (up to the stage's end) that still plays without a hit."""
     lines = game.play(frames, len(frames), 1)
     hp = 3
-    good = 3
+    good = len(start)
     for i, line in enumerate(lines):
         if line["scene"] != "game" or "player" not in line:
             continue
@@ -287,7 +331,7 @@ def keep_valid_start(game, frames, log):
             break
         hp = player["hp"]
         good = i + 1
-    keep = max(3, good - 3 * SEGMENT)
+    keep = max(len(start), good - 3 * SEGMENT)
     log(f"keeping the first {keep} frames of the old route")
     return frames[:keep]
 

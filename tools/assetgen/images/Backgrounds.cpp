@@ -67,7 +67,8 @@ void Gradient(cairo_t* cr, const std::vector<std::pair<double, Rgb>>& stops)
 
 // A soft cloud: puffs on a flat base, a blue-grey shade underneath, no outline. `variant`
 // varies the puffs from cloud to cloud.
-void Cloud(cairo_t* cr, double x, double y, double size, double alpha, std::uint32_t variant)
+void Cloud(cairo_t* cr, double x, double y, double size, double alpha, std::uint32_t variant,
+           Rgb body = colours::kWhite, Rgb shade = Hex(0xB3DDF5))
 {
     Random random(variant);
     double puffs[5][3];
@@ -85,10 +86,10 @@ void Cloud(cairo_t* cr, double x, double y, double size, double alpha, std::uint
         RoundedRectPath(cr, x - 0.8 * size, y - 0.05 * size + dy, 1.6 * size, 0.3 * size, 0.15 * size);
     };
     outline(0.06 * size);
-    SetColour(cr, Hex(0xB3DDF5), alpha);
+    SetColour(cr, shade, alpha);
     cairo_fill(cr);
     outline(0);
-    SetColour(cr, colours::kWhite, alpha);
+    SetColour(cr, body, alpha);
     cairo_fill(cr);
     Gloss(cr, x - 0.1 * size, y - 0.38 * size, 0.3 * size, 0.08 * size, 0, 0.5 * alpha);
 }
@@ -164,6 +165,157 @@ void Flowers(cairo_t* cr, Random& random, double base, const std::vector<Wave>& 
             cairo_fill(cr);
         });
     }
+}
+
+// The colours of a stage's look other than the day's: sky, hills and their trimmings.
+struct SkyLook {
+    std::vector<std::pair<double, Rgb>> upperSky, lowerSky;
+    Rgb cloud, cloudShade;
+    double cloudAlpha;
+    Rgb farHills, farBushes, farRim, nearHills, nearBushes, nearLower, nearRim;
+    Rgb sparkle, twinkle;
+    bool stars;     // a night sky: dots of stars instead of bubbles high up
+    Rgb light;      // the sun or the moon
+    double lightX, lightY, lightR;
+    std::uint32_t seed;
+};
+
+void Stars(cairo_t* cr, Random& random, int count, double top, double bottom)
+{
+    for (int i = 0; i < count; ++i) {
+        const double x = random.Range(0, kPeriod), y = random.Range(top, bottom), r = random.Range(0.8, 2.0);
+        const double alpha = random.Range(0.45, 0.95);
+        Wrapped(x, r, [&](double at) {
+            cairo_new_path(cr);
+            cairo_arc(cr, at, y, r, 0, 2 * kPi);
+            SetColour(cr, colours::kWhite, alpha);
+            cairo_fill(cr);
+        });
+    }
+}
+
+// A round light low in the sky with a soft halo: the setting sun or the moon.
+void SkyLight(cairo_t* cr, const SkyLook& look)
+{
+    cairo_pattern_t* halo = cairo_pattern_create_radial(look.lightX, look.lightY, look.lightR * 0.8,
+                                                        look.lightX, look.lightY, look.lightR * 4);
+    cairo_pattern_add_color_stop_rgba(halo, 0.0, look.light.r, look.light.g, look.light.b, 0.45);
+    cairo_pattern_add_color_stop_rgba(halo, 1.0, look.light.r, look.light.g, look.light.b, 0.0);
+    cairo_set_source(cr, halo);
+    cairo_paint(cr);
+    cairo_pattern_destroy(halo);
+    cairo_new_path(cr);
+    cairo_arc(cr, look.lightX, look.lightY, look.lightR, 0, 2 * kPi);
+    SetColour(cr, look.light);
+    cairo_fill(cr);
+    Gloss(cr, look.lightX - look.lightR * 0.3, look.lightY - look.lightR * 0.35, look.lightR * 0.4,
+          look.lightR * 0.2, -0.4, 0.35);
+}
+
+Canvas UpperSkyOf(const SkyLook& look)
+{
+    Canvas canvas(kWidth, kHeight);
+    cairo_t* cr = canvas.Cr();
+    Gradient(cr, look.upperSky);
+    Random random(look.seed);
+    if (look.stars) {
+        Stars(cr, random, 160, 10, 640);
+    }
+    Sparkles(cr, random, 30, 20, 560, look.sparkle, 0.7);
+    Sparkles(cr, random, 12, 20, 450, look.twinkle, 0.8);
+    FarBubbles(cr, random, 10, 60, 600, look.stars ? 0.3 : 0.45);
+    const double clouds[][3] = {{210, 170, 140}, {640, 90, 100}, {930, 300, 170}, {400, 470, 150}};
+    std::uint32_t variant = look.seed;
+    for (const auto& c : clouds) {
+        Wrapped(c[0], c[2] * 1.1,
+                [&](double x) { Cloud(cr, x, c[1], c[2], look.cloudAlpha, variant, look.cloud, look.cloudShade); });
+        ++variant;
+    }
+    return canvas;
+}
+
+Canvas LowerSkyOf(const SkyLook& look)
+{
+    Canvas canvas(kWidth, kHeight);
+    cairo_t* cr = canvas.Cr();
+    Gradient(cr, look.lowerSky);
+    Random random(look.seed + 1);
+    if (look.stars) {
+        Stars(cr, random, 60, 10, 360);
+    }
+    SkyLight(cr, look);
+    Sparkles(cr, random, 14, 20, 330, look.sparkle, 0.7);
+    const double clouds[][3] = {{160, 120, 110}, {560, 210, 150}, {1010, 150, 120}};
+    std::uint32_t variant = look.seed + 7;
+    for (const auto& c : clouds) {
+        Wrapped(c[0], c[2] * 1.1,
+                [&](double x) { Cloud(cr, x, c[1], c[2], look.cloudAlpha, variant, look.cloud, look.cloudShade); });
+        ++variant;
+    }
+    FarBubbles(cr, random, 8, 40, 380, look.stars ? 0.3 : 0.45);
+
+    const std::vector<Wave> far = {{30, 2, 1.3}, {12, 5, 0.6}, {6, 11, 2.4}};
+    RidgePath(cr, 440, far, 0);
+    SetColour(cr, look.farHills);
+    cairo_fill(cr);
+    Bushes(cr, random, 440, far, look.farBushes, 9);
+    cairo_new_path(cr);
+    for (int x = 0; x <= kWidth; x += 2) {
+        cairo_line_to(cr, x, Ridge(x, 440, far) + 2);
+    }
+    cairo_set_line_width(cr, 3);
+    SetColour(cr, look.farRim, 0.8);
+    cairo_stroke(cr);
+
+    const std::vector<Wave> near = {{24, 3, 0.5}, {11, 7, 2.0}, {5, 13, 1.1}};
+    Bushes(cr, random, 560, near, look.nearBushes, 8);
+    RidgePath(cr, 560, near, 0);
+    SetColour(cr, look.nearHills);
+    cairo_fill(cr);
+    RidgePath(cr, 560, near, 60);
+    SetColour(cr, look.nearLower);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    for (int x = 0; x <= kWidth; x += 2) {
+        cairo_line_to(cr, x, Ridge(x, 560, near) + 2.5);
+    }
+    cairo_set_line_width(cr, 3);
+    SetColour(cr, look.nearRim, 0.9);
+    cairo_stroke(cr);
+    Sparkles(cr, random, 24, 580, 700, look.twinkle, 0.75);
+    return canvas;
+}
+
+// Sunset: an orange and rose sky, the sun on the far hills, warm clouds, olive hills. The
+// hills stay green and light enough that the purple enemies and the orange hero stand out.
+const SkyLook& DuskLook()
+{
+    static const SkyLook look{
+        .upperSky = {{0.0, Hex(0x4B3A8C)}, {0.5, Hex(0x9A5FA6)}, {1.0, Hex(0xF0919A)}},
+        .lowerSky = {{0.0, Hex(0xF0919A)}, {0.45, Hex(0xFBB28A)}, {0.75, Hex(0xFFD59A)}, {1.0, Hex(0xFFE3B0)}},
+        .cloud = Hex(0xFFE6D8), .cloudShade = Hex(0xE7A0B4), .cloudAlpha = 0.85,
+        .farHills = Hex(0xC99A8C), .farBushes = Hex(0xB58679), .farRim = Hex(0xF3CDB6),
+        .nearHills = Hex(0x7FA05A), .nearBushes = Hex(0x6A8C4A), .nearLower = Hex(0x759752), .nearRim = Hex(0xC7D98E),
+        .sparkle = Hex(0xFFF3C4), .twinkle = Hex(0xFFE082), .stars = false,
+        .light = Hex(0xFFE9A8), .lightX = 900, .lightY = 400, .lightR = 70, .seed = 5150,
+    };
+    return look;
+}
+
+// Night: a deep blue sky full of stars, a pale moon, blue-green hills with fireflies. It stays
+// a friendly blue rather than black, so outlines and the purple enemies still read.
+const SkyLook& NightLook()
+{
+    static const SkyLook look{
+        .upperSky = {{0.0, Hex(0x111A45)}, {0.55, Hex(0x1F2D66)}, {1.0, Hex(0x2C3F80)}},
+        .lowerSky = {{0.0, Hex(0x2C3F80)}, {0.6, Hex(0x40599A)}, {1.0, Hex(0x5670AA)}},
+        .cloud = Hex(0x8E9CC8), .cloudShade = Hex(0x5B6A9E), .cloudAlpha = 0.55,
+        .farHills = Hex(0x35577E), .farBushes = Hex(0x2D4C70), .farRim = Hex(0x7FA3C9),
+        .nearHills = Hex(0x2E6B6A), .nearBushes = Hex(0x275C5C), .nearLower = Hex(0x2A6463), .nearRim = Hex(0x6FB3A8),
+        .sparkle = Hex(0xE3ECFF), .twinkle = Hex(0xFFF59D), .stars = true,
+        .light = Hex(0xF4F1DA), .lightX = 320, .lightY = 260, .lightR = 46, .seed = 9091,
+    };
+    return look;
 }
 
 } // namespace
@@ -275,5 +427,11 @@ Canvas DuskSky()
     cairo_fill(cr);
     return canvas;
 }
+
+// The other stages' looks: the same two rows at sunset and at night.
+Canvas DuskUpperSky() { return UpperSkyOf(DuskLook()); }
+Canvas DuskLowerSky() { return LowerSkyOf(DuskLook()); }
+Canvas NightUpperSky() { return UpperSkyOf(NightLook()); }
+Canvas NightLowerSky() { return LowerSkyOf(NightLook()); }
 
 } // namespace pictures

@@ -44,6 +44,13 @@ bool GenerateImages(const std::filesystem::path& runDir)
         {files::kLowerBackground, LowerSky, Format::Jpeg},
         {files::kUpperBackground, UpperSky},
         {files::kMapChips, MapChips},
+        // The other stages' looks.
+        {files::kStageLooks[1].lowerBackground, DuskLowerSky},
+        {files::kStageLooks[1].upperBackground, DuskUpperSky},
+        {files::kStageLooks[1].mapChips, DuskChips},
+        {files::kStageLooks[2].lowerBackground, NightLowerSky},
+        {files::kStageLooks[2].upperBackground, NightUpperSky},
+        {files::kStageLooks[2].mapChips, NightChips},
         {files::kGoalStar, GoalStar},
         {files::kSigns, Signs},
         {files::kPitShade, PitShade},

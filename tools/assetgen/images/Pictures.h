@@ -42,6 +42,8 @@ Canvas Glow();
 
 // Ground tiles.
 Canvas MapChips();
+Canvas DuskChips();
+Canvas NightChips();
 Canvas TitleChips();
 // Behind the tiles: the signs (seven 80 x 80 boards) and a pit's rim and darkness.
 Canvas Signs();
@@ -51,6 +53,10 @@ Canvas PitShade();
 Canvas UpperSky();
 Canvas LowerSky();
 Canvas DuskSky();
+Canvas DuskUpperSky();
+Canvas DuskLowerSky();
+Canvas NightUpperSky();
+Canvas NightLowerSky();
 
 // Screens and lettering.
 Canvas Logo();

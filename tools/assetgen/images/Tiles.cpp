@@ -1,4 +1,6 @@
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -186,6 +188,29 @@ void EnemyWall(cairo_t* cr, double left)
     cairo_paint_with_alpha(cr, 0.72);
 }
 
+// Multiplies every pixel's colour by `tint`, alpha kept: the same chips in another light.
+// Premultiplied values only shrink, so they stay valid.
+void Tint(Canvas& canvas, Rgb tint)
+{
+    cairo_surface_flush(canvas.Surface());
+    unsigned char* data = cairo_image_surface_get_data(canvas.Surface());
+    const int stride = cairo_image_surface_get_stride(canvas.Surface());
+    const double factors[3] = {tint.b, tint.g, tint.r}; // ARGB32 in memory on little-endian: B G R A
+    for (int y = 0; y < canvas.Height(); ++y) {
+        auto* pixel = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < canvas.Width(); ++x) {
+            std::uint32_t value = pixel[x];
+            std::uint32_t out = value & 0xFF000000u;
+            for (int c = 0; c < 3; ++c) {
+                const double channel = static_cast<double>((value >> (8 * c)) & 0xFFu);
+                out |= static_cast<std::uint32_t>(std::lround(channel * factors[c])) << (8 * c);
+            }
+            pixel[x] = out;
+        }
+    }
+    cairo_surface_mark_dirty(canvas.Surface());
+}
+
 } // namespace
 
 // Six 40 x 40 chips in a row: grass-topped soil, soil, stone, one-way plank, spikes, enemy wall.
@@ -207,6 +232,23 @@ Canvas MapChips()
         chips[k](40.0 * k);
         cairo_restore(cr);
     }
+    return canvas;
+}
+
+// The second stage's chips in the warm light of a sunset.
+Canvas DuskChips()
+{
+    Canvas canvas = MapChips();
+    Tint(canvas, {1.0, 0.86, 0.76});
+    return canvas;
+}
+
+// The third stage's chips under the moon: cooler and darker, still lighter than the night
+// sky behind them.
+Canvas NightChips()
+{
+    Canvas canvas = MapChips();
+    Tint(canvas, {0.72, 0.8, 1.0});
     return canvas;
 }
 

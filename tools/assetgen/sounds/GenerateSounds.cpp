@@ -49,6 +49,8 @@ struct TuneFile {
 constexpr TuneFile kTunes[] = {
     {files::kTitleMusic, sfx::TitleTune},
     {files::kStageMusic, sfx::StageTune},
+    {files::kStageTunes[1], sfx::DuskStageTune},
+    {files::kStageTunes[2], sfx::NightStageTune},
     {files::kClearMusic, sfx::ClearTune},
     {files::kGameOverMusic, sfx::GameOverTune},
 };

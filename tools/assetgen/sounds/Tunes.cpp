@@ -227,4 +227,116 @@ Tune GameOverTune()
     return tune;
 }
 
+// F major at sunset, relaxed and swaying: a warm triangle lead with a long echo over soft
+// off-beat chords and a walking bass.
+Tune DuskStageTune()
+{
+    Tune tune;
+    tune.bpm = 118.0;
+    tune.bars = 16;
+
+    Part lead;
+    lead.name = "dusk lead";
+    lead.instrument = {.wave = Wave::Triangle, .attack = 0.01, .decay = 0.25, .sustain = 0.6, .release = 0.1,
+                       .gate = 0.8, .vibratoCents = 14.0, .vibratoHz = 5.0, .vibratoDelay = 0.2};
+    lead.notes = "| C5:2 F5:1 A5:1 r:1 G5:1 F5:2 | D5:2 F5:1 A5:1 r:1 C6:1 A5:2 "
+                 "| A#4:2 D5:1 F5:1 r:1 E5:1 D5:2 | C5:3 E5:1 G5:4 "
+                 "| C5:2 F5:1 A5:1 r:1 G5:1 F5:2 | D6:2 C6:1 A5:1 r:1 F5:1 D5:2 "
+                 "| A#4:2 D5:1 G5:1 r:1 F5:1 E5:2 | F5:4 r:2 C5:1 D5:1 "
+                 "| A#5:2 A5:1 G5:1 r:1 F5:1 G5:2 | A5:2 G5:1 F5:1 r:1 E5:1 F5:2 "
+                 "| G5:2 F5:1 D5:1 r:1 D5:1 F5:2 | E5:3 C5:1 G5:4 "
+                 "| A#5:2 A5:1 G5:1 r:1 A5:1 A#5:2 | C6:2 A5:1 F5:1 r:1 A5:1 C6:2 "
+                 "| D6:2 A#5:1 G5:1 E5:2 G5:2 | F5:4 r:2 E5:1 G5:1 |";
+    lead.gain = 0.6;
+    lead.echo = {0.75, 0.3, 2};
+
+    const std::string f = "A3+C4+F4", dm = "A3+D4+F4", bb = "A#3+D4+F4", c = "G3+C4+E4", gm = "G3+A#3+D4",
+                      am = "A3+C4+E4", c7 = "G3+A#3+E4";
+    Part chords;
+    chords.name = "dusk chords";
+    chords.instrument = {.wave = Wave::Triangle, .attack = 0.004, .decay = 0.1, .sustain = 0.25,
+                         .release = 0.06, .gate = 0.7};
+    chords.notes = Offbeats(f, 4) + Offbeats(dm, 4) + Offbeats(bb, 4) + Offbeats(c, 4) + Offbeats(f, 4) +
+                   Offbeats(dm, 4) + Offbeats(gm, 2) + Offbeats(c, 2) + Offbeats(f, 4) + Offbeats(bb, 4) +
+                   Offbeats(f, 4) + Offbeats(gm, 4) + Offbeats(c, 4) + Offbeats(bb, 4) + Offbeats(am, 4) +
+                   Offbeats(gm, 2) + Offbeats(c7, 2) + Offbeats(f, 2) + Offbeats(c7, 2);
+    chords.gain = 0.3;
+
+    Part bass;
+    bass.name = "dusk bass";
+    bass.instrument = {.wave = Wave::Pulse, .attack = 0.005, .decay = 0.25, .sustain = 0.7, .release = 0.05,
+                       .gate = 0.75, .cutoffHz = 650.0};
+    bass.notes = "| F2:1 A2:1 C3:1 A2:1 | D2:1 F2:1 A2:1 F2:1 | A#2:1 D3:1 F3:1 D3:1 | C3:1 E3:1 G3:1 E3:1 "
+                 "| F2:1 A2:1 C3:1 A2:1 | D2:1 F2:1 A2:1 F2:1 | G2:1 A#2:1 C3:1 E3:1 | F2:1 A2:1 C3:1 E3:1 "
+                 "| A#2:1 D3:1 F3:1 D3:1 | F2:1 A2:1 C3:1 A2:1 | G2:1 A#2:1 D3:1 A#2:1 | C3:1 E3:1 G3:1 E3:1 "
+                 "| A#2:1 D3:1 F3:1 D3:1 | A2:1 C3:1 E3:1 C3:1 | G2:1 A#2:1 C3:1 E3:1 | F2:1 A2:1 C3:1 E3:1 |";
+    bass.unitBeats = 1.0;
+    bass.gain = 0.4;
+
+    tune.parts = {lead, chords, bass};
+    tune.drums = {
+        {.drum = Drum::Kick, .pattern = "X.......X..x....", .gain = 0.55},
+        {.drum = Drum::Snare, .pattern = "....X.......X...", .lastBar = "....X.......X.xx", .gain = 0.3},
+        {.drum = Drum::Hat, .pattern = "x.xxx.xxx.xxx.xx", .gain = 0.18},
+    };
+    return tune;
+}
+
+// A minor at night, quick and a little mysterious: a thin pulse lead in running eighths, held
+// chords and a driving octave bass.
+Tune NightStageTune()
+{
+    Tune tune;
+    tune.bpm = 132.0;
+    tune.bars = 16;
+
+    const std::string riff = "| A4:1 C5:1 E5:1 A5:1 G5:1 E5:1 C5:1 E5:1 | F5:2 E5:1 D5:1 E5:2 r:2 "
+                             "| D5:1 F5:1 A5:1 D6:1 C6:1 A5:1 F5:1 A5:1 | G5:2 E5:1 B4:1 E5:2 r:2 ";
+    Part lead;
+    lead.name = "night lead";
+    lead.instrument = {.wave = Wave::Pulse, .duty = 0.125, .attack = 0.003, .decay = 0.15, .sustain = 0.45,
+                       .release = 0.06, .gate = 0.65, .cutoffHz = 3800.0, .vibratoCents = 8.0,
+                       .vibratoHz = 6.5, .vibratoDelay = 0.15};
+    lead.notes = riff + riff +
+                 "| C6:2 B5:1 A5:1 G5:2 E5:2 | F5:2 A5:1 C6:1 B5:2 G5:2 "
+                 "| A5:2 G5:1 F5:1 E5:2 C5:2 | D5:2 E5:1 F5:1 G#5:4 "
+                 "| C6:2 B5:1 A5:1 G5:2 E5:2 | F5:2 A5:1 C6:1 D6:2 C6:2 "
+                 "| B5:2 G#5:1 E5:1 B5:2 D6:2 | C6:2 B5:2 A5:2 G#5:2 |";
+    lead.gain = 0.55;
+    lead.echo = {0.5, 0.3, 2};
+
+    Part pad;
+    pad.name = "night chords";
+    pad.instrument = {.wave = Wave::Saw, .attack = 0.1, .decay = 1.2, .sustain = 0.6, .release = 0.3,
+                      .gate = 0.95, .cutoffHz = 1000.0};
+    const std::string padRiff = "| A3+C4+E4:4 | A3+D4+F4:4 | A3+D4+F4:4 | G#3+B3+E4:4 ";
+    pad.notes = padRiff + padRiff +
+                "| A3+C4+E4:4 | A3+C4+F4:4 | A3+C4+F4:4 | G#3+B3+E4:4 "
+                "| A3+C4+E4:4 | A3+D4+F4:4 | G#3+B3+E4:4 | G#3+B3+E4:4 |";
+    pad.unitBeats = 1.0;
+    pad.gain = 0.12;
+
+    const auto drive = [](std::string_view low, std::string_view high) {
+        return Repeat(std::string(low) + ":1 " + std::string(low) + ":1 " + std::string(high) + ":1 " +
+                          std::string(low) + ":1 ",
+                      2);
+    };
+    const std::string bassRiff = drive("A2", "A3") + drive("D2", "D3") + drive("D2", "D3") + drive("E2", "E3");
+    Part bass;
+    bass.name = "night bass";
+    bass.instrument = {.wave = Wave::Pulse, .attack = 0.003, .decay = 0.1, .sustain = 0.6, .release = 0.03,
+                       .gate = 0.55, .cutoffHz = 750.0};
+    bass.notes = bassRiff + bassRiff + drive("A2", "A3") + drive("F2", "F3") + drive("F2", "F3") +
+                 drive("E2", "E3") + drive("A2", "A3") + drive("D2", "D3") + drive("E2", "E3") + drive("E2", "E3");
+    bass.gain = 0.35;
+
+    tune.parts = {lead, pad, bass};
+    tune.drums = {
+        {.drum = Drum::Kick, .pattern = "X...X...X...X...", .gain = 0.55},
+        {.drum = Drum::Snare, .pattern = "....X.......X..x", .lastBar = "....X...X.X.XXXX", .gain = 0.3},
+        {.drum = Drum::Hat, .pattern = "..x...x...x...x.", .gain = 0.22},
+    };
+    return tune;
+}
+
 } // namespace sfx
