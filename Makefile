@@ -9,20 +9,29 @@ CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 DESTDIR    ?=
 
-.PHONY: all deps configure game build run test asan-test bench install clean fuzz soak soak-asan
+.PHONY: all deps deps-game configure configure-game game build run test asan-test bench install clean fuzz soak soak-asan
 
 all: build
 
+# What the game alone needs (make run), and what everything needs (make test).
+deps-game:
+	@bash scripts/install-deps game
 deps:
-	@bash scripts/install-deps
+	@bash scripts/install-deps all
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_ARGS)
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-configure: deps $(BUILD)/CMakeCache.txt
+# CMake runs each time (quick when nothing changed), so a new PREFIX reaches the game's built-in
+# data path. A build folder first made for the game alone leaves the tests and benchmarks out,
+# which need packages the game does not; configure turns them on.
+configure-game: deps-game
+	$(CONFIGURE) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DZEM_TESTS=OFF -DZEM_BENCH=OFF) $(CMAKE_ARGS)
+
+configure: deps
+	$(CONFIGURE) -DZEM_TESTS=ON -DZEM_BENCH=ON $(CMAKE_ARGS)
 
 # The game and the data it loads, nothing else.
-game: configure
+game: configure-game
 	cmake --build $(BUILD) -j $(JOBS) --target zem zem_assets
 
 # Everything: the game, the headless runner, the tests and the benchmarks.
@@ -38,7 +47,7 @@ run: game
 test: build
 	cd $(BUILD) && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 	$(MAKE) asan-test
-	$(MAKE) soak-asan SOAK_FRAMES=20000 SOAK_STRICT= SOAK_TOLERANCE=0.5
+	$(MAKE) soak-asan SOAK_FRAMES=20000 SOAK_STRICT= SOAK_TOLERANCE=0.5 SOAK_ROUTES=
 	$(MAKE) fuzz FUZZ_TIME=10
 
 asan-test: deps
@@ -66,6 +75,9 @@ fuzz: build
 
 # zem-headless on a long seeded random key timeline: under the sanitizers, then rendering.
 SOAK_FRAMES ?= 200000
+# The recorded routes the soak's stages follow for a while, so that it reaches every part of them.
+SOAK_ROUTES ?= $(wildcard tests/e2e/data/whole-stage.keys tests/e2e/data/stage-*.keys)
+SOAK_ROUTE_OPTIONS = $(foreach route,$(SOAK_ROUTES),--route $(route))
 SOAK_SEED   ?= 1
 SOAK_STRICT ?= --strict
 # The brief soak of `make test` is there for the sanitizers; a few seconds are too short to
@@ -75,7 +87,7 @@ SOAK_TOLERANCE ?= 0.2
 # so that run is held to 20 %; the game's own memory is held to 5 % by the release build.
 soak: soak-asan
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --warmup 2 $(SOAK_ROUTE_OPTIONS)
 	python3 tools/soak/soak.py --headless $(BUILD)/run/zem-headless --dir $(BUILD)/run \
 	  --frames 20000 --seed $(SOAK_SEED) --render --max-mib 400
 
@@ -83,7 +95,7 @@ soak-asan: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEM_SANITIZE=ON -DZEM_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zem-headless
 	python3 tools/soak/soak.py --headless $(ASAN_BUILD)/run/zem-headless --dir $(BUILD)/run \
-	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --tolerance $(SOAK_TOLERANCE) $(SOAK_STRICT)
+	  --frames $(SOAK_FRAMES) --seed $(SOAK_SEED) --tolerance $(SOAK_TOLERANCE) $(SOAK_STRICT) $(SOAK_ROUTE_OPTIONS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

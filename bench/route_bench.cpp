@@ -5,12 +5,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 
 #include "AllocationCounter.h"
+#include "app/AssetFiles.h"
 #include "app/GameFrame.h"
+#include "app/StageDescription.h"
 #include "app/Keys.h"
 #include "app/KeyTimeline.h"
 #include "app/TraceWriter.h"
@@ -22,12 +25,30 @@
 
 namespace {
 
+// The recorded route through one of the game's stages: stage-N.keys (the first stage's is also
+// whole-stage.keys).
+std::string RouteFile(int stage)
+{
+    const std::string data = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/";
+    const std::string numbered = data + "stage-" + std::to_string(stage) + ".keys";
+    if (stage == 1 && !std::filesystem::exists(numbered)) return data + "whole-stage.keys";
+    return numbered;
+}
+
+// Every stage that has a recorded route, as the benchmark's argument.
+void EveryRoutedStage(benchmark::internal::Benchmark* benchmark)
+{
+    for (int stage = 1; stage <= files::kGameStageCount; ++stage) {
+        if (std::filesystem::exists(RouteFile(stage))) benchmark->Arg(stage);
+    }
+}
+
 // The recorded route, or nothing when it cannot be read (the benchmark then stops with the reason).
 std::optional<KeyTimeline> LoadRoute(benchmark::State& state)
 {
     KeyTimeline timeline;
     std::string error;
-    const std::string path = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/whole-stage.keys";
+    const std::string path = RouteFile(static_cast<int>(state.range(0)));
     std::ifstream in(path);
     if (!in) error = path + ": cannot open the route";
     else timeline.Parse(in, path, error);
@@ -49,7 +70,7 @@ struct RouteRun {
 // Plays the route once from a fresh start (the clock at 0, no key seen yet) on `fake`, drawing
 // with the SDL renderer when one is given; with `timed`, the benchmark's clock runs over the play
 // frames only.
-RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bool fullScan,
+RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, int stageNumber, long frames, bool fullScan,
                    platform::SdlSystem* renderer = nullptr, benchmark::State* timed = nullptr, bool traced = false)
 {
     if (timed != nullptr) timed->PauseTiming();
@@ -62,6 +83,9 @@ RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, long frames, bo
     ResetKeyPressed();
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
+    // The route chooses its stage on the title, among the game's stages, all open.
+    game->SetStages(GameStages());
+    game->OpenStagesUpTo(stageNumber - 1);
     game->Start(CreateScene);
     RouteRun run;
     run.traceDigest = 14695981039346656037u;
@@ -108,19 +132,20 @@ void RunRoute(benchmark::State& state, bool fullScan)
     const std::optional<KeyTimeline> loaded = LoadRoute(state);
     if (!loaded) return;
     const KeyTimeline& route = *loaded;
+    const int stage = static_cast<int>(state.range(0));
     const long frames = RouteLength(route);
     FakePlatform fake;
     fake.sprite.SetKeepDraws(false);
     fake.audio.SetKeepOperations(false);
     // Both ways of finding the cells must play the route alike, to the last field of the trace.
-    if (PlayRoute(fake, route, frames, false, nullptr, nullptr, true).traceDigest !=
-        PlayRoute(fake, route, frames, true, nullptr, nullptr, true).traceDigest) {
+    if (PlayRoute(fake, route, stage, frames, false, nullptr, nullptr, true).traceDigest !=
+        PlayRoute(fake, route, stage, frames, true, nullptr, nullptr, true).traceDigest) {
         state.SkipWithError("the full scan played the route differently");
         return;
     }
     RouteRun total;
     for (auto _ : state) {
-        const RouteRun run = PlayRoute(fake, route, frames, fullScan, nullptr, &state);
+        const RouteRun run = PlayRoute(fake, route, stage, frames, fullScan, nullptr, &state);
         benchmark::DoNotOptimize(run.playFrames);
         total.playFrames += run.playFrames;
         total.draws += run.draws;
@@ -138,13 +163,13 @@ void BM_Route(benchmark::State& state)
 {
     RunRoute(state, false);
 }
-BENCHMARK(BM_Route)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Route)->Apply(EveryRoutedStage)->Unit(benchmark::kMillisecond);
 
 void BM_RouteFullScan(benchmark::State& state)
 {
     RunRoute(state, true);
 }
-BENCHMARK(BM_RouteFullScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RouteFullScan)->Apply(EveryRoutedStage)->Unit(benchmark::kMillisecond);
 
 // The first 600 frames of the route drawn by the real renderer on the offscreen driver, with
 // and without the renderer's shortcuts. The CPU time is the whole process's.
@@ -173,7 +198,7 @@ void RunRouteRendered(benchmark::State& state, bool shortcuts)
     constexpr long kFrames = 600;
     const long long callsBefore = system->Sprite().GeometryCalls();
     const double areaBefore = system->Sprite().BlendedArea();
-    for (auto _ : state) PlayRoute(fake, route, kFrames, false, system.get());
+    for (auto _ : state) PlayRoute(fake, route, static_cast<int>(state.range(0)), kFrames, false, system.get());
     const double totalFrames = static_cast<double>(kFrames) * static_cast<double>(state.iterations());
     state.counters["frames"] = static_cast<double>(kFrames);
     state.counters["calls/frame"] = static_cast<double>(system->Sprite().GeometryCalls() - callsBefore) / totalFrames;
@@ -184,12 +209,12 @@ void BM_RouteRendered(benchmark::State& state)
 {
     RunRouteRendered(state, true);
 }
-BENCHMARK(BM_RouteRendered)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
+BENCHMARK(BM_RouteRendered)->Apply(EveryRoutedStage)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
 
 void BM_RouteRenderedPlain(benchmark::State& state)
 {
     RunRouteRendered(state, false);
 }
-BENCHMARK(BM_RouteRenderedPlain)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
+BENCHMARK(BM_RouteRenderedPlain)->Apply(EveryRoutedStage)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
 
 } // namespace

@@ -1,6 +1,7 @@
 // zem: the game in an SDL window with the real clock, keyboard, controllers and sound.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,11 +19,13 @@
 #include "platform/BootClock.h"
 #include "platform/DataDirectory.h"
 #include "platform/HeadlessWindow.h"
+#include "platform/RegularFile.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
 #include "platform/UserFiles.h"
 #include "scenes/SceneFactory.h"
+#include "scenes/StagePicker.h"
 
 namespace {
 
@@ -57,10 +60,12 @@ platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine)
 // game data than the data found here.
 bool LoadReplay(const std::string& file, KeyTimeline& timeline)
 {
-    std::ifstream in(file);
     std::string error;
-    if (!in) {
-        std::fprintf(stderr, "zem: %s: cannot read the recording\n", file.c_str());
+    std::ifstream in;
+    if (platform::IsRegularFile(file, error)) in.open(file);
+    if (!in.is_open() || !in) {
+        std::fprintf(stderr, "zem: %s: cannot read the recording%s%s\n", file.c_str(), error.empty() ? "" : ": ",
+                     error.c_str());
         return false;
     }
     if (!timeline.Parse(in, file, error)) {
@@ -110,12 +115,88 @@ void CopyRealKeys(platform::SdlSystem& system, platform::ScriptedKeyboard& keys)
     if (system.TakeFocusLost()) keys.Press(platform::VK_FOCUS_LOST);
 }
 
-} // namespace
+// The files of a recorded or replayed run, opened before the window: a run that cannot be
+// recorded or replayed does not start.
+struct RunFiles {
+    std::string recordFile;
+    std::string replayFile;
+    KeyTimeline replay;
+    std::ofstream recordOut;
 
-int main(int argc, char** argv)
+    bool Recording() const { return !recordFile.empty(); }
+    bool Replaying() const { return !replayFile.empty(); }
+};
+
+// False (said in one line) when a file named on the command line cannot be used.
+bool OpenRunFiles(const CommandLine& commandLine, RunFiles& files)
 {
-    const CommandLine commandLine =
-        ParseCommandLine(std::span<const char* const>(argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)));
+    // Named from where the game was started, before it moves to its data.
+    if (!commandLine.recordFile.empty()) files.recordFile = std::filesystem::absolute(commandLine.recordFile).string();
+    if (!commandLine.replayFile.empty()) files.replayFile = std::filesystem::absolute(commandLine.replayFile).string();
+    EnterDataDirectory();
+    if (files.Replaying() && !LoadReplay(files.replayFile, files.replay)) return false;
+    if (files.Recording()) {
+        files.recordOut.open(files.recordFile, std::ios::trunc);
+        if (!files.recordOut) {
+            std::fprintf(stderr, "zem: %s: cannot write the recording\n", files.recordFile.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The window, the renderer and the controllers; null after the start-up failure is shown.
+std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine)
+{
+    platform::StartupFailure failure = platform::StartupFailure::None;
+    std::string detail;
+    platform::SdlOptions options;
+    options.fullscreen = ChoiceOf(commandLine);
+    std::unique_ptr<platform::SdlSystem> system = platform::SdlSystem::Create(options, failure, detail);
+    if (system) return system;
+    switch (failure) {
+    case platform::StartupFailure::Video:
+        ReportStartupFailure("Direct3D の作成に失敗しました。");
+        break;
+    case platform::StartupFailure::Window:
+        std::fprintf(stderr, "zem: assertion failed: mpHwnd != nullptr\n");
+        break;
+    default:
+        ReportStartupFailure("DirectX9が初期化できません。\n未対応のパソコンと思われます。");
+        break;
+    }
+    std::fprintf(stderr, "zem: (%s)\n", detail.c_str());
+    return nullptr;
+}
+
+// Runs frames until the window closes or Escape is pressed (a replay: until its end); returns
+// the number of frames played. A recorded or replayed run plays on scripted keys, so that the
+// recording holds exactly what the game saw.
+long PlayFrames(platform::SdlSystem& system, CGameFrameConstruct& frame, RunFiles& files,
+                platform::ScriptedKeyboard& scriptedKeys, CRunRecorder* recorder)
+{
+    long played = 0;
+    // Every waiting event is handled before the next frame runs.
+    while (system.PumpEvents()) {
+        const long next = played + 1;
+        if (files.Replaying()) {
+            if (files.replay.EscapeFrame() != 0 && next >= files.replay.EscapeFrame()) break;
+            scriptedKeys.ReleaseAll();
+            for (int vk : files.replay.KeysAt(next)) scriptedKeys.Press(vk);
+        } else if (recorder != nullptr) {
+            CopyRealKeys(system, scriptedKeys);
+            recorder->Keys(next, scriptedKeys);
+        }
+        frame.RunFrame();
+        played = next;
+    }
+    return played;
+}
+
+// What the command line asks for before anything starts: help, the version, or a mistake.
+// Returns the exit status then; nothing when the game is to be played.
+std::optional<int> AnswerCommandLine(const CommandLine& commandLine)
+{
     switch (commandLine.action) {
     case CommandLine::Action::Help:
         std::fputs(UsageText().c_str(), stdout);
@@ -129,44 +210,20 @@ int main(int argc, char** argv)
     case CommandLine::Action::Play:
         break;
     }
-    // The files of a recorded run are named from where the game was started.
-    const std::string recordFile =
-        commandLine.recordFile.empty() ? "" : std::filesystem::absolute(commandLine.recordFile).string();
-    const std::string replayFile =
-        commandLine.replayFile.empty() ? "" : std::filesystem::absolute(commandLine.replayFile).string();
-    EnterDataDirectory();
+    return std::nullopt;
+}
 
-    KeyTimeline replay;
-    if (!replayFile.empty() && !LoadReplay(replayFile, replay)) return 2;
-    std::ofstream recordOut;
-    if (!recordFile.empty()) {
-        recordOut.open(recordFile, std::ios::trunc);
-        if (!recordOut) {
-            std::fprintf(stderr, "zem: %s: cannot write the recording\n", recordFile.c_str());
-            return 2;
-        }
-    }
+} // namespace
 
-    platform::StartupFailure failure = platform::StartupFailure::None;
-    std::string detail;
-    platform::SdlOptions options;
-    options.fullscreen = ChoiceOf(commandLine);
-    std::unique_ptr<platform::SdlSystem> system = platform::SdlSystem::Create(options, failure, detail);
-    if (!system) {
-        switch (failure) {
-        case platform::StartupFailure::Video:
-            ReportStartupFailure("Direct3D の作成に失敗しました。");
-            break;
-        case platform::StartupFailure::Window:
-            std::fprintf(stderr, "zem: assertion failed: mpHwnd != nullptr\n");
-            break;
-        default:
-            ReportStartupFailure("DirectX9が初期化できません。\n未対応のパソコンと思われます。");
-            break;
-        }
-        std::fprintf(stderr, "zem: (%s)\n", detail.c_str());
-        return 1;
-    }
+int main(int argc, char** argv)
+{
+    const CommandLine commandLine =
+        ParseCommandLine(std::span<const char* const>(argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)));
+    if (const std::optional<int> status = AnswerCommandLine(commandLine)) return *status;
+    RunFiles files;
+    if (!OpenRunFiles(commandLine, files)) return 2;
+    std::unique_ptr<platform::SdlSystem> system = StartWindow(commandLine);
+    if (!system) return 1;
 
     platform::BootClock clock;
     // Without a sound device the game goes on silent (the device says so once).
@@ -178,53 +235,42 @@ int main(int argc, char** argv)
     services.keyboard = &system->Keyboard();
     services.clock = &clock;
     services.audio = &audio;
-
-    // A recorded or replayed run plays on scripted keys, so that the recording holds exactly
-    // what the game saw; a replay leaves the best results alone.
-    const bool scripted = !recordFile.empty() || !replayFile.empty();
     platform::ScriptedKeyboard scriptedKeys;
     platform::HeadlessWindow scriptedWindow(scriptedKeys);
-    if (scripted) {
+    if (files.Recording() || files.Replaying()) {
         services.keyboard = &scriptedKeys;
         services.window = &scriptedWindow;
     }
+
+    // A replay leaves the best results alone, and opens the stages its run had open.
     std::optional<CBestResultsFile> bests;
-    if (replayFile.empty()) bests = UserBestResults();
+    if (!files.Replaying()) bests = UserBestResults();
+    std::vector<StageDescription> stages = AllStages();
     std::optional<CRunRecorder> recorder;
-    if (!recordFile.empty()) recorder.emplace(recordOut, GameDataStamp());
+    if (files.Recording()) recorder.emplace(files.recordOut, GameDataStamp(), OpenOwnStages(stages, bests ? &*bests : nullptr));
     std::optional<CClockReplay> clockReplay;
-    if (!replayFile.empty()) clockReplay.emplace(replay.ClockReadings(), replayFile);
+    if (files.Replaying()) clockReplay.emplace(files.replay.TakeClockReadings(), files.replayFile);
 
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
     if (bests) frame->SetBestResults(&*bests);
-    frame->SetStages(AllStages());
+    frame->SetStages(std::move(stages));
+    if (files.Replaying()) frame->OpenStagesUpTo(std::max(files.replay.OpenStages(), 1) - 1);
     if (recorder) frame->SetSeedClockHook(&*recorder);
     if (clockReplay) frame->SetSeedClockHook(&*clockReplay);
     frame->Start(CreateScene);
-    long played = 0;
-    // Every waiting event is handled before the next frame runs.
-    while (system->PumpEvents()) {
-        const long next = played + 1;
-        if (!replayFile.empty()) {
-            if (replay.EscapeFrame() != 0 && next >= replay.EscapeFrame()) break;
-            scriptedKeys.ReleaseAll();
-            for (int vk : replay.KeysAt(next)) scriptedKeys.Press(vk);
-        } else if (recorder) {
-            CopyRealKeys(*system, scriptedKeys);
-            recorder->Keys(next, scriptedKeys);
-        }
-        frame->RunFrame();
-        played = next;
+    const long played = PlayFrames(*system, *frame, files, scriptedKeys, recorder ? &*recorder : nullptr);
+
+    int status = 0;
+    if (recorder && (!recorder->Finish(played) || (files.recordOut.close(), !files.recordOut))) {
+        std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", files.recordFile.c_str());
+        status = 1; // a recording that did not reach the disk is no success
     }
-    if (recorder && !recorder->Finish(played)) {
-        std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", recordFile.c_str());
-    }
-    if (!replayFile.empty()) {
+    if (files.Replaying()) {
         const BaseScene* scene = frame->SceneManager().Current();
         std::printf("zem: replay ended after frame %ld in the %s scene with score %d\n", played,
                     scene != nullptr ? scene->TraceName() : "no", frame->mScore);
     }
     frame.reset();
-    return 0;
+    return status;
 }

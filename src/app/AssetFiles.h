@@ -28,6 +28,8 @@ inline constexpr const char* kLowerBackground = "Resource/Texture/TitleBack2.jpg
 inline constexpr const char* kUpperBackground = "Resource/Texture/Back2.png";
 inline constexpr const char* kMapChips = "Resource/Texture/MapChip12.png";
 inline constexpr const char* kGoalStar = "Resource/Texture/星クリア.png";
+inline constexpr const char* kSigns = "Resource/Texture/Signs.png";
+inline constexpr const char* kPitShade = "Resource/Texture/PitShade.png";
 
 // Enemies and pick-ups.
 inline constexpr const char* kWalkEnemySheet = "Resource/Texture/EnemyBase.png";
@@ -86,6 +88,7 @@ inline constexpr const char* kSndScore = "Resource/Sound/星・キラーン07.wa
 inline constexpr const char* kSndHeal = "Resource/Sound/回復音.wav";
 inline constexpr const char* kSndPop = "Resource/Sound/消失・ぱちんっ(低音).wav";
 inline constexpr const char* kSndClick = "Resource/Sound/タイトルクリック.wav";
+inline constexpr const char* kSndGoal = "Resource/Sound/GoalJingle.wav"; // the game's own addition
 
 // Music.
 inline constexpr const char* kTitleMusic = "Resource/Sound/タイトル.wav";
@@ -98,6 +101,7 @@ inline constexpr const char* kTileMap = "Resource/Data/Map005.csv";
 inline constexpr const char* kEnemyMap = "Resource/Data/EnemyMap005.csv";
 inline constexpr const char* kScoreMap = "Resource/Data/ScoreMap005.csv";
 inline constexpr const char* kRecoveryMap = "Resource/Data/RecoveryMap005.csv";
+inline constexpr const char* kSignMap = "Resource/Data/SignMap005.csv";
 inline constexpr const char* kTitleMap = "TitleMap.txt";
 
 // A stage is a folder holding its four grids under these names and its description. The first
@@ -106,6 +110,11 @@ inline constexpr const char* kTileMapName = "Map005.csv";
 inline constexpr const char* kEnemyMapName = "EnemyMap005.csv";
 inline constexpr const char* kScoreMapName = "ScoreMap005.csv";
 inline constexpr const char* kRecoveryMapName = "RecoveryMap005.csv";
+inline constexpr const char* kSignMapName = "SignMap005.csv"; // optional: the signs behind the tiles
+// A stage grid's text is about 150 KB at most (36 lines of 350 numbers); reading stops here.
+inline constexpr unsigned long kStageFileMaxBytes = 1ul << 20;
+// The title map is 18 lines of 34 digits; reading stops here.
+inline constexpr unsigned long kTitleMapMaxBytes = 64ul << 10;
 inline constexpr const char* kStageDescriptionName = "Stage.ini";
 inline constexpr const char* kGameStagesDir = "Resource/Stages";
 inline constexpr int kGameStageCount = 3;

@@ -6,6 +6,7 @@
 
 #include "app/BestResults.h"
 #include "app/FrameTimer.h"
+#include "app/GhostRace.h"
 #include "app/RunProgress.h"
 #include "app/SceneManager.h"
 #include "app/SeedClockHook.h"
@@ -71,9 +72,13 @@ public:
     const std::vector<StageDescription>& Stages() const { return mStages; }
     void ChooseStage(int index);
     int StageIndex() const { return mStageIndex; }
-    // A stage named on the command line is open whatever the results say (-1: none).
-    void OpenStageByHand(int index) { mStageOpenedByHand = index; }
-    int StageOpenedByHand() const { return mStageOpenedByHand; }
+    // The game's own stages up to this index are open whatever the results say (a stage named
+    // on the command line, or a replay of a run that had them open); -1: none but the first.
+    void OpenStagesUpTo(int index) { mStagesOpenUpTo = index; }
+    int StagesOpenUpTo() const { return mStagesOpenUpTo; }
+
+    // The race against the best run of the stage being played.
+    CGhostRace& GhostRace() { return mGhostRace; }
 
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
@@ -88,5 +93,6 @@ private:
     long mFrameNumber = 0;
     std::vector<StageDescription> mStages{FirstStage()};
     int mStageIndex = 0;
-    int mStageOpenedByHand = -1;
+    int mStagesOpenUpTo = -1;
+    CGhostRace mGhostRace;
 };

@@ -14,6 +14,12 @@ inline bool ReachesScreen(platform::Vec2 screenPos, float reach)
            screenPos.y < kScreenHeight + reach;
 }
 
+// The goal star covers 120 x 120 pixels at its own scale 1, but its picture is drawn at
+// kGoalStarPicture pixels a side and scaled down to match, so that its turn, which grows it to
+// fill the screen, shows it sharp.
+constexpr int kGoalStarSize = 120;
+constexpr int kGoalStarPicture = 2048;
+
 // The stage: 36 rows of 350 cells of 40 x 40 pixels, 14000 x 1440 world pixels.
 constexpr int kMapRows = 36;
 constexpr int kMapCols = 350;

@@ -9,12 +9,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char*, int>, 14> kKeyNames = {{
+constexpr std::array<std::pair<const char*, int>, 16> kKeyNames = {{
     {"Left", platform::VK_LEFT},     {"Right", platform::VK_RIGHT}, {"Up", platform::VK_UP},
     {"Down", platform::VK_DOWN},     {"Space", platform::VK_SPACE}, {"Enter", platform::VK_RETURN},
     {"Escape", platform::VK_ESCAPE}, {"A", platform::VK_A},         {"C", platform::VK_C},
     {"G", platform::VK_G},           {"M", platform::VK_M},         {"Z", platform::VK_Z},
-    {"P", platform::VK_P},           {"FocusLost", platform::VK_FOCUS_LOST},
+    {"P", platform::VK_P},           {"N", platform::VK_N},         {"H", platform::VK_H},
+    {"FocusLost", platform::VK_FOCUS_LOST},
 }};
 
 int KeyIndexOf(const std::string& keyName)
@@ -26,6 +27,37 @@ int KeyIndexOf(const std::string& keyName)
 }
 
 // A whole decimal number within [least, most]; false for anything else.
+// A word of the file as a message quotes it: at most 24 characters, control characters as '?'.
+std::string Quote(const std::string& word)
+{
+    std::string text;
+    for (const char c : word.substr(0, 24)) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    if (word.size() > 24) text += "...";
+    return "'" + text + "'";
+}
+
+// A line is a frame and a few key names, or a clock line of a frame's readings; none is longer.
+constexpr size_t kMaxLineBytes = 1u << 20;
+
+// Reads one line into `line`, keeping no more than the bound (`tooLong` says it was longer);
+// false at the end of the text.
+bool ReadLine(std::istream& in, std::string& line, bool& tooLong)
+{
+    line.clear();
+    tooLong = false;
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) return false;
+    for (int c = buffer->sbumpc();; c = buffer->sbumpc()) {
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            return !line.empty() || tooLong;
+        }
+        if (c == '\n') return true;
+        if (line.size() < kMaxLineBytes) line += static_cast<char>(c);
+        else tooLong = true;
+    }
+}
+
 bool ReadNumber(const std::string& text, long long least, long long most, long long& out)
 {
     if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
@@ -53,7 +85,7 @@ bool KeyTimeline::ParseClockLine(std::istringstream& words, std::string& problem
 {
     std::string word;
     long long frame = 0;
-    if (!(words >> word) || !ReadNumber(word, 0, 1LL << 40, frame)) {
+    if (!(words >> word) || !ReadNumber(word, 0, kLastFrame, frame)) {
         problem = "'clock' needs a frame number (0 or more)";
         return false;
     }
@@ -63,10 +95,18 @@ bool KeyTimeline::ParseClockLine(std::istringstream& words, std::string& problem
         long long count = 1;
         if (!ReadNumber(word.substr(0, times), 0, UINT32_MAX, value) ||
             (times != std::string::npos && !ReadNumber(word.substr(times + 1), 1, 100000, count))) {
-            problem = "'" + word + "' is not a clock reading (MS or MSxCOUNT)";
+            problem = Quote(word) + " is not a clock reading (MS or MSxCOUNT)";
             return false;
         }
-        mClockReadings.push_back({static_cast<long>(frame), static_cast<uint32_t>(value), static_cast<uint32_t>(count)});
+        // Equal readings of one frame are one entry, however they are written.
+        if (!mClockReadings.empty()) {
+            ClockReading& last = mClockReadings.back();
+            if (last.frame == frame && last.value == value && last.count <= UINT32_MAX - count) {
+                last.count += static_cast<uint32_t>(count);
+                continue;
+            }
+        }
+        mClockReadings.push_back({static_cast<int32_t>(frame), static_cast<uint32_t>(value), static_cast<uint32_t>(count)});
     }
     return true;
 }
@@ -75,18 +115,40 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
 {
     std::string line;
     int lineNumber = 0;
-    while (std::getline(in, line)) {
+    size_t bytes = 0;
+    bool tooLong = false;
+    while (ReadLine(in, line, tooLong)) {
         ++lineNumber;
+        bytes += line.size() + 1;
+        if (tooLong) {
+            error = name + ":" + std::to_string(lineNumber) + ": longer than " + std::to_string(kMaxLineBytes) +
+                    " bytes; not a line of a key timeline";
+            return false;
+        }
+        if (bytes > kMaxBytes) {
+            error = name + ": longer than " + std::to_string(kMaxBytes) + " bytes; not a key timeline";
+            return false;
+        }
         const std::string where = name + ":" + std::to_string(lineNumber) + ": ";
         if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         std::istringstream words(line);
         std::string first;
         if (!(words >> first)) continue;
         if (first == "data") {
-            if (!(words >> mDataStamp)) {
+            if (!(words >> mDataStamp) || mDataStamp.size() > 32) {
                 error = where + "'data' needs the stamp of the game data";
                 return false;
             }
+            continue;
+        }
+        if (first == "open") {
+            long long count = 0;
+            std::string word;
+            if (!(words >> word) || !ReadNumber(word, 1, 1000, count)) {
+                error = where + "'open' needs how many of the game's stages were open (1 or more)";
+                return false;
+            }
+            mOpenStages = static_cast<int>(count);
             continue;
         }
         if (first == "clock") {
@@ -98,15 +160,15 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
             continue;
         }
         long long frame = 0;
-        if (!ReadNumber(first, 1, 1LL << 40, frame)) {
-            error = where + "'" + first + "' is not a frame number (1 or more)";
+        if (!ReadNumber(first, 1, kLastFrame, frame)) {
+            error = where + Quote(first) + " is not a frame number (1 or more)";
             return false;
         }
-        Change change{static_cast<long>(frame), 0};
+        Change change{static_cast<int32_t>(frame), 0};
         for (std::string key; words >> key;) {
             const int index = KeyIndexOf(key);
             if (index < 0) {
-                error = where + "unknown key '" + key + "' (Left Right Up Down Space Enter Escape A C G M P Z)";
+                error = where + "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N P Z)";
                 return false;
             }
             change.keys = static_cast<uint16_t>(change.keys | (1u << index));

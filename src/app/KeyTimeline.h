@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <utility>
 #include <istream>
 #include <string>
 #include <vector>
 
 // A key timeline: each line "FRAME KEY KEY ..." holds those keys from that frame on until
 // the next line; a frame with no keys releases everything; '#' starts a comment.
-// A recorded run adds two kinds of line: "data STAMP", the game data it was played on, and
+// A recorded run adds three kinds of line: "open N", how many of the game's own stages were open
+// when it began, "data STAMP", the game data it was played on, and
 // "clock FRAME READING ...", the clock readings the game seeded its generator from in that
 // frame (0: before the first frame), "VALUExN" standing for N equal readings. A later line for
 // the same frame replaces the earlier one. Each line is kept as a frame and a set of keys, a
@@ -15,10 +17,14 @@ class KeyTimeline {
 public:
     // `count` equal readings in one frame, kept as one entry however many they are.
     struct ClockReading {
-        long frame = 0;
+        int32_t frame = 0;
         uint32_t value = 0;
         uint32_t count = 1;
     };
+    // The last frame a timeline can name (a year at 60 frames a second), and the longest text
+    // it is read from: a timeline never holds much more than a few times its text.
+    static constexpr long long kLastFrame = INT32_MAX;
+    static constexpr size_t kMaxBytes = 64u << 20;
 
     // False with a message naming the line when the text is malformed or cannot be read.
     bool Parse(std::istream& in, const std::string& name, std::string& error);
@@ -28,7 +34,11 @@ public:
     long EscapeFrame() const;
 
     const std::string& DataStamp() const { return mDataStamp; }
+    // How many of the game's own stages the run had open; 0 when it does not say.
+    int OpenStages() const { return mOpenStages; }
     const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
+    // Hands the readings over (to a replay) without copying them.
+    std::vector<ClockReading> TakeClockReadings() { return std::move(mClockReadings); }
 
     static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
     static std::string KeyNameOf(int virtualKey);        // empty when the key has no name
@@ -37,10 +47,11 @@ private:
     bool ParseClockLine(std::istringstream& words, std::string& problem);
 
     struct Change {
-        long frame = 0;
+        int32_t frame = 0;
         uint16_t keys = 0; // one bit per key name
     };
     std::vector<Change> mChanges; // by frame, one per frame
     std::string mDataStamp;
+    int mOpenStages = 0;
     std::vector<ClockReading> mClockReadings;
 };

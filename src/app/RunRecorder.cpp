@@ -19,10 +19,11 @@ const std::vector<int>& RecordedKeys()
 
 } // namespace
 
-CRunRecorder::CRunRecorder(std::ostream& out, const std::string& dataStamp) : mOut(out)
+CRunRecorder::CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages) : mOut(out)
 {
     mOut << "# a recorded run of zem: zem --replay FILE, or zem-headless --keys FILE\n";
     mOut << "data " << dataStamp << "\n";
+    mOut << "open " << openStages << "\n";
 }
 
 void CRunRecorder::Keys(long frame, const platform::Keyboard& keyboard)

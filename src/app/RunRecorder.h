@@ -12,7 +12,8 @@
 // that the run can be played again exactly.
 class CRunRecorder final : public SeedClockHook {
 public:
-    CRunRecorder(std::ostream& out, const std::string& dataStamp);
+    // `openStages`: how many of the game's own stages are open as the run begins.
+    CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages = 1);
 
     // The keys the game sees in `frame` (frames count from 1), given before the frame runs.
     void Keys(long frame, const platform::Keyboard& keyboard);

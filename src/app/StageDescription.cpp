@@ -22,6 +22,10 @@ void PointAt(StageDescription& stage, const std::filesystem::path& folder)
     stage.enemyMap = (folder / files::kEnemyMapName).string();
     stage.scoreMap = (folder / files::kScoreMapName).string();
     stage.recoveryMap = (folder / files::kRecoveryMapName).string();
+    // Signs are optional: a stage without them shows none and says nothing.
+    std::error_code error;
+    const std::filesystem::path signs = folder / files::kSignMapName;
+    stage.signMap = std::filesystem::is_regular_file(signs, error) ? signs.string() : std::string();
 }
 
 std::string Trim(const std::string& text)
@@ -66,6 +70,7 @@ StageDescription FirstStage()
     stage.enemyMap = files::kEnemyMap;
     stage.scoreMap = files::kScoreMap;
     stage.recoveryMap = files::kRecoveryMap;
+    stage.signMap = files::kSignMap;
     stage.start = {200.0f, 1300.0f};
     ApplyTuneAndLook(stage);
     return stage;

@@ -5,9 +5,9 @@
 
 #include "platform/Types.h"
 
-// Where a stage is and how it starts: its four grid files, the hero's start, its music, the two
-// background pictures and its tiles. The game scene plays whichever stage the frame carries; the
-// grid's size is the same for every stage (Geometry.h).
+// Where a stage is and how it starts: its four grid files and its sign grid, the hero's start,
+// its music, the two background pictures and its tiles. The game scene plays whichever stage the
+// frame carries; the grid's size is the same for every stage (Geometry.h).
 struct StageDescription {
     std::string id;    // "1", "2", ... for the game's own stages; the folder's name for a player's
     std::string name;  // shown on the title
@@ -16,6 +16,7 @@ struct StageDescription {
     std::string enemyMap;
     std::string scoreMap;
     std::string recoveryMap;
+    std::string signMap; // the signs drawn behind the tiles; empty for none
     platform::Vec2 start;
     int tune = 1; // 1-based, into kStageTunes
     int look = 1; // 1-based, into kStageLooks

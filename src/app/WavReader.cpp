@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -53,6 +54,8 @@ int CWavReader::Open(const std::string& path)
     Close();
     mError.clear();
 
+    std::string problem;
+    if (!platform::IsRegularFile(path, problem)) return Fail(problem);
     errno = 0;
     mFile.open(path, std::ios::binary);
     if (!mFile.is_open()) return Fail(errno != 0 ? std::strerror(errno) : "cannot open the file");

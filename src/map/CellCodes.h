@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-// What the cells of the four stage grids hold. The numbers are the stage files' own.
+// What the cells of the five stage grids hold. The numbers are the stage files' own.
 
 // The tile grid.
 enum TileCode : int32_t {
@@ -56,3 +56,16 @@ constexpr int32_t ScoreValue(int32_t code)
 
 // The heal grid.
 constexpr int32_t kHealHeart = 1;
+
+// The sign grid: a key's picture on a small board, drawn behind the tiles over the 2 x 2 block
+// whose bottom-left cell holds the code. Signs only show; nothing collides with them.
+enum SignCode : int32_t {
+    kSignWalk = 1,     // Left / Right
+    kSignJump = 2,     // Up
+    kSignBubble = 3,   // Space
+    kSignForm = 4,     // Down on the ground
+    kSignPlatform = 5, // Up, then Down in the air
+    kSignPit = 6,      // danger: a pit ahead
+    kSignGoal = 7,     // the goal ahead
+};
+constexpr int32_t kSignKinds = 7;

@@ -99,7 +99,11 @@ void CMap::DrawTiles(platform::Sprite* sprite)
 
 void CMap::DrawGoalStar(platform::Sprite* sprite)
 {
-    DrawSprite(sprite, mpStarTexture, platform::Rect{0, 0, 120, 120}, platform::Vec3{60.0f, 60.0f, 0.0f}, mStarWorld,
+    // The large picture scaled down to the star's 120 pixels first: the same star, sharper.
+    constexpr float kHalf = kGoalStarPicture / 2.0f;
+    constexpr float kDown = static_cast<float>(kGoalStarSize) / kGoalStarPicture;
+    DrawSprite(sprite, mpStarTexture, platform::Rect{0, 0, kGoalStarPicture, kGoalStarPicture},
+               platform::Vec3{kHalf, kHalf, 0.0f}, platform::Matrix::Scaling(kDown, kDown, 1.0f) * mStarWorld,
                0xFFFFFFFF);
 }
 
@@ -107,6 +111,8 @@ void CMap::ReleaseTextures()
 {
     mpChipTexture = nullptr;
     mpStarTexture = nullptr;
+    mpSignTexture = nullptr;
+    mpPitTexture = nullptr;
 }
 
 CMap::CellWindow CMap::WindowAround(float xLow, float xHigh, float yLow, float yHigh) const

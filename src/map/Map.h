@@ -35,6 +35,8 @@ public:
     void LoadEnemyMap(const std::string& path);
     void LoadScoreMap(const std::string& path);
     void LoadRecoveryMap(const std::string& path);
+    // The signs only show; an empty path is a stage without signs.
+    void LoadSignMap(const std::string& path);
     // Spawn passes, row by row from the top, each row from the left: every cell whose code is
     // not 0, with the world position of its top-left corner.
     using SpawnCell = std::function<void(int32_t code, float x, float y)>;
@@ -58,11 +60,15 @@ public:
     void Update(platform::Vec2 camera);
     // The goal star has grown to its end: the stage is cleared.
     bool StarFinished() const { return mStarFinished; }
+    // Behind the tiles: the darkness of every pit, then the signs (MapBackdrop.cpp).
+    void DrawBackdrop(platform::Sprite* sprite);
     void DrawTiles(platform::Sprite* sprite);
     void DrawGoalStar(platform::Sprite* sprite);
 
     void SetChipTexture(const platform::Texture* texture) { if (texture != nullptr) mpChipTexture = texture; }
     void SetStarTexture(const platform::Texture* texture) { if (texture != nullptr) mpStarTexture = texture; }
+    void SetSignTexture(const platform::Texture* texture) { if (texture != nullptr) mpSignTexture = texture; }
+    void SetPitTexture(const platform::Texture* texture) { if (texture != nullptr) mpPitTexture = texture; }
     void ReleaseTextures();
 
     bool GoalReached() const { return mGoal; }
@@ -81,6 +87,7 @@ public:
     StageGrid mEnemyData = {};
     StageGrid mScoreData = {};
     StageGrid mRecoveryData = {};
+    StageGrid mSignData = {};
 
 private:
     // The rows and columns a call visits, end exclusive.
@@ -124,4 +131,12 @@ private:
     int mGoalRow = 0;         // the goal star's cell, found when the tiles load
     int mGoalCol = 0;
     void FindGoalCell();
+
+    // A pit is a gap in the bottom row between two columns of ground; it is drawn dark from the
+    // lower of the two ground levels beside it down. The first dark row of each column, found
+    // when the tiles load; kMapRows where there is no pit.
+    int mPitTop[kMapCols] = {};
+    void FindPits();
+    const platform::Texture* mpSignTexture = nullptr;
+    const platform::Texture* mpPitTexture = nullptr;
 };

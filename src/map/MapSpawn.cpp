@@ -5,6 +5,7 @@ void CMap::LoadMap(const std::string& path)
 {
     LoadStageCsv(path, mMapData);
     FindGoalCell();
+    FindPits();
 }
 
 void CMap::LoadEnemyMap(const std::string& path)

@@ -9,6 +9,9 @@
 #include <memory>
 #include <sstream>
 
+#include "app/AssetFiles.h"
+#include "platform/RegularFile.h"
+
 namespace {
 
 struct FileCloser {
@@ -224,6 +227,11 @@ std::vector<std::string> Split(const std::string& line, char delimiter)
 
 bool LoadStageCsv(const std::string& path, StageGrid& grid)
 {
+    std::string problem;
+    if (!platform::IsRegularFile(path, problem)) {
+        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), problem.c_str());
+        return false;
+    }
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), std::strerror(errno));
@@ -232,9 +240,16 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
     StageCsvParser parser(path, grid);
     char buffer[1 << 16];
     bool wanted = true;
+    unsigned long read = 0;
     while (wanted) {
+        if (read >= files::kStageFileMaxBytes) {
+            std::fprintf(stderr, "zem: %s: longer than %lu bytes; the rest is not read\n", path.c_str(),
+                         files::kStageFileMaxBytes);
+            break;
+        }
         const size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
         if (got == 0) break;
+        read += got;
         wanted = parser.Feed(buffer, got);
     }
     if (std::ferror(file.get())) {
@@ -246,10 +261,14 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
 }
 bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::string problem;
+    std::FILE* file = platform::IsRegularFile(path, problem) ? std::fopen(path.c_str(), "rb") : nullptr;
     if (file == nullptr) {
         std::fputs("NG\n\n", stdout);
         std::fflush(stdout);
+        if (problem.empty()) problem = std::strerror(errno);
+        std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n", path.c_str(),
+                     problem.c_str());
         return false;
     }
     // Flushed at once, so that whoever watches the output sees the title has started.
@@ -262,7 +281,8 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
     }
     int row = 0;
     int column = 0;
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+    unsigned long read = 0;
+    for (int c = std::fgetc(file); c != EOF && ++read <= files::kTitleMapMaxBytes; c = std::fgetc(file)) {
         if (c == '\r') {
             const int next = std::fgetc(file);
             if (next == '\n') c = '\n';

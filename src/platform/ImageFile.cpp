@@ -1,4 +1,5 @@
 #include "platform/ImageFile.h"
+#include "platform/RegularFile.h"
 
 #include <SDL_image.h>
 
@@ -121,6 +122,7 @@ std::string SizeText(long long width, long long height)
 
 bool ReadImageHeader(const std::string& path, ImageHeader& header, std::string& error)
 {
+    if (!IsRegularFile(path, error)) return false;
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         error = std::strerror(errno);

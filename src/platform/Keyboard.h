@@ -14,7 +14,9 @@ enum VirtualKey : int {
     VK_A = 65,
     VK_C = 67,
     VK_G = 71,
+    VK_H = 72, // the ghost on or off, on the pause screen (the game's own addition)
     VK_M = 77,
+    VK_N = 78, // the next stage, on the result screen (the game's own addition)
     VK_P = 80, // pause (the game's own addition)
     VK_Z = 90,
     // Not a key: set in a recorded or scripted run for the frame in which the window lost the

@@ -18,7 +18,12 @@ MixerVoice::~MixerVoice()
 void MixerVoice::SetPosition(size_t frame)
 {
     std::lock_guard lock(mMixer.mMutex);
-    mPosition = std::min(frame, mFrameCount);
+    const size_t target = std::min(frame, mFrameCount);
+    if (mPlaying && target != mPosition) {
+        mTailPosition = mPosition;
+        mTailLeft = kTailFrames;
+    }
+    mPosition = target;
 }
 
 void MixerVoice::Play(bool looping)
@@ -47,8 +52,24 @@ size_t MixerVoice::Position() const
     return mPosition;
 }
 
+void MixerVoice::MixTailInto(int32_t* sum, size_t frames)
+{
+    // A straight fade to silence; the tail ends early where the sound itself ends.
+    const size_t count = std::min({frames, mTailLeft, mFrameCount - mTailPosition});
+    const int16_t* source = mSamples.data() + mTailPosition * kMixChannels;
+    for (size_t i = 0; i < count; ++i) {
+        const auto gain = static_cast<int32_t>(mTailLeft - i);
+        for (size_t c = 0; c < kMixChannels; ++c) {
+            sum[i * kMixChannels + c] += source[i * kMixChannels + c] * gain / static_cast<int32_t>(kTailFrames + 1);
+        }
+    }
+    mTailPosition += count;
+    mTailLeft = count < frames ? 0 : mTailLeft - count;
+}
+
 void MixerVoice::MixInto(int32_t* sum, size_t frames)
 {
+    if (mTailLeft > 0) MixTailInto(sum, frames);
     size_t done = 0;
     while (done < frames && mPlaying) {
         const size_t count = std::min(frames - done, mFrameCount - mPosition);

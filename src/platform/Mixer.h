@@ -18,6 +18,8 @@ class Mixer;
 // One sound at the mixer's format and where it is playing, as a hardware buffer behaves:
 // Play while playing changes nothing; reaching the end stops and rewinds to 0 (a looping
 // voice wraps to 0 instead); Stop keeps the position so a later Play resumes there.
+// Moving a playing voice (a restart) does not cut it dead: what it was playing fades out
+// over kTailFrames beside the new start, so a restart mid-note does not click.
 // Every call is safe while another thread mixes.
 class MixerVoice {
 public:
@@ -34,11 +36,15 @@ public:
     size_t Position() const;
     size_t FrameCount() const { return mFrameCount; }
 
+    // About 4 ms: long enough to take the click out of a cut, short enough not to be heard.
+    static constexpr size_t kTailFrames = 192;
+
 private:
     friend class Mixer;
     MixerVoice(Mixer& mixer, std::vector<int16_t> samples);
     // Adds up to `frames` frames into `sum`; called with the mixer locked.
     void MixInto(int32_t* sum, size_t frames);
+    void MixTailInto(int32_t* sum, size_t frames);
 
     Mixer& mMixer;
     std::vector<int16_t> mSamples;
@@ -46,6 +52,8 @@ private:
     size_t mPosition = 0;
     bool mPlaying = false;
     bool mLooping = false;
+    size_t mTailPosition = 0; // where the cut-off sound goes on, fading
+    size_t mTailLeft = 0;     // frames of the fade still to play; 0 without a tail
 };
 
 // Sums every playing voice into 16-bit stereo through a limiter, so sounds that peak

@@ -1,7 +1,11 @@
 #include "platform/SdlAudio.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "platform/WaveFormatCheck.h"
 
@@ -10,6 +14,33 @@ namespace platform {
 namespace {
 
 constexpr int kDeviceFrames = 1024; // about 23 ms a callback
+
+// While it lives, what is written to standard error goes nowhere: the sound libraries that SDL
+// tries in turn print lines of their own when the machine has no sound card, and the game says
+// what became of the sound in one line of its own.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+        std::fflush(stderr);
+        mSaved = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (mSaved >= 0 && nowhere >= 0) ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0) ::close(nowhere);
+    }
+    ~QuietStandardError()
+    {
+        std::fflush(stderr);
+        if (mSaved < 0) return;
+        ::dup2(mSaved, STDERR_FILENO);
+        ::close(mSaved);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int mSaved = -1;
+};
 constexpr size_t kConvertChunk = 1 << 20;
 
 // A buffer of the SDL device: a mixer voice plus what it takes to turn the game's byte
@@ -104,7 +135,9 @@ SdlAudio::SdlAudio(Output output)
 {
     mManual = output == Output::Manual;
     if (mManual) return;
+    std::optional<QuietStandardError> quiet(std::in_place);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        quiet.reset();
         std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n", SDL_GetError());
         return;
     }
@@ -120,6 +153,7 @@ SdlAudio::SdlAudio(Output output)
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL converts to whatever the hardware wants behind the callback.
     mDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    quiet.reset();
     if (mDevice == 0) {
         std::fprintf(stderr, "zem: no sound: cannot open the sound device (%s)\n", SDL_GetError());
         return;

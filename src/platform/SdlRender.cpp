@@ -5,7 +5,9 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -222,20 +224,61 @@ std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const
     return pixels;
 }
 
+namespace {
+
+// An SDL stream that collects what is written to it, so that a picture is encoded whole before
+// a byte reaches its file.
+SDL_RWops* CollectingStream(std::vector<unsigned char>& bytes)
+{
+    SDL_RWops* stream = SDL_AllocRW();
+    if (stream == nullptr) return nullptr;
+    stream->type = SDL_RWOPS_UNKNOWN;
+    stream->hidden.unknown.data1 = &bytes;
+    stream->size = [](SDL_RWops* rw) -> Sint64 {
+        return static_cast<Sint64>(static_cast<std::vector<unsigned char>*>(rw->hidden.unknown.data1)->size());
+    };
+    stream->seek = [](SDL_RWops* rw, Sint64, int) -> Sint64 {
+        return static_cast<Sint64>(static_cast<std::vector<unsigned char>*>(rw->hidden.unknown.data1)->size());
+    };
+    stream->read = [](SDL_RWops*, void*, size_t, size_t) -> size_t { return 0; };
+    stream->write = [](SDL_RWops* rw, const void* data, size_t size, size_t count) -> size_t {
+        auto* out = static_cast<std::vector<unsigned char>*>(rw->hidden.unknown.data1);
+        const auto* from = static_cast<const unsigned char*>(data);
+        out->insert(out->end(), from, from + size * count);
+        return count;
+    };
+    stream->close = [](SDL_RWops* rw) -> int {
+        SDL_FreeRW(rw);
+        return 0;
+    };
+    return stream;
+}
+
+// Writes `bytes` to `path`, checking every write and the close (a full disk, /dev/full).
+bool WriteChecked(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
+}
+
+} // namespace
+
 bool SdlDevice::SavePng(const std::string& path) const
 {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels = ReadPixels(width, height);
-    if (pixels.empty()) {
-        SDL_Log("cannot read the frame for %s: %s", path.c_str(), SDL_GetError());
-        return false;
-    }
+    if (pixels.empty()) return false; // the caller names the shot that failed
     for (uint32_t& p : pixels) p |= 0xFF000000u; // the picture on screen is opaque
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
                                                               SDL_PIXELFORMAT_ARGB8888);
-    const bool saved = surface != nullptr && IMG_SavePNG(surface, path.c_str()) == 0;
-    if (!saved) SDL_Log("cannot save %s: %s", path.c_str(), SDL_GetError());
+    std::vector<unsigned char> png;
+    SDL_RWops* stream = surface != nullptr ? CollectingStream(png) : nullptr;
+    const bool encoded = stream != nullptr && IMG_SavePNG_RW(surface, stream, 1) == 0 && !png.empty();
+    const bool saved = encoded && WriteChecked(path, png);
     SDL_FreeSurface(surface);
     return saved;
 }

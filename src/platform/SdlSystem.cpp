@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/X11Window.h"
+
 namespace platform {
 
 namespace {
@@ -78,9 +80,18 @@ int VirtualKeyOf(SDL_Scancode code)
 
 } // namespace
 
+void SdlKeyboard::NoteEvent(const SDL_Event& event)
+{
+    if (event.type != SDL_KEYDOWN || event.key.repeat != 0) return;
+    const int vk = VirtualKeyOf(event.key.keysym.scancode);
+    if (vk == VK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) return;
+    if (vk >= 0) mPressedSinceRefresh.set(static_cast<size_t>(vk));
+}
+
 void SdlKeyboard::Refresh(const std::bitset<256>& controllerKeys)
 {
-    mDown = controllerKeys;
+    mDown = controllerKeys | mPressedSinceRefresh;
+    mPressedSinceRefresh.reset();
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     // Enter pressed with Alt switches full screen; the game does not see it.
@@ -103,6 +114,16 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
         detail = SDL_GetError();
         return nullptr;
     }
+    // Without a display SDL falls back to a driver that shows nothing; unless someone asked for
+    // it by name, the game would run unseen, so it stops here.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        failure = StartupFailure::Video;
+        detail = "no display was found (set DISPLAY or WAYLAND_DISPLAY, or start the game on a desktop)";
+        SDL_Quit();
+        return nullptr;
+    }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
 
     const Uint32 flags = options.hidden ? SDL_WINDOW_HIDDEN : (SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
@@ -115,14 +136,7 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
     }
 
     SDL_SetWindowMinimumSize(system->mWindow, kMinimumWidth, kMinimumHeight);
-    if (AskFullscreen(options.fullscreen)) {
-        system->SetFullscreen(true);
-    } else {
-        // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
-        SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
-        SDL_SetWindowPosition(system->mWindow, 50, 50);
-        system->SetFullscreen(false);
-    }
+    const bool fullscreen = AskFullscreen(options.fullscreen);
 
     system->mRenderer = SDL_CreateRenderer(system->mWindow, -1, SDL_RENDERER_ACCELERATED);
     if (system->mRenderer == nullptr) {
@@ -135,6 +149,16 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
         return nullptr;
     }
     SDL_RenderSetLogicalSize(system->mRenderer, kClientWidth, kClientHeight);
+
+    // Placed only now: an OpenGL renderer makes the window anew, which forgets its position.
+    if (fullscreen) {
+        system->SetFullscreen(true);
+    } else {
+        // SDL sizes the client area itself: exactly 1280 x 720, its frame placed at (50, 50).
+        SDL_SetWindowSize(system->mWindow, kClientWidth, kClientHeight);
+        SDL_SetWindowPosition(system->mWindow, 50, 50);
+        system->SetFullscreen(false);
+    }
 
     system->mDevice = std::make_unique<SdlDevice>(system->mRenderer);
     system->mSprite = std::make_unique<SdlSprite>(*system->mDevice);
@@ -158,13 +182,45 @@ bool SdlSystem::PumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) mQuit = true;
+        mKeyboard.NoteEvent(event);
         if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) mFocusLost = true;
         if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
         if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);
         if (mControllers && mControllers->HandleEvent(event)) mQuit = true;
     }
+    KeepWindowAtDrawnSize();
     mKeyboard.Refresh(ControllerKeys());
     return !mQuit;
+}
+
+// Under X without a window manager nobody carries out full screen: SDL draws for the screen's
+// size while the window keeps its own, and the picture is cropped. So while in full screen the
+// real window is asked for the screen's place and size, and if it still differs a second later
+// (a window manager that refuses), the game goes back to the window, whose size SDL knows.
+void SdlSystem::KeepWindowAtDrawnSize()
+{
+    int realWidth = 0;
+    int realHeight = 0;
+    if (!mFullscreen || !X11WindowSize(mWindow, realWidth, realHeight)) {
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(mWindow, &width, &height);
+    if (realWidth == width && realHeight == height) {
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    constexpr int kFramesToGiveUp = 60;
+    if (++mFramesAtWrongSize > kFramesToGiveUp) {
+        SetFullscreen(false);
+        mFramesAtWrongSize = 0;
+        return;
+    }
+    SDL_Rect screen{0, 0, width, height};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(mWindow), &screen);
+    X11MoveResizeWindow(mWindow, {screen.x, screen.y, width, height});
 }
 
 bool SdlSystem::TakeFocusLost()

@@ -33,17 +33,21 @@ struct SdlOptions {
 };
 
 // The keyboard as SDL saw it at the last event pump, by virtual-key code, together with
-// the keys the game controllers hold.
+// the keys the game controllers hold. A key that went down since the last refresh counts as
+// held once even if it is already up again, so a tap shorter than a frame is not lost.
 class SdlKeyboard final : public Keyboard {
 public:
     bool IsDown(int virtualKey) const override
     {
         return virtualKey >= 0 && virtualKey < 256 && mDown.test(static_cast<size_t>(virtualKey));
     }
+    // Every event of the pump passes here before the refresh that ends it.
+    void NoteEvent(const SDL_Event& event);
     void Refresh(const std::bitset<256>& controllerKeys);
 
 private:
     std::bitset<256> mDown;
+    std::bitset<256> mPressedSinceRefresh;
 };
 
 // SDL itself, the window, the renderer and the sprite: everything the game draws through.
@@ -69,6 +73,8 @@ public:
 private:
     SdlSystem() = default;
     std::bitset<256> ControllerKeys() const;
+    // Makes the real window agree with the size SDL draws for (see the definition).
+    void KeepWindowAtDrawnSize();
 
     SDL_Window* mWindow = nullptr;
     SDL_Renderer* mRenderer = nullptr;
@@ -81,6 +87,7 @@ private:
     int mWindowedHeight = 720;
     bool mQuit = false;
     bool mFocusLost = false;
+    int mFramesAtWrongSize = 0; // frames in full screen with a window of another size
 };
 
 // An "ERROR" box (also used when no window exists); never fails loudly.

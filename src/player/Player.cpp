@@ -176,6 +176,7 @@ void CPlayer::Update()
     if (mPos.x - mWidth / 2.0f < 0.0f) mPos.x = mWidth / 2.0f;
     if (mPos.x + mWidth / 2.0f > kStageWidth) mPos.x = kStageWidth - mWidth / 2.0f;
     if (mPos.y - mHeight / 2.0f > kStageHeight) {
+        if (mAlive) mHeartsAtFall = mHp;
         mAlive = false;
         mHp = 0;
     }
@@ -302,6 +303,7 @@ void CPlayer::UpdateDefeat()
         mDeathPos = mPos;
     }
     mDeathTimer -= 1.0f;
+    ++mDefeatFrames;
     if (mDeathTimer <= 0.0f) {
         if (mDeathTimer == 0.0f) mDeathVelY = kDeathLeap;
         mDeathVelY += kDeathGravity;

@@ -57,7 +57,10 @@ public:
     // Ready to play, standing at the stage's start.
     void Init(platform::Vec2 start);
     void Update();
+    // The hero, its trail, its bubbles and its platforms, in the world.
     void Draw(platform::Sprite* sprite, platform::Device* device);
+    // The status display (health, bubble stock, score): drawn last, over the goal star's turn.
+    void DrawHud(platform::Sprite* sprite, platform::Device* device);
     void Release();
 
     // What hurting the player does; whoever hurts it checks its own guards first.
@@ -102,6 +105,10 @@ private:
     float mDeathVelY = 0.0f;
     float mDeathTimer = 0.0f;
     bool mDeathStarted = false;
+    // Drawing only: the hearts held when the hero fell out of the stage, shown emptying one by
+    // one while the defeat plays, and the frames the defeat has run.
+    int32_t mHeartsAtFall = 0;
+    int32_t mDefeatFrames = 0;
     float mScaleX = 1.0f;
     float mScaleY = 1.0f;
     float mVelX = 0.0f;
@@ -186,6 +193,7 @@ private:
     void DrawTrailBubble(const TrailBubble& particle, platform::Sprite* sprite);
     void DrawBody(platform::Sprite* sprite);
     void DrawDefeated(platform::Sprite* sprite);
+    void DrawFallCue(platform::Sprite* sprite);
     void DrawBubbles(platform::Sprite* sprite);
     void DrawMonas(platform::Sprite* sprite);
     void DrawScore(platform::Sprite* sprite, platform::Device* device);

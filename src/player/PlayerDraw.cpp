@@ -1,4 +1,5 @@
 // The player on screen: health, Mona stock, trail, the sprite in its three looks, and the score.
+#include <algorithm>
 #include <cmath>
 
 #include "app/Drawing.h"
@@ -24,6 +25,15 @@ constexpr Rect kStarRect{0, 0, 40, 40};
 constexpr Rect kHitPoseRect{0, 225, 45, 300}; // the first frame of the hit row
 constexpr Rect kDefeatedRect{0, 0, 45, 75};
 
+// The fall cue: the hearts' empty places stay in the HUD while the held hearts burst one by
+// one, and the hero shrinks away into the pit where it fell.
+constexpr platform::Color kEmptyHeart = 0x70202838;
+constexpr int kFirstHeartBursts = 12; // frames into the defeat
+constexpr int kHeartBurstGap = 22;
+constexpr int kHeartBurstFrames = 16;
+constexpr int kSinkFrames = 80;
+constexpr float kSinkDepth = 56.0f; // how far above the screen's bottom the hero starts sinking
+
 constexpr float kScoreX = 1120.0f;
 constexpr float kScoreY = 20.0f;
 constexpr float kScoreStarX = 1090.0f;
@@ -31,23 +41,29 @@ constexpr float kScoreStarY = 30.0f;
 
 } // namespace
 
-void CPlayer::Draw(platform::Sprite* sprite, platform::Device* device)
+void CPlayer::Draw(platform::Sprite* sprite, platform::Device*)
 {
-    // The icons breathe between 0.9 and 1.1 of their size every 180 frames.
-    const float pulseScale = 1.0f + std::sin(static_cast<float>(mFrame * 2) * kDegToRad) / 10.0f;
-    const Matrix pulse = Matrix::Scaling(pulseScale, pulseScale, 0.0f);
-
     if (mAlive) {
-        DrawHealth(sprite, pulse);
-        if (!mMini) DrawStock(sprite, pulse);
         for (const TrailBubble& particle : mTrail) DrawTrailBubble(particle, sprite);
         DrawBody(sprite);
     } else {
         DrawDefeated(sprite);
+        DrawFallCue(sprite);
     }
     if (mAlive) {
         DrawBubbles(sprite);
         DrawMonas(sprite);
+    }
+}
+
+void CPlayer::DrawHud(platform::Sprite* sprite, platform::Device* device)
+{
+    // The icons breathe between 0.9 and 1.1 of their size every 180 frames.
+    const float pulseScale = 1.0f + std::sin(static_cast<float>(mFrame * 2) * kDegToRad) / 10.0f;
+    const Matrix pulse = Matrix::Scaling(pulseScale, pulseScale, 0.0f);
+    if (mAlive) {
+        DrawHealth(sprite, pulse);
+        if (!mMini) DrawStock(sprite, pulse);
     }
     DrawScore(sprite, device);
 }
@@ -116,6 +132,37 @@ void CPlayer::DrawDefeated(platform::Sprite* sprite)
     } else {
         DrawSprite(sprite, mpTexDown, kDefeatedRect, kDefeatedCenter, mDeathWorld, kOpaque);
     }
+}
+
+void CPlayer::DrawFallCue(platform::Sprite* sprite)
+{
+    for (int i = 0; i < 3; ++i) {
+        const HpIcon& icon = mHpIcons[i];
+        const Matrix place = Matrix::Translation(3.0f * icon.mPos.x, icon.mPos.y, 0.0f);
+        DrawSprite(sprite, mpTexHp, kIconRect, kIconCenter, place, kEmptyHeart);
+    }
+    if (mHeartsAtFall <= 0) return;
+    // The rightmost heart bursts first: it swells and fades.
+    const int held = std::min(mHeartsAtFall, 3);
+    for (int i = 0; i < held; ++i) {
+        const int burst = mDefeatFrames - (kFirstHeartBursts + kHeartBurstGap * (held - 1 - i));
+        if (burst >= kHeartBurstFrames) continue;
+        const float t = burst <= 0 ? 0.0f : static_cast<float>(burst) / kHeartBurstFrames;
+        const float scale = 1.0f + 0.6f * t;
+        const HpIcon& icon = mHpIcons[i];
+        const Matrix world =
+            Matrix::Scaling(scale, scale, 0.0f) * Matrix::Translation(3.0f * icon.mPos.x, icon.mPos.y, 0.0f);
+        const auto alpha = static_cast<uint32_t>(255.0f * (1.0f - t));
+        DrawSprite(sprite, mpTexHp, kIconRect, kIconCenter, world, platform::MakeArgb(alpha, 255, 255, 255));
+    }
+    if (mDefeatFrames >= kSinkFrames) return;
+    const float t = static_cast<float>(mDefeatFrames) / kSinkFrames;
+    const float scale = 1.0f - t;
+    const platform::Vec2 camera = CameraOffset();
+    const Matrix world = Matrix::Scaling(scale, scale, 0.0f) *
+                         Matrix::Translation(mDeathPos.x - camera.x, kScreenHeight - kSinkDepth * (1.0f - t), 0.0f);
+    DrawSprite(sprite, mpTexPlayer, kHitPoseRect, kDefeatedCenter, world,
+               platform::MakeArgb(static_cast<uint32_t>(255.0f * (1.0f - t)), 255, 255, 255));
 }
 
 // The score in yellow, and its star turning like a coin in the glow pass, then its bubble.

@@ -1,5 +1,7 @@
 #include "scenes/BestResultsPanel.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/Drawing.h"
@@ -22,21 +24,52 @@ platform::Matrix At(float scale, float x, float y)
     return platform::Matrix::Scaling(scale, scale, 1.0f) * platform::Matrix::Translation(x, y, 0.0f);
 }
 
-// A number in the digit sheet's cells (digit d at 60 * (d + 1)), no result yet as "X";
-// returns its width.
-float DrawNumber(platform::Sprite* sprite, const platform::Texture* digits, const std::optional<int>& value, float x,
-                 float y)
+const platform::Rect* SignCell(char c)
 {
-    const std::string text = value ? std::to_string(*value) : "X";
-    for (size_t i = 0; i < text.size(); ++i) {
-        const int cell = text[i] == 'X' ? 0 : text[i] - '0' + 1;
-        DrawSprite(sprite, digits, CellRect(cell, 0, kDigitCell, kDigitCell), {},
-                   At(kDigitScale, x + static_cast<float>(i) * kDigitAdvance, y), kYellow);
+    switch (c) {
+    case '-': return &labels::kDash;
+    case ':': return &labels::kColon;
+    case '.': return &labels::kPoint;
+    case '%': return &labels::kPercent;
+    default: return nullptr;
     }
-    return static_cast<float>(text.size()) * kDigitAdvance + kDigitCell * kDigitScale - kDigitAdvance;
 }
 
 } // namespace
+
+std::string StageTimeText(int frames)
+{
+    const int hundredths = static_cast<int>(static_cast<long long>(std::max(frames, 0)) * 100 / 60);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d.%02d", hundredths / 6000, hundredths / 100 % 60, hundredths % 100);
+    return text;
+}
+
+std::string ResultText(const std::optional<int>& value, ResultUnit unit)
+{
+    if (!value) return "-";
+    switch (unit) {
+    case ResultUnit::Percent: return std::to_string(*value) + "%";
+    case ResultUnit::Time: return StageTimeText(*value);
+    case ResultUnit::Count: break;
+    }
+    return std::to_string(*value);
+}
+
+float DrawResultText(platform::Sprite* sprite, const platform::Texture* digits, const platform::Texture* labels,
+                     const std::string& text, float x, float y, float scale, float advance, platform::Color colour)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const platform::Matrix at = At(scale, x + static_cast<float>(i) * advance, y);
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            DrawSprite(sprite, digits, CellRect(c - '0' + 1, 0, kDigitCell, kDigitCell), {}, at, colour);
+        } else if (const platform::Rect* sign = SignCell(c)) {
+            DrawSprite(sprite, labels, *sign, {}, at, colour);
+        }
+    }
+    return static_cast<float>(text.size()) * advance + kDigitCell * scale - advance;
+}
 
 void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, const platform::Texture* digits,
                      const BestResults& best, const NewBests& news, float x, float y)
@@ -44,16 +77,18 @@ void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, 
     const struct {
         const platform::Rect& label;
         const std::optional<int>& value;
+        ResultUnit unit;
         bool isNew;
     } rows[] = {
-        {labels::kBestScore, best.score, news.score},
-        {labels::kBestPercent, best.percent, news.percent},
-        {labels::kFewestFrames, best.frames, news.frames},
+        {labels::kBestScore, best.score, ResultUnit::Count, news.score},
+        {labels::kBestPercent, best.percent, ResultUnit::Percent, news.percent},
+        {labels::kBestTime, best.frames, ResultUnit::Time, news.frames},
     };
     float rowY = y;
     for (const auto& row : rows) {
         DrawSprite(sprite, labels, row.label, {}, At(kLabelScale, x, rowY), kWhite);
-        const float width = DrawNumber(sprite, digits, row.value, x + kNumberX, rowY + kNumberDown);
+        const float width = DrawResultText(sprite, digits, labels, ResultText(row.value, row.unit), x + kNumberX,
+                                           rowY + kNumberDown, kDigitScale, kDigitAdvance, kYellow);
         if (row.isNew) DrawSprite(sprite, labels, labels::kNew, {}, At(kLabelScale, x + kNumberX + width + 4.0f, rowY), kWhite);
         rowY += kRowHeight;
     }

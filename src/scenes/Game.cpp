@@ -1,9 +1,12 @@
 #include "scenes/Game.h"
 
 #include "app/AssetFiles.h"
+#include "app/DataStamp.h"
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
+#include "player/GhostHero.h"
+#include "scenes/RaceClock.h"
 
 namespace {
 
@@ -28,6 +31,10 @@ void CGame::Init()
     mCamera.SetGame(this);
     mPause.SetFrame(mpFrame);
     if (!mpFrame->mRetry) mpFrame->mRun = {};
+    // The ghost is kept beside the best results; without them there is none to race.
+    const CBestResultsFile* bests = mpFrame->BestResults();
+    mpFrame->GhostRace().BeginStage(mpFrame->mStage.id, bests, bests != nullptr ? GameDataStamp() : "",
+                                    mpFrame->mRetry);
 
     LoadPlayerPictures();
     LoadSharedPictures();
@@ -42,9 +49,11 @@ void CGame::Init()
 void CGame::LoadPlayerPictures()
 {
     auto load = [this](const std::string& path) { return mResources.LoadTexture(path); };
-    mPlayer.SetPlayerTexture(load(files::kPlayerSheet));
+    mpHeroSheet = load(files::kPlayerSheet);
+    mPlayer.SetPlayerTexture(mpHeroSheet);
     mPlayer.SetDownTexture(load(files::kPlayerDefeated));
-    mPlayer.SetMiniTexture(load(files::kMiniPlayerSheet));
+    mpMiniSheet = load(files::kMiniPlayerSheet);
+    mPlayer.SetMiniTexture(mpMiniSheet);
     mPlayer.SetStockTexture(load(files::kShotBubbles));
     mPlayer.SetStockAlphaTexture(load(files::kShotBubblesAlpha));
     mPlayer.SetHpTexture(load(files::kHpIcon));
@@ -60,7 +69,11 @@ void CGame::LoadPlayerPictures()
     mBackGround.SetUpperTexture(load(mpFrame->mStage.upperBackground));
     mpMap->SetChipTexture(load(mpFrame->mStage.mapChips));
     mpMap->SetStarTexture(load(files::kGoalStar));
+    mpMap->SetSignTexture(load(files::kSigns));
+    mpMap->SetPitTexture(load(files::kPitShade));
     mPause.SetTexture(load(files::kLabels));
+    mpFontTexture = load(files::kFont);
+    mPause.SetFontTexture(mpFontTexture);
 }
 
 // Pictures shared by every enemy or item of a kind, each loaded once.
@@ -106,6 +119,7 @@ void CGame::StartMusic()
 {
     mpMusic = mResources.LoadSound(mpFrame->mStage.music);
     Disable3D(mpMusic);
+    mpGoalJingle = mResources.LoadSound(files::kSndGoal);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
 }
@@ -130,6 +144,7 @@ void CGame::SpawnFromGrids()
     mpMap->SpawnHealItems([this](int32_t code, float x, float y) {
         if (code == kHealHeart) SpawnHeal(x, y);
     });
+    mpMap->LoadSignMap(stage.signMap);
 }
 
 // The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.
@@ -222,19 +237,33 @@ SceneId CGame::Update()
     if (!mPlayer.Alive()) StopSound(mpMusic);
     if (mPlayer.mGameOver) result = SCENE_OVER;
     if (mpMap->mGoal) StopSound(mpMusic);
+    if (mpMap->mGoal && !mGoalJinglePlayed) {
+        // The music stops at the goal; the jingle marks the moment while the star turns.
+        PlaySound(mpGoalJingle);
+        mGoalJinglePlayed = true;
+    }
     mpFrame->mRun.Track(mStageCleared);
+    // A run's path is only ever kept beside the best results.
+    if (mpFrame->BestResults() != nullptr) mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
     return result;
 }
 
 void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     mBackGround.Draw(sprite);
+    mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);
     auto draw = [sprite, device](auto& object, int) { object.Draw(sprite, device); };
     ForEachEnemy(draw);
     ForEachIn(draw, mScores, mHeals);
+    // The ghost runs behind the hero, over everything else of the stage.
+    if (const GhostFrame* ghost = GhostNow()) {
+        DrawGhostHero(sprite, mpHeroSheet, mpMiniSheet, *ghost, mCamera.GetPos());
+    }
     mPlayer.Draw(sprite, device);
     mpMap->DrawGoalStar(sprite);
+    mPlayer.DrawHud(sprite, device);
+    DrawRaceClock(sprite, mpFontTexture, mpFrame->mRun.frames, GhostGap());
     mPause.Draw(sprite);
 }
 
@@ -251,5 +280,42 @@ void CGame::Release()
     StopSound(mpMusic);
     mpSndPop = nullptr;
     mpMusic = nullptr;
+    mpGoalJingle = nullptr;
+    mpFontTexture = mpHeroSheet = mpMiniSheet = nullptr;
     mResources.ReleaseAll();
+}
+
+GhostFrame CGame::GhostFrameOf(const CPlayer& player)
+{
+    GhostFrame frame;
+    frame.x = player.GetPos().x;
+    frame.y = player.GetPos().y;
+    frame.width = static_cast<uint8_t>(player.mWidth);
+    frame.height = static_cast<uint8_t>(player.mHeight);
+    frame.anim = player.AnimState() == CPlayer::kAnimMini ? 255 : static_cast<uint8_t>(player.AnimState());
+    frame.cell = static_cast<uint8_t>(player.AnimFrame());
+    frame.facing = player.GetDir() < 0 ? -1 : 1;
+    return frame;
+}
+
+// The ghost's frame of the same number as the run's last one; none once its run has ended.
+const GhostFrame* CGame::GhostNow() const
+{
+    const GhostPath* ghost = mpFrame->GhostRace().Ghost();
+    const long frame = mpFrame->mRun.frames - 1;
+    if (ghost == nullptr || frame < 0 || static_cast<size_t>(frame) >= ghost->Size()) return nullptr;
+    return &ghost->At(static_cast<size_t>(frame));
+}
+
+// Frames behind the ghost (negative: ahead), measured where the hero stands: the frames this run
+// took to first get as far as here against those the ghost took.
+std::optional<long> CGame::GhostGap() const
+{
+    const GhostPath* ghost = mpFrame->GhostRace().Ghost();
+    if (ghost == nullptr) return std::nullopt;
+    const float x = mPlayer.GetPos().x;
+    const std::optional<size_t> ghostThere = ghost->FirstFrameAt(x);
+    const std::optional<size_t> runThere = mpFrame->GhostRace().Run().FirstFrameAt(x);
+    if (!ghostThere || !runThere) return std::nullopt;
+    return static_cast<long>(*runThere) - static_cast<long>(*ghostThere);
 }

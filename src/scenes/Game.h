@@ -1,9 +1,11 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 #include "app/BaseScene.h"
+#include "app/GhostPath.h"
 #include "app/Geometry.h"
 #include "app/OwnedList.h"
 #include "app/ResourceHolder.h"
@@ -124,10 +126,21 @@ private:
     std::vector<CHeal*> mContactHeals;
     bool mStageCleared = false;
     platform::SoundBuffer* mpMusic = nullptr;
+    platform::SoundBuffer* mpGoalJingle = nullptr; // played once, when the goal is first touched
+    bool mGoalJinglePlayed = false;
     CStagePause mPause;
 
     // Owns every texture and sound loaded here; each is freed once, when the stage is released.
     CResourceHolder mResources;
+
+    // The race against the stage's best run: the ghost's frame now (null when none runs), and
+    // the gap to it in frames at the hero's x.
+    const GhostFrame* GhostNow() const;
+    std::optional<long> GhostGap() const;
+    static GhostFrame GhostFrameOf(const CPlayer& player);
+    const platform::Texture* mpFontTexture = nullptr;
+    const platform::Texture* mpHeroSheet = nullptr;
+    const platform::Texture* mpMiniSheet = nullptr;
 
     // The trace of one enemy.
     template <class Enemy>

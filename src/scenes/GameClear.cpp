@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "app/AssetFiles.h"
+#include "app/DataStamp.h"
+#include "app/TextDrawing.h"
+#include "scenes/RaceClock.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "scenes/BestResultsPanel.h"
@@ -18,6 +21,14 @@ constexpr platform::Color kWhite = 0xFFFFFFFF;
 constexpr platform::Color kYellow = platform::MakeArgb(255, 255, 255, 0);
 constexpr int kFountainSize = CGameClear::kParticleCount / 2;
 constexpr int kGaugeSize = 320;
+// The fountains' bubble: an 80-pixel cell the particles' scale counts in, and a 240-pixel one
+// beside it that is drawn, so the largest bubble (scale 3) is drawn at its own size.
+constexpr int kParticleSmall = 80;
+constexpr int kParticleCell = 240;
+constexpr float kParticleToSmall = static_cast<float>(kParticleSmall) / kParticleCell;
+// The share under the gauge, in the digits' cells.
+constexpr float kShareScale = 0.8f;
+constexpr float kShareAdvance = 34.0f;
 
 // A fresh draw of the game's generator as a fraction 0..1.
 double R()
@@ -81,10 +92,16 @@ void CGameClear::Init()
     for (int n = 0; n < kParticleCount; ++n) RenewParticle(n, 0.0f, 30);
 
     mPercent = ShareInPercent(mpFrame->mScore, mpFrame->mScoreTotal);
+    mpLabelTexture = load(files::kLabels); // the signs of the share, and the best results
     if (CBestResultsFile* bests = mpFrame->BestResults()) {
-        mpLabelTexture = load(files::kLabels);
-        if (mpFrame->mRun.Counts()) mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+        if (mpFrame->mRun.Counts()) {
+            mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
+            // The fastest run so far is the ghost to race from now on.
+            if (mNewBests.frames) mpFrame->GhostRace().KeepRun(mpFrame->mStage.id, *bests, GameDataStamp());
+        }
     }
+    FindNextStage();
+    mpFontTexture = load(files::kFont);
 
     LoopSound(mpClearMusic);
 }
@@ -101,12 +118,40 @@ void CGameClear::RenewParticle(int n, float sway, int lifeSpread)
     p.mLife = static_cast<int32_t>(lifeSpread * R() + 200.0);
 }
 
+// The stage after this one, when it is open: the next of the game's own once this one is
+// cleared (now or before), or a player's stage after it.
+void CGameClear::FindNextStage()
+{
+    const std::vector<StageDescription>& stages = mpFrame->Stages();
+    const int index = mpFrame->StageIndex();
+    const int next = index + 1;
+    const bool cleared = mpFrame->mRun.Counts() || (mpFrame->BestResults() != nullptr &&
+                                                    mpFrame->BestResults()->Cleared(mpFrame->mStage.id));
+    if (next < static_cast<int>(stages.size())) {
+        const StageDescription& stage = stages[static_cast<size_t>(next)];
+        if (!stage.ownStage || cleared || next <= mpFrame->StagesOpenUpTo()) mNextStage = next;
+    }
+    const bool lastOwn = mpFrame->mStage.ownStage && (next >= static_cast<int>(stages.size()) ||
+                                                      !stages[static_cast<size_t>(next)].ownStage);
+    mCampaignComplete = lastOwn && index > 0 && mpFrame->mRun.reachedGoal;
+}
+
 SceneId CGameClear::Update()
 {
     ++mCount;
 
     SceneId result = SCENE_NONE;
-    if (IsKeyDown(platform::VK_G)) result = SCENE_GAME;
+    int stage = mpFrame->StageIndex();
+    if (mNextStage >= 0 && (IsKeyDown(platform::VK_N) || IsKeyDown(platform::VK_RETURN))) {
+        stage = mNextStage;
+        result = SCENE_GAME;
+    }
+    // G plays this stage again, and M leaves for the title, whatever else is held.
+    if (IsKeyDown(platform::VK_G)) {
+        stage = mpFrame->StageIndex();
+        result = SCENE_GAME;
+    }
+    mpFrame->ChooseStage(stage);
     if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
 
     for (int i = 0; i < kLetterCount; ++i) {
@@ -149,17 +194,33 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     const platform::Vec3 origin{};
     DrawSprite(sprite, mpBackTexture, {0, 0, 1280, 720}, origin, mMatrix, kWhite);
 
+    // The fountains go behind everything with words or numbers on it. Their bubble is drawn
+    // from the picture's large cell, three times the small one the scale counts in.
+    const platform::Vec3 particleCenter{kParticleCell / 2.0f, kParticleCell / 2.0f, 0.0f};
+    const platform::Rect particleRect{kParticleSmall, 0, kParticleSmall + kParticleCell, kParticleCell};
+    const platform::Matrix toSmall = platform::Matrix::Scaling(kParticleToSmall, kParticleToSmall, 1.0f);
+    for (const CParticle& p : mParticles) {
+        const platform::Matrix at = toSmall * p.mMatrix;
+        DrawSprite(sprite, mpParticleAlphaTexture, particleRect, particleCenter, at, BubbleTint(50));
+        DrawSprite(sprite, mpParticleTexture, particleRect, particleCenter, at, BubbleTint(255));
+    }
+
     mMatrix = platform::Matrix::Translation(340.0f, 320.0f, 0.0f);
     DrawSprite(sprite, mpResultTexture, {0, 0, 600, 400}, origin, mMatrix, kWhite);
 
     DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);
 
-    // The gauge: a white star, and over it a yellow copy of its lower mPercent percent.
+    // The gauge: the empty star, and over it the gold star's lower mPercent percent.
     DrawSprite(sprite, mpGaugeTexture, {0, 0, kGaugeSize, kGaugeSize}, origin,
                platform::Matrix::Translation(630.0f, 365.0f, 0.0f), kWhite);
     const int top = (100 - mPercent) * kGaugeSize / 100;
-    DrawSprite(sprite, mpGaugeTexture, {0, top, kGaugeSize, kGaugeSize}, {0.0f, 320.0f, 0.0f},
-               platform::Matrix::Translation(630.0f, static_cast<float>(top + 685), 0.0f), kYellow);
+    DrawSprite(sprite, mpGaugeTexture, {kGaugeSize, top, 2 * kGaugeSize, kGaugeSize}, {0.0f, 320.0f, 0.0f},
+               platform::Matrix::Translation(630.0f, static_cast<float>(top + 685), 0.0f), kWhite);
+    // The share written under the star, centred on it.
+    const std::string share = ResultText(mPercent, ResultUnit::Percent);
+    const float shareWidth = static_cast<float>(share.size() - 1) * kShareAdvance + 60.0f * kShareScale;
+    DrawResultText(sprite, mpDigitTexture, mpLabelTexture, share, 790.0f - shareWidth / 2.0f, 642.0f, kShareScale,
+                   kShareAdvance, kWhite);
 
     BeginBlendPass(sprite, device, kGlowPass);
     const float turn = std::sin(static_cast<float>(mCount * 3) * kDegToRad);
@@ -175,18 +236,29 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     DrawSprite(sprite, mpBigBubbleAlphaTexture, {0, 0, 170, 170}, bubbleCenter, bubbleAt,
                platform::MakeArgb(70, 255, 255, 255));
 
-    const platform::Vec3 particleCenter{40.0f, 40.0f, 0.0f};
-    for (const CParticle& p : mParticles) {
-        DrawSprite(sprite, mpParticleAlphaTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(50));
-        DrawSprite(sprite, mpParticleTexture, {0, 0, 80, 80}, particleCenter, p.mMatrix, BubbleTint(255));
-    }
-
     for (int i = 0; i < kLetterCount; ++i) {
         DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
                    kWhite);
     }
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
-        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f, 180.0f);
+        DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f,
+                        180.0f);
+    }
+    // The way on through the campaign, in the top right corner.
+    const std::string note = mCampaignComplete ? "CAMPAIGN COMPLETE!" : mNextStage >= 0 ? "N: NEXT STAGE" : "";
+    constexpr float kNoteScale = 0.7f;
+    if (!note.empty()) {
+        DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);
+    }
+    // The run's time beside the best time of the stage.
+    if (mpFrame->mRun.reachedGoal) {
+        std::string times = "TIME " + FormatRunTime(mpFrame->mRun.frames);
+        if (const CBestResultsFile* bests = mpFrame->BestResults(); bests != nullptr) {
+            if (const auto best = bests->Results(mpFrame->mStage.id).frames) times += "  BEST " + FormatRunTime(*best);
+            if (mNewBests.frames) times += " NEW!";
+        }
+        DrawTextLine(sprite, mpFontTexture, times, 1260.0f - TextLineWidth(times, kNoteScale * 0.8f), 74.0f,
+                     kNoteScale * 0.8f, kWhite);
     }
 }
 
@@ -204,6 +276,8 @@ void CGameClear::Release()
 void CGameClear::WriteTrace(CTraceWriter& trace) const
 {
     trace.Field("percent", mPercent);
+    trace.Field("next", mNextStage + 1);
+    if (mCampaignComplete) trace.Field("campaignComplete", true);
     trace.BeginArray("letters");
     for (const CLetter& letter : mLetters) trace.Value(letter.mPos.y);
     trace.EndArray();

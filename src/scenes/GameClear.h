@@ -10,7 +10,8 @@
 
 // The result screen after a cleared stage: the score, a star that fills with the share of the
 // stage's score collected, a turning star in a bubble, two fountains of bubbles and ten
-// letters falling into two rows. G plays again, M returns to the title.
+// letters falling into two rows. G plays again, M returns to the title, N (or Enter) plays the
+// next stage when there is one open; after the game's last stage the campaign is complete.
 class CGameClear final : public BaseScene {
 public:
     static constexpr int kLetterCount = 10;
@@ -36,6 +37,9 @@ public:
 
     int Percent() const { return mPercent; }
     const NewBests& News() const { return mNewBests; }
+    // The stage N or Enter plays next (an index of the frame's stages), or -1.
+    int NextStage() const { return mNextStage; }
+    bool CampaignComplete() const { return mCampaignComplete; }
     const CLetter& Letter(int i) const { return mLetters[i]; }
     const CParticle& Particle(int i) const { return mParticles[i]; }
 
@@ -66,6 +70,10 @@ private:
     // The game's own addition: the best results, when the game keeps them.
     const platform::Texture* mpLabelTexture = nullptr;
     NewBests mNewBests;
+    int mNextStage = -1;
+    bool mCampaignComplete = false;
+    const platform::Texture* mpFontTexture = nullptr;
+    void FindNextStage();
 
     // Owns every picture and the tune; each is freed once, when the scene is released.
     CResourceHolder mResources;

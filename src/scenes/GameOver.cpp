@@ -77,7 +77,9 @@ void CGameOver::Draw(platform::Sprite* sprite, platform::Device*)
                    kWhite);
     }
 
-    // Fades one step an update, then wraps round to opaque every 256 updates.
+    // The plate with the prompt's dimmed words never fades; the bright words over it fade one
+    // step an update, then wrap round to opaque every 256 updates.
+    DrawSprite(sprite, mpRetryTexture, {0, 128, 768, 256}, origin, mRetryMatrix, kWhite);
     const uint32_t alpha = static_cast<uint32_t>(255 - mCount) & 0xFFu;
     DrawSprite(sprite, mpRetryTexture, {0, 0, 768, 128}, origin, mRetryMatrix, platform::MakeArgb(alpha, 255, 255, 255));
 

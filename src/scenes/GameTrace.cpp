@@ -41,6 +41,13 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     trace.Field("scoreItems", scoreItems);
     trace.Field("healItems", healItems);
     WriteMonasTrace(trace);
+    // Only while a ghost runs: the trace is otherwise the same with the ghost on or off.
+    if (const GhostFrame* ghost = GhostNow()) {
+        trace.BeginArray("ghost");
+        trace.Value(ghost->x);
+        trace.Value(ghost->y);
+        trace.EndArray();
+    }
     // Only while paused, so that a run without a pause traces as it always did.
     if (mPause.Paused()) trace.Field("paused", true);
 }

@@ -4,6 +4,7 @@
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/LabelSheet.h"
+#include "app/TextDrawing.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ bool CStagePause::Update()
                            mpFrame->Platform().window->TakeFocusLost();
     if (toggle) SetPaused(!mPaused);
     else if (focusLost) SetPaused(true);
+    // Tested every frame, so a press held into the pause does not count.
+    const bool ghostKey = IsKeyPressed(platform::VK_H);
+    if (mPaused && ghostKey && mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) mpFrame->GhostRace().Toggle();
     return mPaused;
 }
 
@@ -53,4 +57,9 @@ void CStagePause::Draw(platform::Sprite* sprite) const
     const platform::Rect& keys = labels::kPauseKeys;
     DrawSprite(sprite, mpLabels, keys, origin,
                platform::Matrix::Translation((1280.0f - Width(keys)) / 2.0f + 120.0f, 400.0f, 0.0f), kWhite);
+    if (mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) {
+        const std::string ghost = mpFrame->GhostRace().Shown() ? "H: GHOST ON" : "H: GHOST OFF";
+        constexpr float kScale = 0.6f;
+        DrawTextLine(sprite, mpFont, ghost, (1280.0f - TextLineWidth(ghost, kScale)) / 2.0f, 480.0f, kScale, kWhite);
+    }
 }

@@ -6,11 +6,13 @@ class CGameFrameConstruct;
 
 // The stage's pause: P (or the controller's Guide) pauses and resumes, and the stage pauses
 // itself when the window loses the focus. While paused the stage advances nothing and every
-// sound holds where it is; the frozen stage is shown dimmed under "PAUSE" and the keys.
+// sound holds where it is; the frozen stage is shown dimmed under "PAUSE" and the keys. While
+// paused, H switches the ghost of the best run on or off, when there is one.
 class CStagePause {
 public:
     void SetFrame(CGameFrameConstruct* frame) { mpFrame = frame; }
     void SetTexture(const platform::Texture* labels) { if (labels) mpLabels = labels; }
+    void SetFontTexture(const platform::Texture* font) { if (font) mpFont = font; }
 
     // Reads P and the window's focus once per frame; true when the stage must not advance in
     // this frame. The frame that resumes advances, so a pause of n frames delays the stage by n.
@@ -26,5 +28,6 @@ private:
 
     CGameFrameConstruct* mpFrame = nullptr;
     const platform::Texture* mpLabels = nullptr;
+    const platform::Texture* mpFont = nullptr;
     bool mPaused = false;
 };

@@ -1,5 +1,6 @@
 #include "scenes/StagePicker.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/Drawing.h"
@@ -20,18 +21,18 @@ constexpr platform::Color kArrowColour = 0xFFFFE082;
 } // namespace
 
 void CStagePicker::Init(const std::vector<StageDescription>* stages, const CBestResultsFile* bests, int chosen,
-                        int alsoOpen)
+                        int openUpTo)
 {
     mpStages = stages;
     mpBests = bests;
-    mAlsoOpen = alsoOpen;
+    mOpenUpTo = openUpTo;
     mChoice = IsOpen(chosen) ? chosen : 0;
 }
 
 bool CStagePicker::IsOpen(int index) const
 {
     if (mpStages == nullptr || index < 0 || index >= static_cast<int>(mpStages->size())) return false;
-    if (index == 0 || index == mAlsoOpen) return true;
+    if (index <= mOpenUpTo || index == 0) return true;
     const StageDescription& stage = (*mpStages)[static_cast<size_t>(index)];
     if (!stage.ownStage) return true;
     const StageDescription& before = (*mpStages)[static_cast<size_t>(index - 1)];
@@ -89,4 +90,15 @@ void CStagePicker::Draw(platform::Sprite* sprite, const platform::Texture* font,
     DrawTextLine(sprite, font, text, x + advance * static_cast<float>(left.size()), textTop, kTextScale, kNameColour);
     DrawTextLine(sprite, font, right, x + advance * static_cast<float>(left.size() + text.size()), textTop, kTextScale,
                  kArrowColour);
+}
+
+int OpenOwnStages(const std::vector<StageDescription>& stages, const CBestResultsFile* bests)
+{
+    CStagePicker picker;
+    picker.Init(&stages, bests, 0);
+    int open = 0;
+    while (open < static_cast<int>(stages.size()) && stages[static_cast<size_t>(open)].ownStage && picker.IsOpen(open)) {
+        ++open;
+    }
+    return std::max(open, 1);
 }

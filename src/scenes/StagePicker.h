@@ -9,9 +9,9 @@
 // cleared, a player's own stages always; Left and Right move the choice among the open ones.
 class CStagePicker {
 public:
-    // `chosen` starts the choice (the stage played last); `alsoOpen` is open whatever the
-    // results say (a stage named on the command line).
-    void Init(const std::vector<StageDescription>* stages, const CBestResultsFile* bests, int chosen, int alsoOpen = -1);
+    // `chosen` starts the choice (the stage played last); the stages up to `openUpTo` are open
+    // whatever the results say.
+    void Init(const std::vector<StageDescription>* stages, const CBestResultsFile* bests, int chosen, int openUpTo = -1);
     // Left or Right newly pressed moves the choice; true when it moved.
     bool Update();
     int Choice() const { return mChoice; }
@@ -30,5 +30,9 @@ private:
     const std::vector<StageDescription>* mpStages = nullptr;
     const CBestResultsFile* mpBests = nullptr;
     int mChoice = 0;
-    int mAlsoOpen = -1;
+    int mOpenUpTo = -1;
 };
+
+// How many of the game's own stages are open with these results: the first, and each after a
+// cleared one.
+int OpenOwnStages(const std::vector<StageDescription>& stages, const CBestResultsFile* bests);

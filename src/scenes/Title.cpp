@@ -55,7 +55,7 @@ void CTitle::Init()
         mpLabelTexture = load(files::kLabels);
         mpDigitTexture = load(files::kDigits);
     }
-    mPicker.Init(&mpFrame->Stages(), mpFrame->BestResults(), mpFrame->StageIndex(), mpFrame->StageOpenedByHand());
+    mPicker.Init(&mpFrame->Stages(), mpFrame->BestResults(), mpFrame->StageIndex(), mpFrame->StagesOpenUpTo());
     if (mPicker.OpenCount() > 1) {
         mpFontTexture = load(files::kFont);
         mpPlateTexture = mpLabelTexture != nullptr ? mpLabelTexture : load(files::kLabels);

@@ -21,7 +21,7 @@ TEST(GameDataTest, EverySoundDecodesThroughTheWaveReader)
         "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
         "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
         "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",
-        "タイトルクリック.wav", "タイトル.wav", "クリアかタイトル.wav", "ゲームオーバー.wav",
+        "タイトルクリック.wav", "タイトル.wav", "クリアかタイトル.wav", "ゲームオーバー.wav", "GoalJingle.wav",
     };
     for (const char* name : sounds) {
         const std::string path = (kRun / "Resource/Sound" / std::filesystem::u8path(name)).string();
@@ -63,6 +63,7 @@ TEST(GameDataTest, EveryPictureLoadsAtTheSizeItsLayoutNeeds)
         {"BubbleAlpha().png", 256, 256}, {"星 (1).png", 150, 150}, {"星白.png", 320, 320}, {"星.png", 120, 120},
         {"RESULT.png", 600, 400}, {"WhiteNewGameClear3.png", 1280, 128}, {"NWG.png", 1024, 128},
         {"NewRETRY.png", 768, 128}, {"GOPlayer.png", 90, 150}, {"NewGameOverBack.png", 1280, 720},
+        {"Signs.png", 560, 80}, {"PitShade.png", 80, 40},
     };
     platform::HeadlessDevice device;
     for (const auto& picture : pictures) {
@@ -79,7 +80,7 @@ struct Grid {
     StageGrid cells = {};
 };
 
-TEST(GameDataTest, TheFourStageFilesAreFullGridsOfKnownCodes)
+TEST(GameDataTest, TheFiveStageFilesAreFullGridsOfKnownCodes)
 {
     const struct {
         const char* name;
@@ -89,6 +90,7 @@ TEST(GameDataTest, TheFourStageFilesAreFullGridsOfKnownCodes)
         {"EnemyMap005.csv", {0, 1, 2, 3, 5}},
         {"ScoreMap005.csv", {0, 1, 2}},
         {"RecoveryMap005.csv", {0, 1}},
+        {"SignMap005.csv", {0, 1, 2, 3, 4, 5, 6, 7}},
     };
     for (const auto& file : files) {
         const std::string path = (kRun / "Resource/Data" / file.name).string();

@@ -24,10 +24,10 @@ TEST(GameLoopTest, ADefeatLeadsToGameOverAndGContinuesFromTheSafePlace)
     // The hero fell out and played its defeat before the screen changed.
     EXPECT_NE(run.Line(over - 1).find("\"alive\":false"), std::string::npos) << run.Line(over - 1);
     // The respawn point the stage last recorded is where the continued game starts.
-    EXPECT_NE(run.Line(599).find("\"respawn\":[680,1205]"), std::string::npos) << run.Line(599);
+    EXPECT_NE(run.Line(599).find("\"respawn\":[1440,1285]"), std::string::npos) << run.Line(599);
     EXPECT_EQ(run.Scene(600), "game");
     EXPECT_NE(run.Line(600).find("\"retry\":true"), std::string::npos);
-    EXPECT_NE(run.Line(601).find("\"x\":680,\"y\":1206"), std::string::npos) << run.Line(601);
+    EXPECT_NE(run.Line(601).find("\"x\":1440,\"y\":1286"), std::string::npos) << run.Line(601);
     EXPECT_NE(run.Line(601).find("\"invincible\":199"), std::string::npos);
     EXPECT_NE(run.Line(601).find("\"retry\":false"), std::string::npos);
 }
@@ -49,10 +49,10 @@ TEST(GameLoopTest, EnterOnGameOverStartsAfreshAndMReturnsToTheTitle)
 // invincibility are over.
 TEST(GameLoopTest, AWalkerDefeatsTheHeroAndGContinuesWithTheScoreAndInvincibility)
 {
-    const HeadlessRun run(Timeline("defeated-by-walker.keys") + "1000 G\n1001\n", 1400);
+    const HeadlessRun run(Timeline("defeated-by-walker.keys") + "1200 G\n1201\n", 1600);
     const size_t over = run.FirstFrameOf("over");
     ASSERT_GT(over, 2u);
-    ASSERT_LT(over, 1000u);
+    ASSERT_LT(over, 1200u);
     int hits = 0;
     for (size_t f = 3; f < over; ++f) {
         if (run.Player(f, "hp") < run.Player(f - 1, "hp")) ++hits;
@@ -62,21 +62,37 @@ TEST(GameLoopTest, AWalkerDefeatsTheHeroAndGContinuesWithTheScoreAndInvincibilit
     EXPECT_FALSE(run.PlayerFlag(over - 1, "alive"));
     const double score = run.Number(over, "score");
     EXPECT_GT(score, 0);
-    const double respawnX = run.Number(999, "respawn");
+    const double respawnX = run.Number(1199, "respawn");
 
-    EXPECT_EQ(run.Scene(1000), "game");
-    EXPECT_EQ(run.Player(1001, "x"), respawnX);
-    EXPECT_EQ(run.Player(1001, "score"), score);
-    EXPECT_EQ(run.Player(1001, "invincible"), 199);
+    EXPECT_EQ(run.Scene(1200), "game");
+    EXPECT_EQ(run.Player(1201, "x"), respawnX);
+    EXPECT_EQ(run.Player(1201, "score"), score);
+    EXPECT_EQ(run.Player(1201, "invincible"), 199);
     bool walkerPassedThrough = false;
-    for (size_t f = 1001; f <= 1200; ++f) {
+    for (size_t f = 1201; f <= 1400; ++f) {
         EXPECT_EQ(run.Player(f, "hp"), 3) << f;
         for (double x : run.EnemyX(f, "walk")) walkerPassedThrough |= std::abs(x - run.Player(f, "x")) < 20;
     }
     EXPECT_TRUE(walkerPassedThrough);
-    EXPECT_EQ(run.Player(1201, "invincible"), 0);
+    EXPECT_EQ(run.Player(1401, "invincible"), 0);
     // Standing on, the hero is hit by the same walker once the invincibility is over.
-    EXPECT_EQ(run.Player(1400, "hp"), 2);
+    EXPECT_EQ(run.Player(1600, "hp"), 2);
+}
+
+// The first lesson can be done as the sign shows it: from behind the walker inside its fence,
+// a bubble traps it on its way back, and the hero keeps every heart.
+TEST(GameLoopTest, TheFirstWalkerIsTrappedByABubbleInItsPen)
+{
+    const HeadlessRun run(Timeline("trap-first-walker.keys"), 600);
+    size_t trapped = 0;
+    for (size_t f = 3; f <= 600; ++f) {
+        EXPECT_EQ(run.Player(f, "hp"), 3) << f;
+        if (trapped == 0 && run.Line(f).find("\"kind\":\"walk\"") != std::string::npos &&
+            run.Line(f).find("\"state\":3") != std::string::npos) {
+            trapped = f;
+        }
+    }
+    EXPECT_GT(trapped, 520u);
 }
 
 } // namespace

@@ -16,9 +16,11 @@
 
 class HeadlessRun {
 public:
-    // `bestResults`, when not empty, is the text of the best-results file the run starts from (the
-    // stages it opens on the title); the run may rewrite its own copy.
-    HeadlessRun(const std::string& keys, long frames, const std::string& bestResults = "")
+    // `options` more of the runner's options; `bestResults`, when not empty, the text of the
+    // best-results file the run starts from (the stages it opens on the title), which the run may
+    // rewrite in its own copy.
+    HeadlessRun(const std::string& keys, long frames, const std::string& options = "",
+                const std::string& bestResults = "")
     {
         const std::string trace = (mDir.Path() / "trace.jsonl").string();
         const auto keyFile = mDir.Write("keys.txt", keys);
@@ -26,13 +28,14 @@ public:
         if (!bestResults.empty()) best = " --best " + mDir.Write("best-results.txt", bestResults).string();
         const auto result = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames " +
                                        std::to_string(frames) + " --keys " + keyFile.string() + " --trace " + trace +
-                                       best);
+                                       best + " " + options);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         std::istringstream in(ReadFile(trace));
         for (std::string line; std::getline(in, line);) mLines.push_back(line);
     }
 
     size_t Frames() const { return mLines.size(); }
+    const std::vector<std::string>& Lines() const { return mLines; }
     const std::string& Line(size_t frame) const { return mLines.at(frame - 1); }
     std::string Scene(size_t frame) const
     {

@@ -67,6 +67,15 @@ TEST(HeadlessRunnerTest, ShotSavesTheRenderedFrame)
     SDL_FreeSurface(image);
 }
 
+// A shot that cannot be written completely (here onto a full device) fails the run in one line.
+TEST(HeadlessRunnerTest, AShotThatCannotBeWrittenFailsTheRun)
+{
+    const auto run = RunCommand(std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --frames 3 --shot 2:/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("zem-headless: /dev/full: cannot save the frame 2 shot"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
 TEST(HeadlessRunnerTest, BadArgumentsAreNamed)
 {
     TempDir dir;
@@ -86,6 +95,7 @@ TEST(HeadlessRunnerTest, BadArgumentsAreNamed)
         {"--keys " + keys.string(), "keys.txt:1: unknown key 'Jump'"},
         {"--keys /nonexistent/keys.txt", "cannot open the key timeline"},
         {"--bogus", "unknown option '--bogus'"},
+        {"--frames 3 --shot 2:twice.png --shot 3:twice.png", "--shot: twice.png is named twice"},
     };
     for (const auto& c : cases) {
         const bool shot = c.args.find("--shot") != std::string::npos;
@@ -208,6 +218,20 @@ TEST(GameStartupTest, HelpVersionAndUnknownOptionsAnswerWithoutStarting)
         EXPECT_NE(ReadFile(out).find(c.out), std::string::npos) << ReadFile(out);
         EXPECT_EQ(run.err, c.err);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Started with no display and no driver asked for, the game stops at once and says why, instead
+// of running unseen on SDL's offscreen fallback.
+TEST(GameStartTest, WithoutADisplayTheGameStopsAndSaysSo)
+{
+    const auto run = RunCommand("cd " + std::string(ZEM_RUN_DIR) + " && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                                "SDL_AUDIODRIVER=dummy timeout 20 " + ZEM_GAME + " --windowed");
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("no display was found"), std::string::npos) << run.err;
 }
 
 } // namespace

@@ -29,7 +29,7 @@ protected:
         std::unique_ptr<HeadlessRun>& run = runs[GetParam().stage];
         if (!run) {
             const std::string keys = Timeline(GetParam().keys);
-            run = std::make_unique<HeadlessRun>(keys, KeysOf(keys).lastFrame, Timeline(GetParam().best));
+            run = std::make_unique<HeadlessRun>(keys, KeysOf(keys).lastFrame, "", Timeline(GetParam().best));
         }
         return *run;
     }

@@ -2,6 +2,9 @@
 // the whole stage to the result screen, with the keys a player has (tools/route finds it).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "HeadlessRun.h"
@@ -43,8 +46,8 @@ TEST_F(WholeStage, ClearsTheStageFromTheTitleWithoutLosingAHeart)
         ASSERT_TRUE(run.PlayerFlag(f, "alive")) << f;
         ASSERT_GE(run.Player(f, "hp"), run.Player(f - 1, "hp")) << "a heart lost at frame " << f;
     }
-    // The goal area starts at column 338.
-    EXPECT_GE(run.Player(clear - 1, "x") + 22.5, 338 * 40);
+    // The goal area starts at column 292.
+    EXPECT_GE(run.Player(clear - 1, "x") + 22.5, 292 * 40);
     EXPECT_EQ(run.Scene(run.Frames()), "clear");
 }
 
@@ -58,6 +61,28 @@ TEST_F(WholeStage, TheResultShowsTheScoreCollectedOnTheWay)
     EXPECT_GT(collected, 0);
     EXPECT_EQ(run.Number(run.Frames(), "score"), collected);
     EXPECT_EQ(run.Number(run.Frames(), "percent"), static_cast<int>(collected * 100 / total));
+}
+
+// The route plays like a person: on the ground (a tile, a bubble platform or a trapped enemy
+// underfoot) for at least half of its frames of play, and never off it for more than 4 s.
+TEST_F(WholeStage, TheRouteStaysOnTheGroundMostOfTheTime)
+{
+    const HeadlessRun& run = *sRun;
+    const size_t start = run.FirstFrameOf("game");
+    size_t goal = start;
+    while (goal < run.Frames() && run.Line(goal).find("\"goal\":true") == std::string::npos) ++goal;
+    ASSERT_LT(goal, run.Frames());
+    int airborne = 0;
+    int stretch = 0;
+    int longest = 0;
+    for (size_t f = start + 1; f <= goal; ++f) {
+        const bool off = !run.PlayerFlag(f, "onGround");
+        airborne += off ? 1 : 0;
+        stretch = off ? stretch + 1 : 0;
+        longest = std::max(longest, stretch);
+    }
+    EXPECT_LE(airborne * 2, static_cast<int>(goal - start)) << airborne << " of " << goal - start << " frames";
+    EXPECT_LE(longest, 240);
 }
 
 // From the result, G plays the stage again from its start and M returns to the title.

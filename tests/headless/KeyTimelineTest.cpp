@@ -99,3 +99,41 @@ TEST(TraceWriterTest, NestedObjectsArraysAndNumbers)
 }
 
 } // namespace
+
+namespace {
+
+// What a hostile timeline can make the reader hold or say: equal clock readings are one entry
+// however they are written, a line past the bound is refused without being held, and a quoted
+// word is cut short with its control characters shown as '?'.
+TEST(KeyTimelineBoundsTest, HostileTextHoldsLittleAndIsQuotedShort)
+{
+    {
+        std::string text = "clock 5";
+        for (int i = 0; i < 100000; ++i) text += " 0";
+        std::istringstream in(text + "\n");
+        KeyTimeline timeline;
+        std::string error;
+        ASSERT_TRUE(timeline.Parse(in, "zeros.keys", error)) << error;
+        ASSERT_EQ(timeline.ClockReadings().size(), 1u);
+        EXPECT_EQ(timeline.ClockReadings()[0].count, 100000u);
+    }
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {std::string(2u << 20, '7') + "\n", "long.keys:1: longer than 1048576 bytes; not a line of a key timeline"},
+        {"1 Left \x1b[31mRED" + std::string(100, 'x') + "\n", "long.keys:1: unknown key '?[31mREDxxxxxxxxxxxxxxxx...'"},
+        {"99999999999 Left\n", "long.keys:1: '99999999999' is not a frame number"},
+        {"data " + std::string(40, 'f') + "\n", "'data' needs the stamp"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.text);
+        KeyTimeline timeline;
+        std::string error;
+        EXPECT_FALSE(timeline.Parse(in, "long.keys", error));
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+        EXPECT_LT(error.size(), 200u);
+    }
+}
+
+} // namespace

@@ -68,12 +68,23 @@ TEST(MixerTest, SilentUntilPlayedThenPlaysToTheEndAndRewinds)
     EXPECT_EQ(Render(mixer, 100), Expected(1, 100, 100));
 }
 
-TEST(MixerTest, RestartCutsAPlayingVoiceAndStartsOver)
+// A restart starts over at once; what was playing fades out beside it instead of stopping dead.
+TEST(MixerTest, RestartStartsOverWhileTheCutSoundFadesOut)
 {
     Mixer mixer;
     auto voice = Ramp(mixer, 300);
     voice->Play(false);
     Render(mixer, 120);
+    voice->SetPosition(0);
+    voice->Play(false);
+    std::vector<int> expected = Expected(1, 300, 400);
+    const int tail = static_cast<int>(MixerVoice::kTailFrames);
+    // The tail ends where the sound does, 180 frames on.
+    for (int i = 0; i < tail && 121 + i <= 300; ++i) expected[i] += (121 + i) * (tail - i) / (tail + 1);
+    const std::vector<int> got = Render(mixer, 400);
+    for (size_t i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], expected[i]) << "frame " << i;
+
+    // A voice that is not playing has nothing to fade: a rewind is only a rewind.
     voice->SetPosition(0);
     voice->Play(false);
     EXPECT_EQ(Render(mixer, 400), Expected(1, 300, 400));
@@ -186,6 +197,34 @@ TEST(MixerTest, SoundsPeakingTogetherWithTheMusicAreTurnedDownNotClipped)
     auto quiet = Ramp(mixer, 300);
     quiet->Play(false);
     EXPECT_EQ(Render(mixer, 300), Expected(1, 300, 300));
+}
+
+// A tone restarted at the top of its wave, again and again as the game restarts its effects:
+// no step between two samples is much larger than the tone's own steepest slope.
+TEST(MixerTest, RestartingAPlayingToneDoesNotClick)
+{
+    Mixer mixer;
+    const double hz = 441.0; // 100 samples a cycle: the peak falls on frame 25 of each
+    const double level = 0.3;
+    auto voice = Tone(mixer, hz, level, 0.5);
+    voice->Play(false);
+    std::vector<int> left;
+    auto render = [&](size_t frames) {
+        std::vector<int16_t> out(frames * 2);
+        mixer.Mix(out.data(), frames);
+        for (size_t i = 0; i < frames; ++i) left.push_back(out[i * 2]);
+    };
+    for (size_t restart = 0; restart < 6; ++restart) {
+        render(825 + restart * 100);
+        voice->SetPosition(0);
+        voice->Play(false);
+    }
+    render(2000);
+
+    const double slope = 2.0 * M_PI * hz / platform::kMixRate * level * 32767.0; // about 620
+    int largest = 0;
+    for (size_t i = 1; i < left.size(); ++i) largest = std::max(largest, std::abs(left[i] - left[i - 1]));
+    EXPECT_LT(largest, slope * 1.25) << "a cut without a fade jumps by " << level * 32767.0;
 }
 
 TEST(MixerTest, EmptyOrDestroyedVoicesAreSilent)

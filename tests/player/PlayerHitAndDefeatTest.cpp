@@ -157,6 +157,53 @@ TEST(PlayerDefeatTest, FallingOutOfTheStageDefeatsThePlayer)
     EXPECT_EQ(stage.SoundOps("動き10（ぺろろろ・下がり）.wav"), std::vector<std::string>{"play"});
 }
 
+// A fall is shown, not only heard: the view holds where the hero fell, the hearts it held burst
+// one by one (the rightmost first) over their empty places, and the hero shrinks away into the
+// pit. None of it changes the defeat's frames.
+TEST(PlayerDefeatTest, AFallShowsTheHeartsEmptyingAndTheHeroSinkingIntoThePit)
+{
+    PlayerStage stage({""});
+    CPlayer& player = stage.Player();
+    player.SetHp(2);
+    for (int i = 0; i < 100 && player.Alive(); ++i) stage.Run(1);
+    ASSERT_FALSE(player.Alive());
+    const platform::Vec2 camera = stage.game->GetCamera().GetPos();
+    auto fullHearts = [&stage] {
+        std::vector<float> xs;
+        for (const auto& heart : stage.DrawsOf("HP.png")) {
+            if ((heart.color >> 24) > 0x70u) xs.push_back(DrawnAt(heart).x);
+        }
+        return xs;
+    };
+    // Both held hearts show at first, over the three empty places.
+    EXPECT_EQ(stage.DrawsOf("HP.png").size(), 5u);
+    EXPECT_EQ(fullHearts().size(), 2u);
+    std::vector<size_t> counts;
+    std::vector<float> lastSeen;
+    float previousScale = 2.0f;
+    for (int f = 0; f < 88; ++f) {
+        stage.Run(1);
+        const auto xs = fullHearts();
+        if (counts.empty() || xs.size() != counts.back()) {
+            counts.push_back(xs.size());
+            lastSeen = xs;
+        }
+        // The hero is drawn shrinking at the bottom of the view, under where it fell.
+        for (const auto& body : stage.DrawsOf("player試作11.png")) {
+            if (DrawnAt(body).y > 720.0f) continue; // the defeated pose waits below the stage
+            const float scale = body.transform.m[0][0];
+            EXPECT_LT(scale, previousScale) << f;
+            previousScale = scale;
+            EXPECT_NEAR(DrawnAt(body).x, player.DeathPos().x - camera.x, 1.0f);
+        }
+        EXPECT_EQ(stage.game->GetCamera().GetPos().x, camera.x);
+    }
+    EXPECT_EQ(counts, (std::vector<size_t>{2, 1, 0}));
+    EXPECT_LT(previousScale, 0.1f);
+    // The rules' frames stay: the wait still ends on the 90th frame.
+    EXPECT_FLOAT_EQ(player.DeathTimer(), 1);
+}
+
 TEST(PlayerDefeatTest, TheDefeatedSpriteStandsNinetyFramesThenLeapsSpinsAndLeaves)
 {
     PlayerStage stage(DamageStage());
@@ -178,7 +225,10 @@ TEST(PlayerDefeatTest, TheDefeatedSpriteStandsNinetyFramesThenLeapsSpinsAndLeave
     EXPECT_EQ(body[0].source.bottom, 300);
     EXPECT_FLOAT_EQ(DrawnAt(body[0]).x, start.x - camera.x);
     EXPECT_FLOAT_EQ(DrawnAt(body[0]).y, start.y - camera.y);
-    EXPECT_TRUE(stage.DrawsOf("HP.png").empty());
+    // Only the hearts' empty places stay in the HUD, dimmed.
+    auto hearts = stage.DrawsOf("HP.png");
+    ASSERT_EQ(hearts.size(), 3u);
+    for (const auto& heart : hearts) EXPECT_LT(heart.color >> 24, 0xFFu);
     EXPECT_TRUE(stage.DrawsOf("BubbleAnime.png").empty());
     EXPECT_TRUE(stage.DrawsOf("starBubbleAlpha.png").size() == 1u); // only the score star's bubble
     EXPECT_EQ(stage.DrawsOf("suji2.png").size(), 4u);

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 
 #include "app/Drawing.h"
+#include "app/GhostRace.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
 #include "app/Random.h"
 #include "app/TraceWriter.h"
 #include "scenes/GameClear.h"
@@ -34,7 +38,7 @@ struct ResultScreen : ::testing::Test {
 TEST_F(ResultScreen, LoadsItsPicturesAndLoopsItsTuneUntilReleased)
 {
     auto scene = Make(3, 10);
-    EXPECT_EQ(fake.device.TexturesLoaded(), 12);
+    EXPECT_EQ(fake.device.TexturesLoaded(), 13);
     auto ops = fake.audio.TakeOperations();
     ASSERT_EQ(ops.size(), 1u);
     EXPECT_EQ(ops[0].file, "クリアかタイトル.wav");
@@ -79,9 +83,11 @@ TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
         EXPECT_EQ(gauge[0].source.bottom, 320);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).x, 630);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[0]).y, 365);
-        // The yellow copy: the star's lower `percent` percent, each row over the same white row.
+        // The gold star beside it: its lower `percent` percent, each row over the same empty row.
         const int top = (100 - c.percent) * 320 / 100;
-        EXPECT_EQ(gauge[1].color, kYellow);
+        EXPECT_EQ(gauge[1].color, 0xFFFFFFFFu);
+        EXPECT_EQ(gauge[1].source.left, 320);
+        EXPECT_EQ(gauge[1].source.right, 640);
         EXPECT_EQ(gauge[1].source.top, top) << c.score << "/" << c.total;
         EXPECT_EQ(gauge[1].source.bottom, 320);
         EXPECT_FLOAT_EQ(DrawnTopLeft(gauge[1]).x, 630);
@@ -102,7 +108,9 @@ TEST_F(ResultScreen, ScoreShowsInYellowDigitsBelowTheResultPicture)
     };
     for (const auto& c : cases) {
         auto scene = Make(c.score, 2000);
-        const auto digits = DrawsOf(fake.DrawFrame(*scene), "suji2.png");
+        // The score's row (the share under the gauge uses the digits too).
+        auto digits = DrawsOf(fake.DrawFrame(*scene), "suji2.png");
+        std::erase_if(digits, [](const DrawCall& d) { return d.transform.m[3][1] != 630.0f; });
         ASSERT_EQ(digits.size(), c.cells.size());
         for (size_t k = 0; k < digits.size(); ++k) {
             EXPECT_EQ(digits[k].source.left, 60 * c.cells[k]) << c.score;
@@ -133,37 +141,46 @@ TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
     const auto draws = fake.DrawFrame(*scene);
     EXPECT_EQ(fake.sprite.Flushes() - flushesBefore, 2);
 
-    std::vector<std::string> expected = {"Back2.png", "RESULT.png", "suji2.png", "suji2.png", "suji2.png",
-                                         "suji2.png", "星白.png",    "星白.png",  "星 (1).png", "playerBubble (1).png",
-                                         "playerBubbleAlpha (1).png"};
+    // The fountains first, so that no word or number is ever under them; the share (50%) under
+    // the gauge.
+    std::vector<std::string> expected = {"Back2.png"};
     for (int n = 0; n < CGameClear::kParticleCount; ++n) {
         expected.push_back("playerBubbleAlpha.png");
         expected.push_back("playerBubble.png");
     }
+    for (const char* file : {"RESULT.png", "suji2.png", "suji2.png", "suji2.png", "suji2.png", "星白.png", "星白.png",
+                             "suji2.png", "suji2.png", "Labels.png", "星 (1).png", "playerBubble (1).png",
+                             "playerBubbleAlpha (1).png"}) {
+        expected.push_back(file);
+    }
+    const size_t glowAt = 1 + 2 * CGameClear::kParticleCount + 10;
     for (int i = 0; i < CGameClear::kLetterCount; ++i) expected.push_back("WhiteNewGameClear3.png");
     ASSERT_EQ(draws.size(), expected.size());
     for (size_t i = 0; i < draws.size(); ++i) {
         EXPECT_EQ(DrawnFile(draws[i]), expected[i]) << i;
-        const bool glow = i == 8;
+        const bool glow = i == glowAt;
         EXPECT_EQ(draws[i].srcBlend, platform::BLEND_SRCALPHA);
         EXPECT_EQ(draws[i].destBlend, glow ? platform::BLEND_SRCCOLOR : platform::BLEND_INVSRCALPHA) << i;
     }
     EXPECT_EQ(fake.device.DestBlend(), platform::BLEND_INVSRCALPHA);
 
     // The star turns about the middle of its bubble: sin(3 degrees) wide after one update.
-    const DrawCall& star = draws[8];
+    const DrawCall& star = draws[glowAt];
     EXPECT_EQ(star.color, kYellow);
     EXPECT_NEAR(star.transform.m[0][0], std::sin(3.0 * 3.14159265358979 / 180), 1e-6);
     EXPECT_FLOAT_EQ(star.transform.m[1][1], 1);
     EXPECT_FLOAT_EQ(star.transform.m[3][0], 490);
     EXPECT_FLOAT_EQ(star.transform.m[3][1], 490);
-    EXPECT_EQ(draws[10].color, 0x46FFFFFFu);
-    EXPECT_FLOAT_EQ(DrawnTopLeft(draws[9]).x, 490 - 85);
+    EXPECT_EQ(draws[glowAt + 2].color, 0x46FFFFFFu);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(draws[glowAt + 1]).x, 490 - 85);
 
-    // The fountains' bubbles take a fresh pale tint every frame.
-    for (size_t i = 11; i < 11 + 2 * CGameClear::kParticleCount; ++i) {
+    // The fountains' bubbles take a fresh pale tint every frame, and are drawn from the large
+    // cell at a third of their scale: the size they always had.
+    for (size_t i = 1; i < 1 + 2 * CGameClear::kParticleCount; ++i) {
         const platform::Color c = draws[i].color;
         EXPECT_EQ(c >> 24, i % 2 == 1 ? 50u : 255u);
+        EXPECT_EQ(draws[i].source.left, 80);
+        EXPECT_EQ(draws[i].source.right, 320);
         EXPECT_GE((c >> 16) & 0xFF, 155u);
         EXPECT_GE((c >> 8) & 0xFF, 155u);
         EXPECT_EQ(c & 0xFF, 255u);
@@ -306,7 +323,78 @@ TEST_F(ResultScreen, TraceShowsThePercentAndTheLetters)
     for (int i = 0; i < 240; ++i) scene->Update(); // every letter has landed
     CTraceWriter trace;
     scene->WriteTrace(trace);
-    EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
+    EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"next\":0,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
+}
+
+// After a cleared stage N (or Enter) plays the next one, G this one again; after the game's last
+// stage the campaign is complete and nothing comes next.
+TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
+{
+    std::vector<StageDescription> stages(3, FirstStage());
+    stages[1].id = "2";
+    stages[2].id = "3";
+    stage.frame->SetStages(stages);
+    stage.frame->mRun = {4000, false, true}; // reached the goal unaided
+    const struct {
+        int playing;
+        std::initializer_list<int> keys;
+        int next;     // the trace's "next": 0 for none
+        int playsNow; // the stage chosen after the update
+        SceneId scene;
+        bool complete;
+    } cases[] = {
+        {0, {platform::VK_N}, 2, 1, SCENE_GAME, false},
+        {0, {platform::VK_RETURN}, 2, 1, SCENE_GAME, false},
+        {0, {platform::VK_G}, 2, 0, SCENE_GAME, false},
+        {0, {platform::VK_N, platform::VK_G}, 2, 0, SCENE_GAME, false},
+        {1, {platform::VK_N, platform::VK_M}, 3, 2, SCENE_TITLE, false},
+        {2, {platform::VK_N}, 0, 2, SCENE_NONE, true},
+        {2, {platform::VK_RETURN}, 0, 2, SCENE_NONE, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.playing);
+        stage.frame->ChooseStage(c.playing);
+        auto scene = Make(10, 20);
+        EXPECT_EQ(scene->NextStage() + 1, c.next);
+        EXPECT_EQ(scene->CampaignComplete(), c.complete);
+        fake.keyboard.Hold(c.keys);
+        EXPECT_EQ(scene->Update(), c.scene);
+        EXPECT_EQ(stage.frame->StageIndex(), c.playsNow);
+        fake.keyboard.Hold({});
+        scene->Release();
+    }
+    // A run that used a testing aid opens nothing: without a cleared stage there is no next one.
+    stage.frame->mRun = {4000, true, true};
+    stage.frame->ChooseStage(0);
+    auto scene = Make(10, 20);
+    EXPECT_EQ(scene->NextStage(), -1);
+    scene->Release();
+}
+
+// Only a new fewest-frames best leaves the run's path as the stage's ghost.
+TEST_F(ResultScreen, OnlyAFasterRunReplacesTheGhost)
+{
+    TempDir dir;
+    CBestResultsFile bests(dir.Path() / "best-results.txt");
+    stage.frame->SetBestResults(&bests);
+    const auto ghostFile = CGhostRace::FileFor(bests, "1");
+    const struct {
+        long frames;
+        bool aided;
+        bool keeps;
+    } cases[] = {{5000, false, true}, {5200, false, false}, {4000, true, false}, {4900, false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frames);
+        stage.frame->GhostRace().BeginStage("1", &bests, "", false);
+        for (long f = 0; f < c.frames / 100; ++f) stage.frame->GhostRace().Record({static_cast<float>(f), 0, 45, 75});
+        const std::string before = std::filesystem::exists(ghostFile) ? ReadFile(ghostFile.string()) : "";
+        stage.frame->mRun = {static_cast<int32_t>(c.frames), c.aided, true};
+        auto scene = Make(10, 20);
+        const std::string after = ReadFile(ghostFile.string());
+        EXPECT_EQ(after != before, c.keeps);
+        scene->Release();
+    }
+    stage.frame->SetBestResults(nullptr);
 }
 
 } // namespace

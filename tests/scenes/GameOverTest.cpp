@@ -115,6 +115,8 @@ TEST_F(GameOverScreen, LettersDropOnSpringsAndSettleInTwoRows)
     EXPECT_NEAR(DrawnTopLeft(letters[5]).y, 250 - 64, 1.0);
 }
 
+// The words fade in their cycle over a plate of dimmed words that never fades, so the prompt
+// always reads.
 TEST_F(GameOverScreen, PromptFadesOneStepAnUpdateAndWrapsToOpaque)
 {
     auto scene = Make();
@@ -126,10 +128,14 @@ TEST_F(GameOverScreen, PromptFadesOneStepAnUpdateAndWrapsToOpaque)
     for (const auto& c : cases) {
         for (; done < c.updates; ++done) scene->Update();
         const auto prompt = DrawsOf(fake.DrawFrame(*scene), "NewRETRY.png");
-        ASSERT_EQ(prompt.size(), 1u);
-        EXPECT_EQ(prompt[0].color >> 24, c.alpha) << c.updates;
-        EXPECT_EQ(prompt[0].color & 0xFFFFFF, 0xFFFFFFu);
-        EXPECT_EQ(prompt[0].transform, platform::Matrix::Translation(290, 550, 0));
+        ASSERT_EQ(prompt.size(), 2u);
+        EXPECT_EQ(prompt[0].color, 0xFFFFFFFFu);
+        EXPECT_EQ(prompt[0].source.top, 128);
+        EXPECT_EQ(prompt[1].color >> 24, c.alpha) << c.updates;
+        EXPECT_EQ(prompt[1].color & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(prompt[1].source.top, 0);
+        EXPECT_EQ(prompt[1].source.bottom, 128);
+        for (const DrawCall& d : prompt) EXPECT_EQ(d.transform, platform::Matrix::Translation(290, 550, 0));
     }
 }
 
@@ -138,7 +144,7 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
     auto scene = Make();
     const platform::Matrix zero{};
     const auto first = fake.DrawFrame(*scene);
-    ASSERT_EQ(first.size(), 11u);
+    ASSERT_EQ(first.size(), 12u);
     for (const DrawCall& d : first) {
         if (DrawnFile(d) == "GOPlayer.png") continue;
         EXPECT_EQ(d.transform, zero) << DrawnFile(d);
@@ -150,7 +156,7 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
     const auto draws = fake.DrawFrame(*scene);
     const std::vector<std::string> order = {"NewGameOverBack.png", "NWG.png", "NWG.png", "NWG.png", "NWG.png",
                                             "NWG.png", "NWG.png", "NWG.png", "NWG.png", "NewRETRY.png",
-                                            "GOPlayer.png"};
+                                            "NewRETRY.png", "GOPlayer.png"};
     ASSERT_EQ(draws.size(), order.size());
     for (size_t i = 0; i < draws.size(); ++i) {
         EXPECT_EQ(DrawnFile(draws[i]), order[i]);
@@ -159,10 +165,10 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
     EXPECT_EQ(draws[0].transform, platform::Matrix::Translation(0, 0, 0));
     EXPECT_EQ(draws[0].source.right, 1280);
     EXPECT_EQ(draws[0].source.bottom, 720);
-    EXPECT_EQ(draws[10].source.right, 90);
-    EXPECT_EQ(draws[10].source.bottom, 150);
-    EXPECT_FLOAT_EQ(draws[10].center.x, 45);
-    EXPECT_FLOAT_EQ(draws[10].center.y, 75);
+    EXPECT_EQ(draws[11].source.right, 90);
+    EXPECT_EQ(draws[11].source.bottom, 150);
+    EXPECT_FLOAT_EQ(draws[11].center.x, 45);
+    EXPECT_FLOAT_EQ(draws[11].center.y, 75);
 }
 
 TEST_F(GameOverScreen, FigureBobsUpAndBackEveryHundredAndTwentyUpdates)

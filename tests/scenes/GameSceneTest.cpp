@@ -46,7 +46,7 @@ TEST(GameSceneTest, LoadsEveryPictureAndSoundAndStartsTheMusic)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 35);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 38); // the signs and the pits' shade among them
     const auto ops = fixture.fake.audio.Operations();
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.back().file, "rensaku_10_morivalte.wav");
@@ -100,6 +100,24 @@ TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
     EXPECT_EQ(ops[0].op, "stop");
 }
 
+// The music stops at the goal and the jingle is played once, on the first update that sees it.
+TEST(GameSceneTest, TheGoalStopsTheMusicAndPlaysTheJingleOnce)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    game->Update();
+    fixture.fake.audio.TakeOperations();
+    game->GetMap().mGoal = true;
+    for (int frame = 0; frame < 30; ++frame) game->Update();
+    int jingles = 0;
+    for (const auto& op : fixture.fake.audio.TakeOperations()) {
+        if (op.file != "GoalJingle.wav") continue;
+        EXPECT_EQ(op.op, "play");
+        ++jingles;
+    }
+    EXPECT_EQ(jingles, 1);
+}
+
 TEST(GameSceneTest, AContinuedGameRestoresPlaceScoreAndGrace)
 {
     StageFixture fixture(kStage, kTop);
@@ -141,7 +159,7 @@ TEST(GameSceneTest, SwitchingAHundredTimesFreesEverythingOnce)
     EXPECT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), "title");
     // A hundred stages and a hundred and one titles (nine pictures each); the last title's
     // click and music are all that is left.
-    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 35 + 101 * 9);
+    EXPECT_EQ(fixture.fake.device.TexturesLoaded(), 100 * 38 + 101 * 9);
     EXPECT_EQ(fixture.fake.audio.BuffersAlive(), 2);
 }
 

@@ -21,7 +21,7 @@ const std::vector<std::string> kStage = {
     "1111111111111111",
 };
 constexpr int kTop = 33; // ground on row 34, under the player's start
-constexpr int kGameSounds = 13;
+constexpr int kGameSounds = 14; // twelve effects, the goal jingle and the music
 
 // A plain title: Enter starts the stage.
 class StandInTitle final : public BaseScene {

@@ -18,6 +18,7 @@ struct Codes {
     int enemy = 0;
     int score = 0;
     int heal = 0;
+    int sign = 0;
 };
 
 Codes CodesOf(char c)
@@ -40,6 +41,7 @@ Codes CodesOf(char c)
     case '*': return {0, 0, 1, 0};
     case '$': return {0, 0, 2, 0};
     case '+': return {0, 0, 0, 1};
+    case 'k': return {0, 0, 0, 0, 1}; // a sign (the walking keys), drawn behind the tiles
     default: throw std::invalid_argument(std::string("unknown stage character '") + c + "'");
     }
 }
@@ -70,10 +72,10 @@ const char* const kTextures[] = {
     "BubbleMonaAlpha試作2.png", "TitleBack2.jpg", "Back2.png", "MapChip12.png", "星クリア.png", "EnemyBase.png",
     "FlyEnemy.png", "FlyEnemy5.png", "FlyEnemyBullet2.png", "SlimeEnemy.png", "star.png", "Sun.bmp",
     "EnemyBubble.png", "EnemyBubbleAlpha.png", "SlimeBubble.png", "SlimeBubbleAlpha.png", "HP Item.png",
-    "playerBubble.png", "playerBubbleAlpha.png", "JumpEnemy.png",
+    "playerBubble.png", "playerBubbleAlpha.png", "JumpEnemy.png", "Signs.png", "PitShade.png",
     // result and game-over screens
     "WhiteNewGameClear3.png", "RESULT.png", "星白.png", "星.png", "星 (1).png", "playerBubble (1).png",
-    "playerBubbleAlpha (1).png", "NewGameOverBack.png", "NWG.png", "NewRETRY.png", "GOPlayer.png",
+    "playerBubbleAlpha (1).png", "Labels.png", "NewGameOverBack.png", "NWG.png", "NewRETRY.png", "GOPlayer.png",
 };
 
 const char* const kSounds[] = {
@@ -81,7 +83,7 @@ const char* const kSounds[] = {
     "泡06・高音・単音.wav", "Motion-Pop07-2.wav", "Motion-Pop06-2.wav", "damage6.wav",
     "動き10（ぺろろろ・下がり）.wav", "泡05.wav", "ChangeBig.wav", "ChangeMini.wav", "消失・ぱちんっ.wav",
     "星・キラーン07.wav", "回復音.wav", "消失・ぱちんっ(低音).wav", "rensaku_10_morivalte.wav",
-    "クリアかタイトル.wav", "ゲームオーバー.wav", // result and game-over screens
+    "GoalJingle.wav", "クリアかタイトル.wav", "ゲームオーバー.wav", // goal, result and game-over screens
 };
 
 // A short 8-bit mono PCM sound.
@@ -106,6 +108,7 @@ void WriteAsciiStage(const TempDir& dir, const std::vector<std::string>& picture
     dir.Write("Resource/Data/EnemyMap005.csv", Csv(picture, topRow, &Codes::enemy));
     dir.Write("Resource/Data/ScoreMap005.csv", Csv(picture, topRow, &Codes::score));
     dir.Write("Resource/Data/RecoveryMap005.csv", Csv(picture, topRow, &Codes::heal));
+    dir.Write("Resource/Data/SignMap005.csv", Csv(picture, topRow, &Codes::sign));
 }
 
 void WriteStandInResources(const TempDir& dir)

@@ -9,12 +9,13 @@
 
 class CGame;
 
-// Writes the four stage files from an ASCII picture, one character a cell, its first line
+// Writes the five stage files from an ASCII picture, one character a cell, its first line
 // at grid row `topRow`, column 0. Cells the picture does not cover stay empty.
 //   tiles:   '.' or ' ' empty  '1' '2' '3' ground  '=' one-way  '^' damage floor
 //            '|' enemy wall  'G' goal marker  'g' goal area
 //   enemies: 'w' walking  'j' jumping  'f' flying  's' slime
 //   items:   '*' small star  '$' big star  '+' heal
+//   signs:   'k' the walking keys' sign
 void WriteAsciiStage(const TempDir& dir, const std::vector<std::string>& picture, int topRow = 0);
 
 // Small but valid copies of every picture and sound the stage and menus load.

@@ -2,6 +2,7 @@
 // without waiting: scripted keys, a virtual clock, an offscreen renderer (or none).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/KeyTimeline.h"
@@ -22,6 +24,7 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingSprite.h"
+#include "platform/RegularFile.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlSystem.h"
 #include "platform/VirtualClock.h"
@@ -175,6 +178,14 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
+    // Two shots into one file: the second would silently replace the first.
+    std::set<std::string> shotFiles;
+    for (const auto& [frame, file] : options.shots) {
+        if (!shotFiles.insert(file).second) {
+            std::fprintf(stderr, "zem-headless: --shot: %s is named twice\n", file.c_str());
+            return 2;
+        }
+    }
     if (options.noRender && !options.shots.empty()) {
         std::fprintf(stderr, "zem-headless: --shot needs rendering; drop --no-render\n");
         return 2;
@@ -191,9 +202,12 @@ int main(int argc, char** argv)
     KeyTimeline timeline;
     if (!options.keysFile.empty()) {
         const std::string keysPath = Absolute(options.keysFile, startDir);
-        std::ifstream keys(keysPath);
-        if (!keys || std::filesystem::is_directory(keysPath)) {
-            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline\n", options.keysFile.c_str());
+        std::string problem;
+        std::ifstream keys;
+        if (platform::IsRegularFile(keysPath, problem)) keys.open(keysPath);
+        if (!keys.is_open() || !keys) {
+            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline%s%s\n", options.keysFile.c_str(),
+                         problem.empty() ? "" : ": ", problem.c_str());
             return 2;
         }
         std::string error;
@@ -228,7 +242,7 @@ int main(int argc, char** argv)
                          options.keysFile.c_str(), timeline.DataStamp().c_str(), GameDataStamp().c_str());
             return 2;
         }
-        clockReplay.emplace(timeline.ClockReadings(), options.keysFile);
+        clockReplay.emplace(timeline.TakeClockReadings(), options.keysFile);
         if (!options.framesGiven && timeline.EscapeFrame() != 0) options.frames = timeline.EscapeFrame();
     }
     // The user's own best results are never touched unless a file is named.
@@ -290,9 +304,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zem-headless: --stage %ld: there are %zu stages\n", options.stage, game->Stages().size());
         return 2;
     }
+    // A recorded run opens what it had open; a stage named here is chosen and open.
+    if (timeline.OpenStages() > 0) game->OpenStagesUpTo(timeline.OpenStages() - 1);
     if (options.stage > 0) {
         game->ChooseStage(static_cast<int>(options.stage - 1));
-        game->OpenStageByHand(static_cast<int>(options.stage - 1));
+        game->OpenStagesUpTo(std::max(game->StagesOpenUpTo(), static_cast<int>(options.stage - 1)));
     }
     game->Start(CreateScene);
     int status = 0;

@@ -5,9 +5,12 @@ The game is deterministic for a given timeline, so every candidate is checked by
 the whole timeline in zem-headless --no-render and reading its trace. The route grows in
 short segments; each segment tries a handful of moves (walk, jumps, shots, a bubble platform
 at the top of a jump, a change of form, waiting, stepping back), ranks them by how far right
-the hero got, what it collected and the hearts it kept, and keeps the best one that survives
-a short wait afterwards. When no move of a segment is safe, the previous segment takes its
-next best move (backtracking). Testing keys (C, A, Z) are never used.
+the hero got, what it collected, the height it stands on and the frames it spent in the air,
+and keeps the best one that survives a short wait afterwards. A person mostly walks: a move
+that keeps the hero off the ground for more than MAX_AIRBORNE frames in a row is refused, and
+every frame in the air costs progress, so a jump is taken only where walking does not go on.
+When no move of a segment is safe, the previous segment takes its next best move
+(backtracking). Testing keys (C, A, Z) are never used.
 
     tools/route/find_route.py --headless build/run/zem-headless --dir build/run \
         --out tests/e2e/data/whole-stage.keys
@@ -35,7 +38,9 @@ from concurrent.futures import ThreadPoolExecutor
 SEGMENT = 24          # frames per search step
 LOOKAHEAD = 40        # frames of waiting that a kept step must survive unhurt
 SCORE_WEIGHT = 25     # pixels of progress one point of score is worth
-HEIGHT_WEIGHT = 1     # pixels of progress one pixel of height is worth (climbing a wall)
+HEIGHT_WEIGHT = 1     # against a wall: pixels of progress one pixel of height stood on is worth
+AIR_WEIGHT = 3        # pixels of progress one frame off the ground costs
+MAX_AIRBORNE = 240    # the longest stretch off the ground a route may hold (4 s)
 STALL_LIMIT = 14      # steps without new ground before the search backs off further
 
 R, L, U, D, S = "Right", "Left", "Up", "Down", "Space"
@@ -71,6 +76,15 @@ MOVES = {
     "jump-left": move(((L, U), 2), ((L,), SEGMENT - 2)),
 }
 ALL_MOVES = list(MOVES)
+# A change of form takes over 30 frames, so this move walks on after it (two segments long).
+# It is tried only where no move above gets the hero further right (a tunnel only the mini
+# form fits, a wall only the big form climbs), and wins a tie there.
+BLOCKED_MOVES = {"form-go": move(((D,), 2), ((), 38), ((R,), 2 * SEGMENT - 40))}
+MOVES.update(BLOCKED_MOVES)
+BLOCKED_BONUS = 10
+BLOCKED_GAIN = 10     # pixels right below which the hero counts as blocked
+WALK_GAIN = 100       # pixels right that walking on must make to be taken without weighing the rest
+MORE = ("more",)      # in a level's ranking: the moves not weighed yet
 
 
 def to_timeline(frames, header=""):
@@ -127,55 +141,92 @@ class Game:
                 return [json.loads(line) for n, line in enumerate(lines, start=1) if n >= first]
 
 
-def outcome(lines, segment_end_index, hp_before):
-    """(value, done, x, hp) of a candidate, or None when it dies or is hit."""
+def outcome(lines, segment_end_index, hp_before, airborne_before):
+    """(value, done, x, hp, airborne run at the segment's end, height) of a candidate, or None
+    when it dies, is hit or stays off the ground too long (the wait after the segment included).
+    The height is where the hero last stood (its feet, negated), counted only when every move is
+    blocked (a wall to climb)."""
     hp = hp_before
-    for line in lines:
+    run = airborne_before
+    air_frames = 0
+    run_at_end = run
+    stood = None
+    lowest = float("-inf")
+    for index, line in enumerate(lines):
         if line["scene"] == "clear" or line.get("goal"):  # the star turns 81 frames before the result
-            return (float("inf"), True, 0, hp)
+            return (float("inf"), True, 0, hp, 0, 0)
         if line["scene"] != "game":
             return None
         player = line["player"]
         if not player["alive"] or player["hp"] < hp:
             return None
         hp = player["hp"]
+        run = 0 if player["onGround"] else run + 1
+        if run > MAX_AIRBORNE:
+            return None
+        if index <= segment_end_index:
+            air_frames += 0 if player["onGround"] else 1
+            run_at_end = run
+        feet = player["y"] + player["h"] / 2
+        if player["onGround"]:
+            stood = feet
+        lowest = max(lowest, feet)
     end = lines[segment_end_index]["player"]
-    return (end["x"] + SCORE_WEIGHT * end["score"] - HEIGHT_WEIGHT * end["y"], False, end["x"], end["hp"])
+    value = end["x"] + SCORE_WEIGHT * end["score"] - AIR_WEIGHT * air_frames
+    height = -(stood if stood is not None else lowest)
+    return (value, False, end["x"], end["hp"], run_at_end, height)
 
 
 def search(game, start, hp_start, budget_seconds, workers, log, partial):
     """Extends `start` (per-frame keys) until the stage is cleared; returns the frames."""
     began = time.time()
-    # Each level: [frames so far, hearts, remaining candidates ranked best first or None].
-    stack = [[start, hp_start, None]]
+    # Each level: [frames so far, hearts, remaining candidates ranked best first or None,
+    # frames off the ground at its end, the hero's x at its end].
+    stack = [[start, hp_start, None, 0, 0.0]]
     furthest = 0.0
     last_gain_depth = 0
     pool = ThreadPoolExecutor(max_workers=workers)
     while stack:
         if time.time() - began > budget_seconds:
             raise SystemExit(f"gave up after {budget_seconds} s at frame {len(stack[-1][0])}")
-        frames, hp, ranked = stack[-1]
-        if ranked is None:
+        frames, hp, ranked, airborne, _ = stack[-1]
+        if ranked is None or ranked[:1] == [MORE]:
             first = len(frames) + 1
 
             def judge(name):
                 candidate = frames + MOVES[name]
                 lines = game.play(candidate + hold((), LOOKAHEAD), len(candidate) + LOOKAHEAD, first)
-                return name, outcome(lines, SEGMENT - 1, hp)
+                return name, outcome(lines, len(MOVES[name]) - 1, hp, airborne)
 
-            results = [r for r in pool.map(judge, ALL_MOVES) if r[1] is not None]
-            results.sort(key=lambda r: -r[1][0])
-            for name, (value, done, _, _) in results:
-                if done:
-                    log(f"cleared at frame {len(frames) + SEGMENT} ({game.runs} runs, {time.time() - began:.0f} s)")
-                    return frames + MOVES[name]
-            ranked = [(name, x, end_hp) for name, (_, _, x, end_hp) in results]
-            stack[-1][2] = ranked
+            x_before = stack[-1][4]
+            walked = judge("right") if ranked is None else ("right", None)
+            if walked[1] is not None and not walked[1][1] and walked[1][2] >= x_before + WALK_GAIN and walked[1][4] == 0:
+                # Walking on gets on and ends on the ground: a person walks; the other moves are
+                # only weighed if the search comes back here.
+                _, (_, _, x, end_hp, run, _) = walked
+                stack[-1][2] = ranked = [("right", x, end_hp, run), MORE]
+            else:
+                names = [name for name in ALL_MOVES if ranked is None or name != "right"]
+                results = [r for r in pool.map(judge, names) if r[1] is not None]
+                if not any(r[1][1] or r[1][2] > x_before + BLOCKED_GAIN for r in results):
+                    # Against a wall: climbing is progress, and a change of form may open the way.
+                    blocked = [r for r in pool.map(judge, BLOCKED_MOVES) if r[1] is not None]
+                    results += [(name, (value + BLOCKED_BONUS,) + tuple(rest)) for name, (value, *rest) in blocked]
+                    results = [(name, (value + HEIGHT_WEIGHT * height,) + tuple(rest))
+                               for name, (value, *rest) in results for height in [rest[-1]]]
+                results.sort(key=lambda r: -r[1][0])
+                for name, (value, done, _, _, _, _) in results:
+                    if done:
+                        log(f"cleared at frame {len(frames) + len(MOVES[name])} ({game.runs} runs, "
+                            f"{time.time() - began:.0f} s)")
+                        return frames + MOVES[name]
+                ranked = [(name, x, end_hp, run) for name, (_, _, x, end_hp, run, _) in results]
+                stack[-1][2] = ranked
         if not ranked:
             stack.pop()
             log(f"dead end at frame {len(frames)}, back to {len(stack[-1][0]) if stack else 0}")
             continue
-        name, x, end_hp = ranked.pop(0)
+        name, x, end_hp, run = ranked.pop(0)
         if x > furthest + 1:
             furthest = x
             last_gain_depth = len(stack)
@@ -185,8 +236,8 @@ def search(game, start, hp_start, budget_seconds, workers, log, partial):
             last_gain_depth = len(stack)
             log(f"stalled near x={furthest:.0f}, back to frame {len(stack[-1][0])}")
             continue
-        log(f"frame {len(frames) + SEGMENT:5d} x={x:7.1f} hp={end_hp} {name}")
-        stack.append([frames + MOVES[name], end_hp, None])
+        log(f"frame {len(frames) + len(MOVES[name]):5d} x={x:7.1f} hp={end_hp} {name}")
+        stack.append([frames + MOVES[name], end_hp, None, run, x])
         with open(partial, "w") as out:  # a start for --repair if the search is stopped
             out.write(to_timeline(stack[-1][0], "# unfinished route"))
     raise SystemExit("no route: every move dies")
@@ -229,7 +280,7 @@ def main():
     parser.add_argument("--out", help="default: tests/e2e/data/whole-stage.keys, or stage-N.keys for N > 1")
     parser.add_argument("--repair", action="store_true", help="keep the existing route's valid start")
     parser.add_argument("--budget", type=float, default=3600, help="seconds before giving up")
-    parser.add_argument("--workers", type=int, default=2)
+    parser.add_argument("--workers", type=int, default=1, help="replays at a time (the machine is shared)")
     args = parser.parse_args()
     if args.stage < 1:
         parser.error("--stage counts from 1")

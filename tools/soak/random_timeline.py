@@ -2,7 +2,10 @@
 """Writes a seeded random key timeline for zem-headless: stretches of play with every key
 of the stage, each ended by leaving the stage or by playing on, followed by presses of every
 menu key, so that a long run passes through the title, the stage, the result and the
-game-over screens, continues and new games included. The same seed gives the same file."""
+game-over screens, continues and new games included. Given recorded routes, most stages are
+started from the title and follow a route for a random part of it first, so the soak reaches
+the whole stage (its flyers, slimes, platforms, the goal and the result). The same seed gives
+the same file."""
 import argparse
 import random
 import sys
@@ -30,10 +33,51 @@ def press(frame, keys, lines, hold=3, gap=90):
     return frame + hold + gap
 
 
-def timeline(seed, frames):
+def read_route(path):
+    """A recorded route's key lines after the title's Enter, as (frames after it, keys)."""
+    lines = []
+    enter = None
+    with open(path) as source:
+        for row in source:
+            row = row.split("#")[0].strip()
+            if not row or not row[0].isdigit():
+                continue
+            frame, _, keys = row.partition(" ")
+            if enter is None:
+                if "Enter" in keys.split():
+                    enter = int(frame)
+                continue
+            if "Escape" in keys.split():
+                break
+            lines.append((int(frame) - enter, keys.strip()))
+    return lines
+
+
+def route_stretch(rng, frame, route, lines):
+    """Enter, then the recorded route's keys for a random part of it, so that the soak gets as
+    deep into the stage as the route does before it plays at random from there (the enemies
+    that act at random soon make it part ways with the route)."""
+    lines.append(f"{frame} Enter")
+    # Half the time the whole route (the goal, when the enemies let it), else a part of it.
+    whole = route[-1][0] if route else 0
+    end = whole if rng.random() < 0.5 else rng.randint(whole // 4, whole)
+    for offset, keys in route:
+        if offset > end:
+            break
+        lines.append(f"{frame + offset} {keys}".rstrip())
+    return frame + end + 1
+
+
+def timeline(seed, frames, routes=()):
     rng = random.Random(seed)
+    loaded = [read_route(path) for path in routes]
+    loaded = [route for route in loaded if route]
     lines = [f"# zem soak timeline, seed {seed}, {frames} frames", "1"]
-    frame = press(60, ["Enter"], lines)
+    frame = 60
+    if loaded:
+        frame = route_stretch(rng, frame, rng.choice(loaded), lines)
+    else:
+        frame = press(frame, ["Enter"], lines)
     while frame < frames:
         frame = play_stretch(rng, frame, rng.randint(300, 2400), lines)
         lines.append(f"{frame}")
@@ -47,7 +91,12 @@ def timeline(seed, frames):
         # Whatever screen is showing now, its keys: continue, new game, title, start.
         for key in rng.sample(MENU_KEYS, k=len(MENU_KEYS)):
             frame = press(frame, [key], lines, gap=rng.randint(60, 150))
-        frame = press(frame, ["Enter"], lines)
+        # Mostly a stage from its start along a recorded route; else Enter and random play.
+        if loaded and rng.random() < 0.6:
+            frame = press(frame, ["M"], lines, gap=120)
+            frame = route_stretch(rng, frame, rng.choice(loaded), lines)
+        else:
+            frame = press(frame, ["Enter"], lines)
     kept = [line for line in lines if line.startswith("#") or int(line.split()[0]) <= frames]
     return "\n".join(kept) + "\n"
 
@@ -56,8 +105,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--seed", type=int, required=True)
     parser.add_argument("--frames", type=int, required=True)
+    parser.add_argument("--route", action="append", default=[], help="a recorded route to follow at times")
     args = parser.parse_args()
-    sys.stdout.write(timeline(args.seed, args.frames))
+    sys.stdout.write(timeline(args.seed, args.frames, args.route))
 
 
 if __name__ == "__main__":

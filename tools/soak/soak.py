@@ -31,6 +31,8 @@ class Coverage:
         self.has_enemies = False
         self.has_bullets = False
         self.has_bubbles = False
+        self.goals = 0
+        self.monas = 0
         self._previous = None
 
     def add(self, line):
@@ -48,12 +50,16 @@ class Coverage:
             self.has_enemies = True
             self.trapped += sum(1 for enemy in line["enemies"] if enemy.get("state") == 3)
         self.has_bubbles = self.has_bubbles or "bubbles" in line
+        # The goal touched in play (the testing key C leaves without it), and bubble platforms.
+        if line.get("goal") and not (previous or {}).get("goal"):
+            self.goals += 1
+        self.monas += 1 if line.get("monas") else 0
         if "bullets" in line:
             self.has_bullets = True
             self.bullets += 1 if line["bullets"] else 0
-        self._previous = {"scene": scene, "retry": line.get("retry")}
+        self._previous = {"scene": scene, "retry": line.get("retry"), "goal": line.get("goal")}
 
-    def missing(self, strict):
+    def missing(self, strict, routes=False):
         gaps = [f"scene {name}" for name in ("title", "game", "clear", "over") if not self.scenes.get(name)]
         if not self.continues:
             gaps.append("a continue from the game-over screen")
@@ -64,6 +70,11 @@ class Coverage:
             gaps.append("a trapped enemy")
         if strict and self.has_bullets and not self.bullets:
             gaps.append("a bullet in flight")
+        # Following recorded routes, the soak must also reach the goal by play and blow platforms.
+        if strict and routes and not self.goals:
+            gaps.append("the goal, reached in play")
+        if strict and routes and not self.monas:
+            gaps.append("a bubble platform")
         return gaps
 
 
@@ -101,6 +112,8 @@ def main():
                         help="seconds before memory must be flat, at most a third of the run")
     parser.add_argument("--tolerance", type=float, default=0.05)
     parser.add_argument("--max-mib", type=int, default=0, help="fail when the peak memory passes this")
+    parser.add_argument("--route", action="append", default=[],
+                        help="a recorded route (a key timeline from the title) that stages follow for a while")
     parser.add_argument("--strict", action="store_true",
                         help="also require a trapped enemy and a bullet once the trace shows them")
     args = parser.parse_args()
@@ -108,7 +121,7 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         keys = os.path.join(work, "soak.keys")
         with open(keys, "w") as out:
-            out.write(random_timeline.timeline(args.seed, args.frames))
+            out.write(random_timeline.timeline(args.seed, args.frames, args.route))
         trace = os.path.join(work, "trace.fifo")
         os.mkfifo(trace)
         command = [args.headless, "--dir", args.dir, "--frames", str(args.frames), "--keys", keys, "--trace", trace]
@@ -155,7 +168,7 @@ def main():
         failures.append("the sanitizers reported a finding")
     if coverage.frames != args.frames:
         failures.append(f"the trace holds {coverage.frames} frames, not {args.frames}")
-    failures += [f"never reached: {gap}" for gap in coverage.missing(args.strict)]
+    failures += [f"never reached: {gap}" for gap in coverage.missing(args.strict, bool(args.route))]
     early, late, growth = flat(samples, min(args.warmup, elapsed / 3), args.tolerance)
     if growth:
         failures.append(growth)
@@ -165,7 +178,8 @@ def main():
         failures.append(f"peak memory {peak} KiB is above {args.max_mib} MiB")
     print(f"soak: {coverage.frames} frames{' rendered' if args.render else ''} in {elapsed:.0f} s, seed {args.seed}; "
           f"scenes {coverage.scenes}; continues {coverage.continues}, new games {coverage.new_games}, "
-          f"trapped-enemy frames {coverage.trapped}, bullet frames {coverage.bullets}; "
+          f"trapped-enemy frames {coverage.trapped}, bullet frames {coverage.bullets}, "
+          f"goals reached {coverage.goals}, bubble-platform frames {coverage.monas}; "
           f"peak memory {peak} KiB, after the warm-up {early} KiB then {late} KiB")
     tenths = [max((kib for at, kib in samples if i * elapsed / 10 <= at < (i + 1) * elapsed / 10), default=0)
               for i in range(10)]

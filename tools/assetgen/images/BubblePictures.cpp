@@ -51,9 +51,14 @@ Canvas StarBubble(BubbleLayer layer)
     return canvas;
 }
 
+// The heal item's bubble in an 80 x 80 cell, and beside it (from x 80) the same bubble at
+// 240 x 240: the result screen's fountains blow it up to three times the small one.
 Canvas PlayerBubble(BubbleLayer layer)
 {
-    return SingleBubble(80, 40, 38, bubbles::kPlain, layer);
+    Canvas canvas(80 + 240, 240);
+    DrawBubble(canvas.Cr(), 40, 40, 38, 38, bubbles::kPlain, layer);
+    DrawBubble(canvas.Cr(), 80 + 120, 120, 114, 114, bubbles::kPlain, layer);
+    return canvas;
 }
 
 Canvas BigPlayerBubble(BubbleLayer layer)

@@ -137,17 +137,18 @@ Canvas FlyEnemySpin()
 // A 16 x 16 glowing red pellet.
 Canvas FlyEnemyBullet()
 {
+    // The whole 16-pixel cell: a red pellet with a dark ring and a hot yellow core, so it reads
+    // against the sky, the hills and the soil alike.
     Canvas canvas(16, 16);
     cairo_t* cr = canvas.Cr();
-    cairo_pattern_t* glow = cairo_pattern_create_radial(8, 8, 0, 8, 8, 8);
-    cairo_pattern_add_color_stop_rgba(glow, 0.0, 1.0, 0.32, 0.32, 0.55);
-    cairo_pattern_add_color_stop_rgba(glow, 1.0, 1.0, 0.32, 0.32, 0.0);
-    cairo_set_source(cr, glow);
-    cairo_paint(cr);
-    cairo_pattern_destroy(glow);
-    const PathFn pellet = [](cairo_t* c) { EllipsePath(c, 8, 8, 5.2, 5.2); };
-    ShadedShape(cr, pellet, {colours::kDanger, colours::kEnemyRedDark, {-1, -1.3}, 1.4});
-    Gloss(cr, 6.6, 6.4, 1.9, 1.3, -0.6, 0.95);
+    const PathFn pellet = [](cairo_t* c) { EllipsePath(c, 8, 8, 6.8, 6.8); };
+    ShadedShape(cr, pellet, {colours::kDanger, colours::kEnemyRedDark, {-1, -1.3}, 1.8});
+    cairo_pattern_t* core = cairo_pattern_create_radial(7.4, 7.4, 0, 7.4, 7.4, 3.6);
+    cairo_pattern_add_color_stop_rgba(core, 0.0, 1.0, 0.98, 0.75, 1.0);
+    cairo_pattern_add_color_stop_rgba(core, 1.0, 1.0, 0.84, 0.31, 0.0);
+    cairo_set_source(cr, core);
+    cairo_arc(cr, 7.4, 7.4, 3.6, 0, 2 * kPi);
+    cairo_fill(cr);
     return canvas;
 }
 

@@ -52,6 +52,8 @@ bool GenerateImages(const std::filesystem::path& runDir)
         {files::kStageLooks[2].upperBackground, NightUpperSky},
         {files::kStageLooks[2].mapChips, NightChips},
         {files::kGoalStar, GoalStar},
+        {files::kSigns, Signs},
+        {files::kPitShade, PitShade},
         {files::kWalkEnemySheet, WalkEnemySheet},
         {files::kJumpEnemySheet, JumpEnemySheet}, // lent to the jumping enemies instead of EnemyBase.png
         {files::kFlyEnemySheet, FlyEnemySheet},

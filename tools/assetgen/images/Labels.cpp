@@ -35,11 +35,32 @@ Canvas Labels()
     small.fillBottom = Hex(0xFFE082);
     Label(canvas, labels::kBestScore, "BEST SCORE", small);
     Label(canvas, labels::kBestPercent, "BEST STAR %", small);
-    Label(canvas, labels::kFewestFrames, "FEWEST FRAMES", small);
+    Label(canvas, labels::kBestTime, "BEST TIME", small);
     small.fillTop = Hex(0xFFF176);
     small.fillBottom = Hex(0xFF7043);
     small.size = 40;
     Label(canvas, labels::kNew, "NEW!", small);
+
+    // The signs that go with the digits, in the digits' own style.
+    TextStyle digit;
+    digit.size = 44;
+    digit.outline = 7;
+    digit.fillTop = colours::kGold;
+    digit.fillBottom = colours::kGoldDark;
+    digit.shadowOffset = 2.5;
+    digit.shadowBlur = 3;
+    digit.shadowAlpha = 0.45;
+    const struct {
+        const platform::Rect& at;
+        const char* text;
+    } signs[] = {{labels::kDash, "-"}, {labels::kColon, ":"}, {labels::kPoint, "."}, {labels::kPercent, "%"}};
+    // On the digits' baseline: their ink is centred in the cell, a point sits low, a dash mid-way.
+    const double baseline = (labels::kDash.top + labels::kDash.bottom) / 2.0 + MeasureText("0", digit.size).height / 2.0;
+    for (const auto& sign : signs) {
+        const double centre = (sign.at.left + sign.at.right) / 2.0;
+        DrawTextRun(canvas, sign.text, centre - MeasureText(sign.text, digit.size).advance / 2.0,
+                    baseline - labels::kDash.top + sign.at.top, digit);
+    }
 
     cairo_t* cr = canvas.Cr();
     cairo_rectangle(cr, labels::kWhite.left, labels::kWhite.top, labels::kWhite.right - labels::kWhite.left,

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "app/Geometry.h"
 #include "images/Face.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -51,12 +52,13 @@ Canvas ScoreStar()
     return canvas;
 }
 
-// The heart of a heal item, 60 x 60, drawn tinted yellow with the glowing blend: pale pink so
-// that it stays warm under the tint.
+// The heart of a heal item, 60 x 60, drawn tinted yellow with the glowing blend: deep red with
+// hardly any green, so that under the tint (which takes the blue) it stays the red of the
+// status display's hearts instead of turning yellow.
 Canvas HealHeart()
 {
     Canvas canvas(60, 60);
-    ShadedHeart(canvas.Cr(), 30, 31, 48, Hex(0xFFE4E8), Hex(0xF6B3BF), 2.0);
+    ShadedHeart(canvas.Cr(), 30, 31, 48, Hex(0xFF2440), Hex(0xC0102A), 2.0);
     return canvas;
 }
 
@@ -70,11 +72,14 @@ Canvas HudHeart()
     return canvas;
 }
 
-// The goal star, 120 x 120: a big friendly gold star in a soft glow.
+// The goal star: a big friendly gold star in a soft glow, drawn in the 120 x 120 units of its
+// place in the stage onto a picture kGoalStarPicture pixels a side, the size its turn needs.
 Canvas GoalStar()
 {
-    Canvas canvas(120, 120);
+    Canvas canvas(kGoalStarPicture, kGoalStarPicture);
     cairo_t* cr = canvas.Cr();
+    const double scale = static_cast<double>(kGoalStarPicture) / kGoalStarSize;
+    cairo_scale(cr, scale, scale);
     cairo_pattern_t* halo = cairo_pattern_create_radial(60, 60, 20, 60, 60, 60);
     cairo_pattern_add_color_stop_rgba(halo, 0.0, 1.0, 0.92, 0.5, 0.55);
     cairo_pattern_add_color_stop_rgba(halo, 1.0, 1.0, 0.92, 0.5, 0.0);
@@ -94,12 +99,14 @@ Canvas GoalStar()
     return canvas;
 }
 
-// The gauge of the result screen, 320 x 320: a white star the game fills with yellow.
+// The gauge of the result screen: an empty star and a gold one the game fills it with.
 Canvas GaugeStar()
 {
-    Canvas canvas(320, 320);
+    // The empty star in the left 320 x 320 cell, the filled one in the game's gold beside it.
     // Small enough that its points stay inside the result panel it stands on.
+    Canvas canvas(640, 320);
     ShadedStar(canvas.Cr(), 160, 168, 138, kPale, kPaleShade, 6.0, 0.0);
+    ShadedStar(canvas.Cr(), 320 + 160, 168, 138, colours::kGold, colours::kGoldDark, 6.0, 0.9);
     return canvas;
 }
 

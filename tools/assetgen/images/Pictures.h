@@ -45,6 +45,9 @@ Canvas MapChips();
 Canvas DuskChips();
 Canvas NightChips();
 Canvas TitleChips();
+// Behind the tiles: the signs (seven 80 x 80 boards) and a pit's rim and darkness.
+Canvas Signs();
+Canvas PitShade();
 
 // Backgrounds.
 Canvas UpperSky();

@@ -145,13 +145,27 @@ Canvas GameOverLetters()
 }
 
 // The game-over prompt, 768 x 128, drawn at (290, 550): the three keys and what they do.
+// The game-over prompt, 768 x 256: in the upper 128 rows its words alone, which the game fades
+// in a cycle; in the lower rows a plate with the same words half as bright, which it draws
+// unfaded beneath, so the prompt reads even when the bright words have faded out.
 Canvas RetryPrompt()
 {
-    Canvas canvas(768, 128);
-    DrawPlate(canvas.Cr(), 4, 24, 760, 80, 0.45);
-    DrawKeyPrompt(canvas, {{"G", true}, {": continue   ", false}, {"Enter", true}, {": new game   ", false},
-                           {"M", true}, {": title", false}},
-                  384, 64, 40, 700, 7);
+    const auto words = [] {
+        Canvas layer(768, 128);
+        DrawKeyPrompt(layer, {{"G", true}, {": continue   ", false}, {"Enter", true}, {": new game   ", false},
+                              {"M", true}, {": title", false}},
+                      384, 64, 40, 700, 7);
+        return layer;
+    };
+    Canvas canvas(768, 256);
+    cairo_t* cr = canvas.Cr();
+    const Canvas bright = words();
+    cairo_set_source_surface(cr, bright.Surface(), 0, 0);
+    cairo_paint(cr);
+    DrawPlate(cr, 4, 128 + 24, 760, 80, 0.6);
+    const Canvas dim = words();
+    cairo_set_source_surface(cr, dim.Surface(), 0, 128);
+    cairo_paint_with_alpha(cr, 0.6);
     return canvas;
 }
 

@@ -132,54 +132,60 @@ void Plank(cairo_t* cr, double left)
     }
 }
 
-// Red spikes on a dark base: the damage floor.
+// Spikes: a row of tall red thorns with white glints on a dark iron base, and a thin red glow
+// line along the base, so they read as danger from afar and never as ground.
 void Spikes(cairo_t* cr, double left)
 {
-    const PathFn base = [=](cairo_t* c) { cairo_rectangle(c, left - 1, 26, 42, 15); };
-    ShadedShape(cr, base, {Hex(0x546E7A), Hex(0x37474F), {0, -3}, kInk});
+    const PathFn base = [=](cairo_t* c) { cairo_rectangle(c, left - 1, 28, 42, 13); };
+    ShadedShape(cr, base, {Hex(0x37474F), Hex(0x212B30), {0, -3}, kInk});
+    cairo_rectangle(cr, left, 30, 40, 2);
+    SetColour(cr, colours::kDanger, 0.9);
+    cairo_fill(cr);
     for (int i = 0; i < 4; ++i) {
         const double x = left + i * 10;
         const PathFn spike = [=](cairo_t* c) {
-            RoundedPolygonPath(c, {{x + 0.5, 27}, {x + 5, 2}, {x + 9.5, 27}}, 1.2);
+            RoundedPolygonPath(c, {{x + 0.3, 29}, {x + 5, 0.5}, {x + 9.7, 29}}, 0.8);
         };
-        ShadedShape(cr, spike, {colours::kDanger, Hex(0xC62828), {1.6, 0}, kInk});
+        ShadedShape(cr, spike, {Hex(0xFF3D3D), Hex(0xB71C1C), {1.8, 0}, kInk});
         cairo_new_path(cr);
-        cairo_move_to(cr, x + 4.2, 8);
-        cairo_line_to(cr, x + 3, 18);
-        SetColour(cr, colours::kWhite, 0.85);
-        cairo_set_line_width(cr, 1.2);
+        cairo_move_to(cr, x + 4.4, 6);
+        cairo_line_to(cr, x + 3.2, 20);
+        SetColour(cr, colours::kWhite, 0.95);
+        cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
     }
     for (double x : {8.0, 28.0}) {
         cairo_new_path(cr);
-        cairo_arc(cr, left + x, 34, 1.6, 0, 2 * kPi);
-        SetColour(cr, Hex(0x263238), 0.7);
+        cairo_arc(cr, left + x, 35.5, 1.6, 0, 2 * kPi);
+        SetColour(cr, Hex(0x90A4AE), 0.8);
         cairo_fill(cr);
     }
 }
 
-// The wall only enemies feel: faint violet stripes the hero plainly walks through. The
-// stripes repeat every 10 pixels on the diagonal, so walls of any size join up.
+// The wall only enemies feel: a light picket fence, half see-through, with a violet ribbon
+// (the enemies' colour) on each post. Rails run through the cell's full width and posts stand
+// on both edges, so fences of any length and height join up; the hero plainly walks past it.
 void EnemyWall(cairo_t* cr, double left)
 {
-    cairo_rectangle(cr, left, 0, 40, 40);
-    SetColour(cr, colours::kEnemyPurpleLight, 0.16);
+    cairo_push_group(cr);
+    for (double y : {9.0, 27.0}) {
+        const PathFn rail = [=](cairo_t* c) { RoundedRectPath(c, left - 2, y, 44, 5, 2); };
+        ShadedShape(cr, rail, {colours::kWood, colours::kWoodDark, {0, -1.5}, kInk});
+    }
+    const PathFn post = [=](cairo_t* c) {
+        RoundedPolygonPath(c, {{left + 14, 40}, {left + 14, 6}, {left + 20, 0.5}, {left + 26, 6}, {left + 26, 40}},
+                           1.2);
+    };
+    ShadedShape(cr, post, {colours::kWood, colours::kWoodDark, {-2, 0}, kInk});
+    cairo_rectangle(cr, left + 14.8, 16, 10.4, 5);
+    SetColour(cr, colours::kEnemyPurple);
     cairo_fill(cr);
-    for (int i = -4; i < 8; ++i) {
-        const double x = left + i * 10;
-        cairo_new_path(cr);
-        cairo_move_to(cr, x, 40);
-        cairo_line_to(cr, x + 40, 0);
-        SetColour(cr, colours::kEnemyPurple, 0.28);
-        cairo_set_line_width(cr, 3.5);
-        cairo_stroke(cr);
-    }
-    for (int i = 0; i < 2; ++i) {
-        cairo_new_path(cr);
-        SparklePath(cr, left + 10 + i * 20, 10 + i * 20, 3);
-        SetColour(cr, colours::kWhite, 0.55);
-        cairo_fill(cr);
-    }
+    cairo_new_path(cr);
+    SparklePath(cr, left + 20, 18.5, 2.2);
+    SetColour(cr, colours::kWhite, 0.8);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, 0.72);
 }
 
 // Multiplies every pixel's colour by `tint`, alpha kept: the same chips in another light.

@@ -196,19 +196,15 @@ Signal CapturePop(int rate)
 
 Signal EnemyPop(int rate)
 {
-    // Bursting bubbles restart this sound on every frame of their burst, so its first frame
-    // and a half is only a soft fizz: the restarts blend into one hiss and the pop itself is
-    // heard once, when the restarts stop.
-    constexpr double kPopAt = 0.028;
-    Signal out(SampleCount(0.28, rate));
-    AddNoise(out, rate, 0.0, kPopAt + 0.002, 0xF1225u, HighPass(2500.0, rate),
-             [](double t) { return 0.16 * std::fmin(t / kPopAt, 1.0) * TailOff(t, kPopAt, kPopAt + 0.002); });
-    AddNoise(out, rate, kPopAt, 0.03, 0xB0Bu, LowPass(2000.0, rate),
+    // Bursting bubbles restart this sound on every frame of their burst, so only its first
+    // 16 ms are heard until the burst ends: the crack and the onset of the low tone both land in
+    // those samples, so a burst is heard the moment it starts.
+    Signal out(SampleCount(0.26, rate));
+    AddNoise(out, rate, 0.0, 0.03, 0xB0Bu, LowPass(2000.0, rate),
              [](double t) { return 0.5 * Pluck(t, 0.0005, 0.006); });
     const auto hz = [](double t) { return Glide(t, 560.0, 170.0, 0.06); };
-    AddVoice(out, rate, kPopAt, 0.25, Oscillator(Wave::Sine, rate), hz,
-             [](double t) { return Pluck(t, 0.001, 0.05); });
-    AddVoice(out, rate, kPopAt, 0.25, Oscillator(Wave::Triangle, rate), hz,
+    AddVoice(out, rate, 0.0, 0.25, Oscillator(Wave::Sine, rate), hz, [](double t) { return Pluck(t, 0.001, 0.05); });
+    AddVoice(out, rate, 0.0, 0.25, Oscillator(Wave::Triangle, rate), hz,
              [](double t) { return 0.3 * Pluck(t, 0.001, 0.03); });
     return out;
 }
@@ -243,6 +239,29 @@ Signal HealArpeggio(int rate)
     }
     FilterInPlace(warm, LowPass(3000.0, rate));
     MixInto(out, warm, 1.0);
+    return out;
+}
+
+Signal GoalJingle(int rate)
+{
+    // Up the major chord in quick bells, then the chord rings out together; over well before
+    // the star's turn ends and the stage is left.
+    constexpr double kLength = 1.2;
+    constexpr std::array<double, 4> kRun = {72.0, 76.0, 79.0, 84.0}; // C E G C
+    Signal out(SampleCount(kLength, rate));
+    for (std::size_t k = 0; k < kRun.size(); ++k) {
+        AddBell(out, rate, 0.09 * static_cast<double>(k), NoteHz(kRun[k]), 0.12, 0.55);
+    }
+    Signal chord(out.size());
+    for (double note : {72.0, 76.0, 79.0, 84.0, 88.0}) {
+        const double hz = NoteHz(note);
+        const auto amp = [](double t) { return std::fmin(t / 0.02, 1.0) * TailOff(t, 0.35, kLength - 0.38); };
+        AddVoice(chord, rate, 0.38, kLength - 0.38, Oscillator(Wave::Triangle, rate), [=](double) { return hz; },
+                 [=](double t) { return 0.22 * amp(t); });
+    }
+    FilterInPlace(chord, LowPass(3500.0, rate));
+    MixInto(out, chord, 1.0);
+    AddBell(out, rate, 0.38, NoteHz(96.0), 0.25, 0.3); // a high glint on top
     return out;
 }
 

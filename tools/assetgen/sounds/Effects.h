@@ -17,6 +17,7 @@ Signal CapturePop(int rate);    // a bubble catches an enemy
 Signal EnemyPop(int rate);      // a bubble bursts (the hero's shots and trapped enemies)
 Signal StarTwinkle(int rate);   // a score star is collected
 Signal HealArpeggio(int rate);  // a heart is collected
+Signal GoalJingle(int rate);    // the hero reaches the goal star
 Signal ClickTick(int rate);     // Enter on the title
 
 } // namespace sfx

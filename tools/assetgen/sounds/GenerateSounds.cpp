@@ -38,6 +38,7 @@ constexpr EffectFile kEffects[] = {
     {files::kSndHeal, sfx::HealArpeggio},
     {files::kSndPop, sfx::EnemyPop},
     {files::kSndClick, sfx::ClickTick},
+    {files::kSndGoal, sfx::GoalJingle},
 };
 
 struct TuneFile {

@@ -103,7 +103,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
                      kStageColumns);
         return std::nullopt;
     }
-    StageLayers layers{EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid()};
+    StageLayers layers{EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid(), EmptyGrid()};
     for (int r = 0; r < kStageRows; ++r) {
         for (int c = 0; c < kStageColumns; ++c) {
             const StageCell& cell = FindLegendEntry(source.At(r, c))->cell;
@@ -111,6 +111,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
             layers.enemies[r][c] = cell.enemy;
             layers.scores[r][c] = cell.score;
             layers.heals[r][c] = cell.heal;
+            layers.signs[r][c] = cell.sign;
         }
     }
     bool ok = CheckTwoByTwoItems(source);
@@ -164,6 +165,7 @@ bool CompileStageFolder(const std::filesystem::path& source, const std::filesyst
     ok = WriteCsvGrid(folder / files::kEnemyMapName, layers->enemies) && ok;
     ok = WriteCsvGrid(folder / files::kScoreMapName, layers->scores) && ok;
     ok = WriteCsvGrid(folder / files::kRecoveryMapName, layers->heals) && ok;
+    ok = WriteCsvGrid(folder / files::kSignMapName, layers->signs) && ok;
     std::string writeError;
     const auto description = folder / files::kStageDescriptionName;
     if (!platform::WriteFileAtomically(description, FormatStageDescription(*stage), writeError)) {

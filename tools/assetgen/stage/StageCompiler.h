@@ -12,10 +12,10 @@ constexpr int kStageColumns = 350;
 using StageGrid = std::vector<std::vector<int>>;
 
 struct StageLayers {
-    StageGrid tiles, enemies, scores, heals;
+    StageGrid tiles, enemies, scores, heals, signs;
 };
 
-// Turns the checked stage source into the four grids and checks what the game needs of them:
+// Turns the checked stage source into the five grids and checks what the game needs of them:
 // 2 x 2 items have their block to themselves, there is one goal marker, and the hero starts
 // (its box centred on `start`) in the open above ground. Problems are reported at their cell;
 // nothing is returned then.

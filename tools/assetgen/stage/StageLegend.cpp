@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<LegendEntry, 16> kLegend{{
+constexpr std::array<LegendEntry, 23> kLegend{{
     {'.', {}},
     {'=', {.tile = kTileGrass}}, // ground with a grass top
     {'#', {.tile = kTileSoil}}, // soil
@@ -23,6 +23,13 @@ constexpr std::array<LegendEntry, 16> kLegend{{
     {'*', {.score = kScoreSmall}}, // small star
     {'$', {.score = kScoreBig}}, // big star, 2 x 2
     {'+', {.heal = kHealHeart}}, // heart, 2 x 2
+    {'1', {.sign = kSignWalk}},
+    {'2', {.sign = kSignJump}},
+    {'3', {.sign = kSignBubble}},
+    {'4', {.sign = kSignForm}},
+    {'5', {.sign = kSignPlatform}},
+    {'6', {.sign = kSignPit}},
+    {'7', {.sign = kSignGoal}},
 }};
 
 }  // namespace

@@ -1,0 +1,98 @@
+// Behind the tiles: the darkness of a pit and the signs. Both only show; they are data of the
+// stage (the sign grid is a stage file of its own) and a missing sign file shows no signs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "scenes/Game.h"
+#include "support/DrawnPictures.h"
+#include "support/StageFixture.h"
+
+namespace {
+
+// Rows 31..35. A pit of two columns (8, 9) between ground two rows deep on its left and three
+// on its right; the ground ends at column 12 with open space beyond, which is no pit.
+const std::vector<std::string> kStage = {
+    ".k..........", "............", "..........11", "11111111..11", "11111111..11",
+};
+constexpr int kTop = 31;
+
+TEST(MapBackdropTest, APitIsDarkFromTheLowerGroundBesideItAndASignStandsOnItsCell)
+{
+    StageFixture fixture(kStage, kTop);
+    auto game = fixture.MakeGame();
+    game->Update();
+    const auto draws = fixture.fake.DrawFrame(*game);
+    const platform::Vec2 camera = game->GetCamera().GetPos();
+
+    const auto pit = DrawsOf(draws, "PitShade.png");
+    ASSERT_EQ(pit.size(), 4u);
+    struct Cell {
+        int column, row, sourceLeft;
+    };
+    // Column by column: the rim on the lower ground's level (row 34), darkness below it.
+    const Cell expected[] = {{8, 34, 0}, {8, 35, 40}, {9, 34, 0}, {9, 35, 40}};
+    for (size_t i = 0; i < pit.size(); ++i) {
+        EXPECT_EQ(pit[i].source.left, expected[i].sourceLeft) << i;
+        EXPECT_FLOAT_EQ(DrawnTopLeft(pit[i]).x, 40.0f * expected[i].column - camera.x) << i;
+        EXPECT_FLOAT_EQ(DrawnTopLeft(pit[i]).y, 40.0f * expected[i].row - camera.y) << i;
+    }
+
+    // The sign covers its cell, the one right of it and the two above.
+    const auto signs = DrawsOf(draws, "Signs.png");
+    ASSERT_EQ(signs.size(), 1u);
+    EXPECT_EQ(signs[0].source.left, 0);
+    EXPECT_EQ(signs[0].source.right, 80);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(signs[0]).x, 40.0f - camera.x);
+    EXPECT_FLOAT_EQ(DrawnTopLeft(signs[0]).y, 40.0f * (kTop - 1) - camera.y);
+
+    // Both are drawn after the background and before every tile.
+    auto firstOf = [&draws](const std::string& file) {
+        return std::find_if(draws.begin(), draws.end(), [&file](const DrawCall& d) { return DrawnFile(d) == file; }) -
+               draws.begin();
+    };
+    EXPECT_LT(firstOf("Back2.png"), firstOf("PitShade.png"));
+    EXPECT_LT(firstOf("Signs.png"), firstOf("MapChip12.png"));
+}
+
+TEST(MapBackdropTest, SignsAndPitsChangeNoCollision)
+{
+    // The same stage with and without its sign and its pit darkness: the hero walking right
+    // over the sign falls into the pit on the same frame at the same place.
+    auto run = [](bool withBackdrop) {
+        StageFixture fixture(kStage, kTop);
+        if (!withBackdrop) {
+            std::filesystem::remove(fixture.dir.Path() / "Resource/Data/SignMap005.csv");
+            std::filesystem::remove(fixture.dir.Path() / "Resource/Texture/PitShade.png");
+        }
+        auto game = fixture.MakeGame();
+        fixture.fake.keyboard.Hold({platform::VK_RIGHT});
+        std::vector<float> ys;
+        for (int i = 0; i < 60; ++i) {
+            game->Update();
+            ys.push_back(game->GetPlayer().GetPos().y);
+        }
+        return ys;
+    };
+    testing::internal::CaptureStderr();
+    const auto plain = run(false);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(run(true), plain);
+}
+
+TEST(MapBackdropTest, AMissingSignFileShowsNoSignsAndSaysSoOnce)
+{
+    StageFixture fixture(kStage, kTop);
+    std::filesystem::remove(fixture.dir.Path() / "Resource/Data/SignMap005.csv");
+    testing::internal::CaptureStderr();
+    auto game = fixture.MakeGame();
+    const std::string errors = testing::internal::GetCapturedStderr();
+    game->Update();
+    EXPECT_TRUE(DrawsOf(fixture.fake.DrawFrame(*game), "Signs.png").empty());
+    const size_t named = errors.find("SignMap005.csv");
+    ASSERT_NE(named, std::string::npos) << errors;
+    EXPECT_EQ(errors.find("SignMap005.csv", named + 1), std::string::npos) << errors;
+}
+
+} // namespace
