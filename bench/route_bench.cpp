@@ -117,10 +117,11 @@ RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, int stageNumber
     return run;
 }
 
+// The route runs to its last line, or to the frame before Escape ends it.
 long RouteLength(const KeyTimeline& route)
 {
     const long end = route.EscapeFrame();
-    return end > 0 ? end - 1 : 4785;
+    return end > 0 ? end - 1 : route.LastFrame();
 }
 
 void RunRoute(benchmark::State& state, bool fullScan)
