@@ -76,7 +76,7 @@ fuzz: build
 # zem-headless on a long seeded random key timeline: under the sanitizers, then rendering.
 SOAK_FRAMES ?= 200000
 # The recorded routes the soak's stages follow for a while, so that it reaches every part of them.
-SOAK_ROUTES ?= $(wildcard tests/e2e/data/whole-stage.keys tests/e2e/data/stage-*.keys)
+SOAK_ROUTES ?= $(wildcard tests/e2e/data/stage-*.keys)
 SOAK_ROUTE_OPTIONS = $(foreach route,$(SOAK_ROUTES),--route $(route))
 SOAK_SEED   ?= 1
 SOAK_STRICT ?= --strict

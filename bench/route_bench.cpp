@@ -25,14 +25,10 @@
 
 namespace {
 
-// The recorded route through one of the game's stages: stage-N.keys (the first stage's is also
-// whole-stage.keys).
+// The recorded route through one of the game's stages.
 std::string RouteFile(int stage)
 {
-    const std::string data = std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/";
-    const std::string numbered = data + "stage-" + std::to_string(stage) + ".keys";
-    if (stage == 1 && !std::filesystem::exists(numbered)) return data + "whole-stage.keys";
-    return numbered;
+    return std::string(ZEM_SOURCE_DIR) + "/tests/e2e/data/stage-" + std::to_string(stage) + ".keys";
 }
 
 // Every stage that has a recorded route, as the benchmark's argument.
@@ -121,10 +117,11 @@ RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, int stageNumber
     return run;
 }
 
+// The route runs to its last line, or to the frame before Escape ends it.
 long RouteLength(const KeyTimeline& route)
 {
     const long end = route.EscapeFrame();
-    return end > 0 ? end - 1 : 4785;
+    return end > 0 ? end - 1 : route.LastFrame();
 }
 
 void RunRoute(benchmark::State& state, bool fullScan)

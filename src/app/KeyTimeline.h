@@ -32,6 +32,8 @@ public:
     std::vector<int> KeysAt(long frame) const;
     // The first frame that holds Escape (the run ends before it); 0 when none does.
     long EscapeFrame() const;
+    // The last frame a line of the timeline names; 0 for an empty timeline.
+    long LastFrame() const { return mChanges.empty() ? 0 : mChanges.back().frame; }
 
     const std::string& DataStamp() const { return mDataStamp; }
     // How many of the game's own stages the run had open; 0 when it does not say.

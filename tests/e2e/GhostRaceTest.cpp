@@ -29,7 +29,7 @@ std::string GhostXY(const std::string& line)
 TEST(GhostRaceEndToEnd, AClearedRouteBecomesAGhostThatRetracesItAndChangesNothingElse)
 {
     TempDir dir;
-    const std::string route = Timeline("whole-stage.keys");
+    const std::string route = Timeline("stage-1.keys");
     const std::string best = "--best " + (dir.Path() / "best-results.txt").string();
     const auto first = HeadlessRun(route, 3000, best).Lines();
     ASSERT_TRUE(std::filesystem::exists(dir.Path() / "ghost-1.bin"));

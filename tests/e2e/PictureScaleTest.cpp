@@ -67,7 +67,7 @@ TEST(PictureScaleTest, NoPictureIsDrawnLargerThanItsPixels)
     const struct {
         const char* timeline;
         long frames;
-    } runs[] = {{"whole-stage.keys", 4785}, {"defeated-by-walker.keys", 1000}};
+    } runs[] = {{"stage-1.keys", 4785}, {"defeated-by-walker.keys", 1000}};
     for (const auto& [timeline, frames] : runs) {
         std::ostringstream larger;
         for (const auto& [file, scale] : LargestScales((data / timeline).string(), frames)) {

@@ -13,8 +13,8 @@ namespace {
 
 TEST(ReferenceShotsTest, EveryShotIsAFullFrameWithManyColours)
 {
-    for (const char* name : {"title", "stage-start", "first-pit", "trapped-enemy", "mini-form", "bubble-platform",
-                             "goal-star", "result", "pit-fall", "game-over"}) {
+    for (const char* name : {"title", "stage-start", "stage-2", "stage-3", "first-pit", "trapped-enemy", "mini-form",
+                             "bubble-platform", "goal-star", "result", "pit-fall", "game-over"}) {
         SCOPED_TRACE(name);
         const std::string path = std::string(ZEM_SOURCE_DIR) + "/docs/shots/" + name + ".png";
         SDL_Surface* loaded = IMG_Load(path.c_str());

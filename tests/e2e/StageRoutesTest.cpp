@@ -76,7 +76,8 @@ TEST_P(StageRoutes, ShowTheScoreCollectedOnTheResult)
 }
 
 INSTANTIATE_TEST_SUITE_P(GameStages, StageRoutes,
-                         testing::Values(StageRoute{2, "stage-2.keys", "opens-stage-2.best"}),
+                         testing::Values(StageRoute{2, "stage-2.keys", "opens-stage-2.best"},
+                                         StageRoute{3, "stage-3.keys", "opens-stage-3.best"}),
                          [](const testing::TestParamInfo<StageRoute>& param) {
                              return "Stage" + std::to_string(param.param.stage);
                          });

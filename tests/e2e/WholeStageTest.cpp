@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kRoute = "whole-stage.keys";
+const char* const kRoute = "stage-1.keys";
 
 TEST(WholeStageTest, TheRouteUsesOnlyThePlayersKeys)
 {

@@ -32,6 +32,7 @@ TEST(KeyTimelineTest, LinesOutOfOrderAreSortedAndTheLastOfAFrameCounts)
     EXPECT_TRUE(timeline.KeysAt(9).empty());
     EXPECT_EQ(timeline.KeysAt(10), (std::vector<int>{platform::VK_UP, platform::VK_DOWN}));
     EXPECT_EQ(timeline.KeysAt(25), (std::vector<int>{platform::VK_LEFT}));
+    EXPECT_EQ(timeline.LastFrame(), 20); // the last line names frame 10, the timeline runs to 20
 }
 
 TEST(KeyTimelineTest, ARecordingCarriesItsDataStampClockReadingsAndEnd)

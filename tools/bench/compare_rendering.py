@@ -14,7 +14,7 @@ import subprocess
 import sys
 
 ROUTE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e", "data",
-                     "whole-stage.keys")
+                     "stage-1.keys")
 
 
 def cpu_seconds(run_dir, frames):

@@ -13,12 +13,12 @@ When no move of a segment is safe, the previous segment takes its next best move
 (backtracking). Testing keys (C, A, Z) are never used.
 
     tools/route/find_route.py --headless build/run/zem-headless --dir build/run \
-        --out tests/e2e/data/whole-stage.keys
+        --out tests/e2e/data/stage-1.keys
 
 With --stage N the route plays the game's stage N: every replay gets a best-results file in
 which stages 1 to N-1 are cleared, so the title shows stage N open, and the route starts by
 pressing Right N-1 times on the title before Enter. Its default output is
-tests/e2e/data/stage-N.keys (stage 1 keeps whole-stage.keys):
+tests/e2e/data/stage-N.keys:
 
     tools/route/find_route.py --stage 2 --workers 1
 
@@ -277,7 +277,7 @@ def main():
     parser.add_argument("--stage", type=int, default=1, help="the game's stage to play (1-based)")
     parser.add_argument("--best", help="where to write the best-results file that opens the stage "
                         "(default: a temporary file; the tests keep it beside the routes)")
-    parser.add_argument("--out", help="default: tests/e2e/data/whole-stage.keys, or stage-N.keys for N > 1")
+    parser.add_argument("--out", help="default: tests/e2e/data/stage-N.keys")
     parser.add_argument("--repair", action="store_true", help="keep the existing route's valid start")
     parser.add_argument("--budget", type=float, default=3600, help="seconds before giving up")
     parser.add_argument("--workers", type=int, default=1, help="replays at a time (the machine is shared)")
@@ -285,8 +285,7 @@ def main():
     if args.stage < 1:
         parser.error("--stage counts from 1")
     if args.out is None:
-        args.out = ("tests/e2e/data/whole-stage.keys" if args.stage == 1
-                    else f"tests/e2e/data/stage-{args.stage}.keys")
+        args.out = f"tests/e2e/data/stage-{args.stage}.keys"
     log = lambda text: print(text, file=sys.stderr, flush=True)  # noqa: E731
     best = None
     if args.stage > 1:

@@ -5,13 +5,19 @@ Replays the timeline in zem-headless --no-render and reports, over the frames of
 the first frame of the stage to the goal touch): its length, the score and its share, the
 frames off the ground (the share and the longest stretch), the frames with ground in view
 (any tile a hero stands on inside the screen: the share and the longest stretch without),
-and the frame and x where the hero first reaches each sign of the stage.
+the frame and x where the hero first reaches each sign of the stage, and where the stage is
+hardest: for every stretch of 25 columns, its dangers (enemies weighted by how hard they are
+to pass, spikes a hero can land on, columns of pit) and the frames the route spent there.
 
-    tools/route/route_figures.py [--headless build/run/zem-headless] [--dir build/run] [KEYS]
+    tools/route/route_figures.py [--headless build/run/zem-headless] [--dir build/run] [--stage N] [KEYS]
+
+Stage N's route is replayed with the best-results fixture that opens it
+(tests/e2e/data/opens-stage-N.best), as the end-to-end test does.
 """
 import argparse
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -19,6 +25,10 @@ import tempfile
 SIGNS = {1: "walk", 2: "jump", 3: "bubble", 4: "change form", 5: "bubble platform", 6: "pit ahead",
          7: "goal ahead"}
 CELL, SCREEN_W, SCREEN_H = 40, 1280, 720
+STRETCH = 25  # columns: a screen is 32
+# How hard each enemy is to pass, by its spawn code: a walker, a jumper, a flyer, a slime.
+ENEMY_WEIGHT = {1: 1, 2: 2, 3: 3, 5: 2}
+SOLID = {1, 2, 3, 4, 5}
 
 
 def read_grid(path):
@@ -44,20 +54,47 @@ def ground_in_view(tiles, camera):
     return False
 
 
+def dangers(tiles, enemies):
+    """The danger of each stretch of STRETCH columns: weighted enemies, spikes open to the sky,
+    and columns of pit (no tile a hero can stand on anywhere in the column)."""
+    columns = len(tiles[0])
+    score = [0] * ((columns + STRETCH - 1) // STRETCH)
+    for c in range(columns):
+        stretch = c // STRETCH
+        if not any(row[c] in SOLID for row in tiles):
+            score[stretch] += 1
+        for r, row in enumerate(tiles):
+            if row[c] == 5 and (r == 0 or tiles[r - 1][c] == 0):
+                score[stretch] += 1
+        for row in enemies:
+            score[stretch] += 2 * ENEMY_WEIGHT.get(row[c], 0)
+    return score
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--headless", default="build/run/zem-headless")
     parser.add_argument("--dir", default="build/run")
-    parser.add_argument("keys", nargs="?", default="tests/e2e/data/whole-stage.keys")
+    parser.add_argument("--stage", type=int, default=1, help="the game's stage the route plays (1-based)")
+    parser.add_argument("keys", nargs="?", help="default: tests/e2e/data/stage-N.keys")
     args = parser.parse_args()
-    tiles = read_grid(os.path.join(args.dir, "Resource/Data/Map005.csv"))
-    signs = read_grid(os.path.join(args.dir, "Resource/Data/SignMap005.csv"))
-    last = max(int(line.split("#")[0].split()[0]) for line in open(args.keys) if line.split("#")[0].split())
+    data = "tests/e2e/data"
+    keys = args.keys or os.path.join(data, f"stage-{args.stage}.keys")
+    folder = os.path.join(args.dir, "Resource/Data" if args.stage == 1 else f"Resource/Stages/{args.stage}")
+    tiles = read_grid(os.path.join(folder, "Map005.csv"))
+    enemies = read_grid(os.path.join(folder, "EnemyMap005.csv"))
+    signs = read_grid(os.path.join(folder, "SignMap005.csv")) if os.path.exists(
+        os.path.join(folder, "SignMap005.csv")) else []
+    last = max(int(line.split("#")[0].split()[0]) for line in open(keys) if line.split("#")[0].split())
     with tempfile.TemporaryDirectory() as tmp:
         trace = os.path.join(tmp, "trace.jsonl")
-        subprocess.run([os.path.abspath(args.headless), "--dir", os.path.abspath(args.dir), "--no-render",
-                        "--frames", str(last), "--keys", os.path.abspath(args.keys), "--trace", trace],
-                       check=True, stdout=subprocess.DEVNULL)
+        command = [os.path.abspath(args.headless), "--dir", os.path.abspath(args.dir), "--no-render",
+                   "--frames", str(last), "--keys", os.path.abspath(keys), "--trace", trace]
+        if args.stage > 1:
+            best = os.path.join(tmp, "best.txt")
+            shutil.copyfile(os.path.join(data, f"opens-stage-{args.stage}.best"), best)
+            command += ["--best", best]
+        subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
         lines = [json.loads(line) for line in open(trace)]
     play = [line for line in lines if line["scene"] == "game" and "player" in line]
     goal = next((i for i, line in enumerate(play) if line.get("goal")), len(play) - 1)
@@ -73,6 +110,19 @@ def main():
           f"longest {longest(airborne)} frames ({longest(airborne) / 60:.2f} s)")
     print(f"ground in view: {sum(seen)} frames ({100 * sum(seen) / len(play):.1f} %), longest without "
           f"{longest(not s for s in seen)} frames ({longest(not s for s in seen) / 60:.2f} s)")
+    danger = dangers(tiles, enemies)
+    spent = [0] * len(danger)
+    for line in play:
+        spent[min(len(spent) - 1, max(0, int(line["player"]["x"] // CELL) // STRETCH))] += 1
+    ranked = sorted(range(len(danger)), key=lambda s: -danger[s])[:3]
+    print(f"hardest stretches of {STRETCH} columns (danger: 2 per walker, 4 per jumper or slime, 6 per flyer, "
+          f"1 per open spike, 1 per pit column; frames the route spent there):")
+    for s in ranked:
+        print(f"  columns {s * STRETCH:3d}-{s * STRETCH + STRETCH - 1:3d}: danger {danger[s]:3d}, "
+              f"{spent[s]} frames")
+    slowest = max(range(len(spent)), key=lambda s: spent[s])
+    print(f"  the route's slowest stretch: columns {slowest * STRETCH}-{slowest * STRETCH + STRETCH - 1}, "
+          f"{spent[slowest]} frames (danger {danger[slowest]})")
     print("signs (first frame the hero reaches the sign's column):")
     for r, row in enumerate(signs):
         for c, code in enumerate(row):

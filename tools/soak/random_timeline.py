@@ -13,6 +13,7 @@ import sys
 PLAY_KEYS = ["Right", "Left", "Up", "Space", "Down", "A", "Z"]
 PLAY_WEIGHTS = [8, 3, 5, 4, 3, 1, 1]
 MENU_KEYS = ["Enter", "G", "M"]
+MAX_STAGES = 3  # the game's own stages: Left this often on the title reaches the first
 
 
 def play_stretch(rng, frame, length, lines):
@@ -34,29 +35,40 @@ def press(frame, keys, lines, hold=3, gap=90):
 
 
 def read_route(path):
-    """A recorded route's key lines after the title's Enter, as (frames after it, keys)."""
+    """A recorded route: the game's stage it plays (Right pressed on the title before Enter
+    chooses it) and its key lines after the title's Enter, as (frames after it, keys)."""
     lines = []
     enter = None
+    stage = 1
+    right_held = False
     with open(path) as source:
         for row in source:
             row = row.split("#")[0].strip()
             if not row or not row[0].isdigit():
                 continue
             frame, _, keys = row.partition(" ")
+            keys = keys.split()
             if enter is None:
-                if "Enter" in keys.split():
+                if "Enter" in keys:
                     enter = int(frame)
+                elif "Right" in keys and not right_held:
+                    stage += 1
+                right_held = "Right" in keys
                 continue
-            if "Escape" in keys.split():
+            if "Escape" in keys:
                 break
-            lines.append((int(frame) - enter, keys.strip()))
-    return lines
+            lines.append((int(frame) - enter, " ".join(keys)))
+    return stage, lines
 
 
 def route_stretch(rng, frame, route, lines):
-    """Enter, then the recorded route's keys for a random part of it, so that the soak gets as
-    deep into the stage as the route does before it plays at random from there (the enemies
-    that act at random soon make it part ways with the route)."""
+    """On the title, the route's stage chosen and Enter, then the recorded route's keys for a
+    random part of it, so that the soak gets as deep into the stage as the route does before it
+    plays at random from there (the enemies that act at random soon make it part ways with the
+    route). The title keeps the last stage chosen: Left goes back to the first one."""
+    stage, route = route
+    for key in ["Left"] * MAX_STAGES + ["Right"] * (stage - 1):
+        frame = press(frame, [key], lines, hold=2, gap=4)
     lines.append(f"{frame} Enter")
     # Half the time the whole route (the goal, when the enemies let it), else a part of it.
     whole = route[-1][0] if route else 0
@@ -71,7 +83,7 @@ def route_stretch(rng, frame, route, lines):
 def timeline(seed, frames, routes=()):
     rng = random.Random(seed)
     loaded = [read_route(path) for path in routes]
-    loaded = [route for route in loaded if route]
+    loaded = [route for route in loaded if route[1]]
     lines = [f"# zem soak timeline, seed {seed}, {frames} frames", "1"]
     frame = 60
     if loaded:

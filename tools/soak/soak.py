@@ -33,6 +33,7 @@ class Coverage:
         self.has_bubbles = False
         self.goals = 0
         self.monas = 0
+        self.stages = {}  # frames played in each stage
         self._previous = None
 
     def add(self, line):
@@ -46,6 +47,8 @@ class Coverage:
                 self.continues += 1
             else:
                 self.new_games += 1
+        if scene == "game" and "stage" in line:
+            self.stages[line["stage"]] = self.stages.get(line["stage"], 0) + 1
         if "enemies" in line:
             self.has_enemies = True
             self.trapped += sum(1 for enemy in line["enemies"] if enemy.get("state") == 3)
@@ -59,7 +62,7 @@ class Coverage:
             self.bullets += 1 if line["bullets"] else 0
         self._previous = {"scene": scene, "retry": line.get("retry"), "goal": line.get("goal")}
 
-    def missing(self, strict, routes=False):
+    def missing(self, strict, routes=False, route_stages=()):
         gaps = [f"scene {name}" for name in ("title", "game", "clear", "over") if not self.scenes.get(name)]
         if not self.continues:
             gaps.append("a continue from the game-over screen")
@@ -75,7 +78,17 @@ class Coverage:
             gaps.append("the goal, reached in play")
         if strict and routes and not self.monas:
             gaps.append("a bubble platform")
+        gaps += [f"stage {stage}, which a route plays" for stage in sorted(set(route_stages))
+                 if not self.stages.get(stage)]
         return gaps
+
+
+def opening_best_results(last_stage):
+    """A best-results file in which stages 1 to last_stage - 1 are cleared."""
+    text = "frames 5000\n" if last_stage > 1 else ""
+    for stage in range(2, last_stage):
+        text += f"[{stage}]\nframes 5000\n"
+    return text
 
 
 def resident_kib(pid):
@@ -118,6 +131,7 @@ def main():
                         help="also require a trapped enemy and a bullet once the trace shows them")
     args = parser.parse_args()
 
+    route_stages = [random_timeline.read_route(path)[0] for path in args.route]
     with tempfile.TemporaryDirectory() as work:
         keys = os.path.join(work, "soak.keys")
         with open(keys, "w") as out:
@@ -125,6 +139,13 @@ def main():
         trace = os.path.join(work, "trace.fifo")
         os.mkfifo(trace)
         command = [args.headless, "--dir", args.dir, "--frames", str(args.frames), "--keys", keys, "--trace", trace]
+        if route_stages:
+            # Best results in which every stage before the last a route plays is cleared, so
+            # the title opens them all; the run adds its own results and ghosts beside it.
+            best = os.path.join(work, "best-results.txt")
+            with open(best, "w") as out:
+                out.write(opening_best_results(max(route_stages)))
+            command += ["--best", best]
         if not args.render:
             command.append("--no-render")
         env = dict(os.environ)
@@ -168,7 +189,7 @@ def main():
         failures.append("the sanitizers reported a finding")
     if coverage.frames != args.frames:
         failures.append(f"the trace holds {coverage.frames} frames, not {args.frames}")
-    failures += [f"never reached: {gap}" for gap in coverage.missing(args.strict, bool(args.route))]
+    failures += [f"never reached: {gap}" for gap in coverage.missing(args.strict, bool(args.route), route_stages)]
     early, late, growth = flat(samples, min(args.warmup, elapsed / 3), args.tolerance)
     if growth:
         failures.append(growth)
@@ -179,7 +200,8 @@ def main():
     print(f"soak: {coverage.frames} frames{' rendered' if args.render else ''} in {elapsed:.0f} s, seed {args.seed}; "
           f"scenes {coverage.scenes}; continues {coverage.continues}, new games {coverage.new_games}, "
           f"trapped-enemy frames {coverage.trapped}, bullet frames {coverage.bullets}, "
-          f"goals reached {coverage.goals}, bubble-platform frames {coverage.monas}; "
+          f"goals reached {coverage.goals}, bubble-platform frames {coverage.monas}, "
+          f"frames by stage {dict(sorted(coverage.stages.items()))}; "
           f"peak memory {peak} KiB, after the warm-up {early} KiB then {late} KiB")
     tenths = [max((kib for at, kib in samples if i * elapsed / 10 <= at < (i + 1) * elapsed / 10), default=0)
               for i in range(10)]
