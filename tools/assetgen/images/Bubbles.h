@@ -14,8 +14,8 @@ struct BubbleLook {
 
 namespace bubbles {
 inline constexpr BubbleLook kShot{Hex(0x81D4FA), Hex(0x0277BD), 0.10, 0.55, false, 1.6};
-inline constexpr BubbleLook kEnemy{Hex(0xD1C4E9), Hex(0x7E57C2), 0.06, 0.45, false};
-inline constexpr BubbleLook kSlime{Hex(0xC8F7E0), Hex(0x26A69A), 0.06, 0.45, false};
+inline constexpr BubbleLook kEnemy{Hex(0xD1C4E9), Hex(0x7E57C2), 0.0, 0.3, false};
+inline constexpr BubbleLook kSlime{Hex(0xC8F7E0), Hex(0x26A69A), 0.0, 0.3, false};
 inline constexpr BubbleLook kStar{Hex(0xFFF3C4), Hex(0xFFA000), 0.0, 0.3, false, 1.3};
 inline constexpr BubbleLook kPlain{Hex(0xB3E5FC), Hex(0x29B6F6), 0.06, 0.45, true};
 inline constexpr BubbleLook kMona{Hex(0x81D4FA), Hex(0x01579B), 0.42, 0.85, false, 1.8};
