@@ -16,7 +16,7 @@ constexpr float kScale = 0.5f;
 constexpr float kRowHeight = static_cast<float>(fontsheet::kCellHeight) * kScale;
 constexpr float kLabelX = 200.0f;
 constexpr float kKeyX = 560.0f;
-constexpr float kButtonX = 840.0f;
+constexpr float kButtonX = 850.0f;
 constexpr float kRowLeft = 170.0f;
 constexpr float kRowWidth = 940.0f;
 constexpr platform::Color kWhite = 0xFFFFFFFF;
@@ -34,13 +34,16 @@ float RowTop(int row)
     return 598.0f + 32.0f * static_cast<float>(row - COptionsScreen::kReset);
 }
 
+// The names of one column: the first two when they fit, else the first and how many more.
 std::string Joined(const std::vector<std::string>& names, std::string (*label)(const std::string&))
 {
+    constexpr size_t kColumnCharacters = 15;
     if (names.empty()) return "-";
-    std::string text = label(names[0]);
-    if (names.size() > 1) text += " / " + label(names[1]);
-    if (names.size() > 2) text += " ...";
-    return text;
+    const std::string first = label(names[0]);
+    if (names.size() == 1) return first;
+    const std::string two = first + " / " + label(names[1]);
+    if (names.size() == 2 && two.size() <= kColumnCharacters) return two;
+    return first + " +" + std::to_string(names.size() - 1);
 }
 
 std::string KeyName(const std::string& key) { return KeyLabel(key); }
