@@ -37,6 +37,8 @@ public:
         mMusicVolume = music;
         mEffectsVolume = effects;
     }
+    void SetPaused(bool paused) override { mPaused = paused; }
+    bool Paused() const { return mPaused; }
     float MusicVolume() const { return mMusicVolume; }
     float EffectsVolume() const { return mEffectsVolume; }
     // The group of each sound made so far, by name; effects unless set.
@@ -49,6 +51,7 @@ public:
 private:
     friend class RecordingSoundBuffer;
     std::map<std::string, SoundGroup> mGroups;
+    bool mPaused = false;
     float mMusicVolume = 1.0f;
     float mEffectsVolume = 1.0f;
     std::vector<Operation> mOperations;
