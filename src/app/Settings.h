@@ -8,7 +8,7 @@ enum class FullscreenSetting { Ask, Yes, No };
 // What the player set in the options, kept between runs.
 struct Settings {
     static constexpr int kVolumeSteps = 10;
-    int musicVolume = kVolumeSteps;   // 0 (silent) ... 10 (as recorded)
+    int musicVolume = kVolumeSteps; // 0 (silent) ... 10 (as recorded)
     int effectsVolume = kVolumeSteps;
     FullscreenSetting fullscreen = FullscreenSetting::Ask;
     Bindings bindings = DefaultBindings();

@@ -70,7 +70,9 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
     std::istringstream in(text);
     std::string line;
     int number = 0;
-    auto bad = [&](const std::string& problem) { problems.push_back("line " + std::to_string(number) + ": " + problem); };
+    auto bad = [&](const std::string& problem) {
+        problems.push_back("line " + std::to_string(number) + ": " + problem);
+    };
     std::vector<BindingLine> bindings;
     while (std::getline(in, line)) {
         ++number;
@@ -91,10 +93,14 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
             }
             (name == "music" ? settings.musicVolume : settings.effectsVolume) = volume;
         } else if (name == "fullscreen") {
-            if (value == "ask") settings.fullscreen = FullscreenSetting::Ask;
-            else if (value == "yes") settings.fullscreen = FullscreenSetting::Yes;
-            else if (value == "no") settings.fullscreen = FullscreenSetting::No;
-            else bad("'fullscreen' needs ask, yes or no, not " + Quote(value));
+            if (value == "ask")
+                settings.fullscreen = FullscreenSetting::Ask;
+            else if (value == "yes")
+                settings.fullscreen = FullscreenSetting::Yes;
+            else if (value == "no")
+                settings.fullscreen = FullscreenSetting::No;
+            else
+                bad("'fullscreen' needs ask, yes or no, not " + Quote(value));
         } else if (name.starts_with("key.") || name.starts_with("button.")) {
             const bool button = name[0] == 'b';
             const std::optional<Action> action = ActionNamed(name.substr(button ? 7 : 4));
@@ -120,7 +126,8 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
         number = b.number;
         if (b.name.empty()) continue;
         auto& names = b.button ? result.Buttons(b.action) : result.Keys(b.action);
-        const std::optional<Action> user = b.button ? ActionUsingButton(result, b.name) : ActionUsingKey(result, b.name);
+        const std::optional<Action> user =
+            b.button ? ActionUsingButton(result, b.name) : ActionUsingKey(result, b.name);
         if (user && *user == b.action) continue; // named twice for the same action
         if (user) {
             bad(Quote(b.name) + " is already used for " + InfoOf(*user).id);

@@ -134,7 +134,8 @@ bool CTexts::Parse(const std::string& text, std::string& problems)
     int number = 0;
     int bad = 0;
     auto complain = [&](const std::string& problem) {
-        if (++bad <= kProblemsNamed) problems += (problems.empty() ? "" : "; ") + ("line " + std::to_string(number) + ": " + problem);
+        if (++bad <= kProblemsNamed)
+            problems += (problems.empty() ? "" : "; ") + ("line " + std::to_string(number) + ": " + problem);
     };
     while (std::getline(in, line)) {
         ++number;

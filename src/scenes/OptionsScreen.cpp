@@ -46,7 +46,10 @@ std::string Joined(const std::vector<std::string>& names, std::string (*label)(c
     return first + " +" + std::to_string(names.size() - 1);
 }
 
-std::string KeyName(const std::string& key) { return KeyLabel(key); }
+std::string KeyName(const std::string& key)
+{
+    return KeyLabel(key);
+}
 
 } // namespace
 
@@ -169,7 +172,8 @@ void COptionsScreen::Select()
 void COptionsScreen::Bind(const platform::PhysicalPress& press)
 {
     const auto action = static_cast<Action>(mRow - kFirstAction);
-    const std::string actionName = Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (mRow - kFirstAction)));
+    const std::string actionName =
+        Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (mRow - kFirstAction)));
     const bool button = press.kind == platform::PhysicalPress::Kind::Button;
     const std::string shown = button ? ButtonLabel(press.name) : KeyLabel(press.name);
     if (button ? IsReservedButton(press.name) : IsReservedKey(press.name)) {
@@ -203,7 +207,8 @@ void COptionsScreen::DrawRow(platform::Sprite* sprite, int row, float y) const
         float x = kKeyX;
         x += DrawTextLine(sprite, mpFont, kArrowLeft, x, y, kScale, chosen ? kHudGold : kDimWhite) + 10.0f;
         for (int step = 1; step <= Settings::kVolumeSteps; ++step) {
-            DrawPlateRect(sprite, mpLabels, x, y + 6.0f, 18.0f, kRowHeight - 12.0f, step <= volume ? kHudGold : kBarEmpty);
+            DrawPlateRect(sprite, mpLabels, x, y + 6.0f, 18.0f, kRowHeight - 12.0f,
+                          step <= volume ? kHudGold : kBarEmpty);
             x += 24.0f;
         }
         x += 6.0f;
@@ -216,7 +221,8 @@ void COptionsScreen::DrawRow(platform::Sprite* sprite, int row, float y) const
         DrawTextLine(sprite, mpFont, Text(on ? TextId::OptionsOn : TextId::OptionsOff), kKeyX, y, kScale, color);
     } else if (row < kReset) {
         const auto action = static_cast<Action>(row - kFirstAction);
-        DrawTextLine(sprite, mpFont, Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (row - kFirstAction))),
+        DrawTextLine(sprite, mpFont,
+                     Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (row - kFirstAction))),
                      kLabelX, y, kScale, color);
         const bool waiting = chosen && mWaitFrames > 0;
         // While it waits, the line blinks where the new key or button goes.

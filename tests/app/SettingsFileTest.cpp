@@ -23,8 +23,8 @@ Settings Unusual()
     s.fullscreen = FullscreenSetting::No;
     s.bindings.Keys(Action::Jump) = {"W"};
     s.bindings.Keys(Action::WalkLeft) = {"Keypad 4", "Left"}; // a name with a space, and two keys
-    s.bindings.Keys(Action::Next) = {};                     // none at all
-    s.bindings.Keys(Action::Bubble) = {","};                // punctuation is a key name too
+    s.bindings.Keys(Action::Next) = {};                       // none at all
+    s.bindings.Keys(Action::Bubble) = {","};                  // punctuation is a key name too
     s.bindings.Buttons(Action::Jump) = {"x"};
     s.bindings.Buttons(Action::Bubble) = {"a", "b"};
     return s;
@@ -47,20 +47,20 @@ TEST(SettingsFileTest, EachBadLineIsNamedAndTheGoodOnesAroundItAreKept)
 {
     const std::string text = "# a comment\n"
                              "music = 4\n"
-                             "music = loud\n"          // 3
-                             "effects = 11\n"          // 4
-                             "volume = 5\n"            // 5
+                             "music = loud\n"           // 3
+                             "effects = 11\n"           // 4
+                             "volume = 5\n"             // 5
                              "fullscreen = sometimes\n" // 6
-                             "just words\n"            // 7
+                             "just words\n"             // 7
                              "key.jump = W\n"
-                             "key.fly = Space\n"       // 9
+                             "key.fly = Space\n"        // 9
                              "key.bubble = NoSuchKey\n" // 10
-                             "key.form = Escape\n"     // 11
-                             "button.pause = back\n"   // 12
-                             "key.title = W\n"         // 13: already jump's
-                             "button.next = y\n"       // 14: the form change's by default
+                             "key.form = Escape\n"      // 11
+                             "button.pause = back\n"    // 12
+                             "key.title = W\n"          // 13: already jump's
+                             "button.next = y\n"        // 14: the form change's by default
                              "effects = 2\n"
-                             "\x01\x02\xff garbage\n"  // 16
+                             "\x01\x02\xff garbage\n" // 16
                              "fullscreen = no\n";
     Settings settings;
     std::vector<std::string> problems;

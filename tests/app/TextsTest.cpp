@@ -30,7 +30,7 @@ TEST(TextsTest, TheLanguageOfTheLocale)
         {nullptr, nullptr, "de_DE@euro", "de"},
         {"", "fr_FR.UTF-8", "ja_JP.UTF-8", "fr"}, // an empty variable counts as unset
         {"ja_JP", "fr_FR", "de_DE", "ja"},
-        {"C", nullptr, "ja_JP.UTF-8", "en"},       // LC_ALL=C means the program's own language
+        {"C", nullptr, "ja_JP.UTF-8", "en"}, // LC_ALL=C means the program's own language
         {nullptr, nullptr, "POSIX", "en"},
         {nullptr, nullptr, "C.UTF-8", "en"},
         {nullptr, nullptr, nullptr, "en"},
@@ -82,7 +82,8 @@ TEST(TextsTest, ABadTranslationKeepsItsGoodLines)
     EXPECT_TRUE(texts.Load(file.string()));
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    for (const char* part : {"line 2", "line 3", "line 4", "xx.txt"}) EXPECT_NE(said.find(part), std::string::npos) << said;
+    for (const char* part : {"line 2", "line 3", "line 4", "xx.txt"})
+        EXPECT_NE(said.find(part), std::string::npos) << said;
     EXPECT_EQ(texts.Get(TextId::OptionsTitle), "OPTIONEN");
     EXPECT_EQ(texts.Get(TextId::OptionsEffects), "EFFEKTE");
     EXPECT_EQ(texts.Get(TextId::OptionsMusic), "MUSIC");

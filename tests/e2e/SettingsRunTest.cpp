@@ -98,10 +98,12 @@ TEST(SettingsRunTest, ARunPlaysTheSameWhateverTheBindings)
         EXPECT_EQ(run.exitCode, 0) << run.err;
         ends[home->Path().string()] = ReadFile(out);
     }
-    EXPECT_NE(ends[defaultHome.Path().string()].find("replay ended after frame 299 in the game scene"), std::string::npos)
+    EXPECT_NE(ends[defaultHome.Path().string()].find("replay ended after frame 299 in the game scene"),
+              std::string::npos)
         << ends[defaultHome.Path().string()];
     EXPECT_EQ(ends[defaultHome.Path().string()], ends[reboundHome.Path().string()]);
-    EXPECT_EQ(ReadFile((reboundHome.Path() / ".config/zem/settings.ini").string()), kRebound) << "a replay leaves it alone";
+    EXPECT_EQ(ReadFile((reboundHome.Path() / ".config/zem/settings.ini").string()), kRebound)
+        << "a replay leaves it alone";
 }
 
 TEST(SettingsRunTest, TheOptionsScreenshotIsAFullFrame)

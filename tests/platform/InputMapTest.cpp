@@ -54,7 +54,7 @@ TEST(InputMapTest, TheKeyboardFollowsTheBindings)
     EXPECT_EQ(AfterTap(keyboard, SDL_SCANCODE_Z), Only({VK_Z}));
 
     Bindings bindings = DefaultBindings();
-    bindings.Keys(Action::WalkLeft) = {"A"};   // takes a testing aid's key over
+    bindings.Keys(Action::WalkLeft) = {"A"}; // takes a testing aid's key over
     bindings.Keys(Action::Jump) = {"Space"};
     bindings.Keys(Action::Bubble) = {"Left Shift"};
     keyboard.SetInputMap(ToInputMap(bindings));
@@ -64,13 +64,13 @@ TEST(InputMapTest, TheKeyboardFollowsTheBindings)
     };
     const Case cases[] = {
         {SDL_SCANCODE_A, Only({VK_LEFT})},
-        {SDL_SCANCODE_LEFT, Only({})},          // the old key no longer walks
+        {SDL_SCANCODE_LEFT, Only({})}, // the old key no longer walks
         {SDL_SCANCODE_SPACE, Only({VK_UP})},
         {SDL_SCANCODE_UP, Only({})},
         {SDL_SCANCODE_LSHIFT, Only({VK_SPACE})},
-        {SDL_SCANCODE_Z, Only({VK_Z})},         // the aids not taken over stay
+        {SDL_SCANCODE_Z, Only({VK_Z})},           // the aids not taken over stay
         {SDL_SCANCODE_ESCAPE, Only({VK_ESCAPE})}, // Escape always quits
-        {SDL_SCANCODE_B, Only({})},             // a key bound to nothing means nothing
+        {SDL_SCANCODE_B, Only({})},               // a key bound to nothing means nothing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(SDL_GetScancodeName(c.code));
@@ -120,13 +120,10 @@ TEST(InputMapTest, ControllerButtonsFollowTheBindings)
         std::bitset<256> held;
     };
     const Case cases[] = {
-        {SDL_CONTROLLER_BUTTON_B, Only({VK_UP})},
-        {SDL_CONTROLLER_BUTTON_A, Only({VK_SPACE})},
+        {SDL_CONTROLLER_BUTTON_B, Only({VK_UP})},   {SDL_CONTROLLER_BUTTON_A, Only({VK_SPACE})},
         {SDL_CONTROLLER_BUTTON_DPAD_UP, Only({})}, // jump's default buttons were replaced
-        {SDL_CONTROLLER_BUTTON_X, Only({})},
-        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, Only({VK_O})},
-        {SDL_CONTROLLER_BUTTON_Y, Only({VK_DOWN})},
-        {SDL_CONTROLLER_BUTTON_BACK, Only({VK_ESCAPE})},
+        {SDL_CONTROLLER_BUTTON_X, Only({})},        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, Only({VK_O})},
+        {SDL_CONTROLLER_BUTTON_Y, Only({VK_DOWN})}, {SDL_CONTROLLER_BUTTON_BACK, Only({VK_ESCAPE})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(SDL_GameControllerGetStringForButton(c.button));
@@ -140,7 +137,8 @@ TEST(InputMapTest, ControllerButtonsFollowTheBindings)
 
 TEST(InputMapTest, NamesTheGameKnows)
 {
-    for (const char* key : {"Left", "space", "Keypad Enter", "Left Shift", "F5", ",", "W"}) EXPECT_TRUE(IsKeyName(key)) << key;
+    for (const char* key : {"Left", "space", "Keypad Enter", "Left Shift", "F5", ",", "W"})
+        EXPECT_TRUE(IsKeyName(key)) << key;
     for (const char* key : {"", "Nope", "Left Shoe"}) EXPECT_FALSE(IsKeyName(key)) << key;
     for (const char* button : {"a", "dpup", "leftshoulder", "paddle1"}) EXPECT_TRUE(IsButtonName(button)) << button;
     for (const char* button : {"", "z", "Left"}) EXPECT_FALSE(IsButtonName(button)) << button;

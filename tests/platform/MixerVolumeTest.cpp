@@ -41,13 +41,11 @@ TEST(MixerVolumeTest, EachGroupIsScaledOnItsOwn)
         int16_t heard;
     };
     const Case cases[] = {
-        {1.0f, 1.0f, 12000},  // as recorded: every sample exactly
-        {0.25f, 1.0f, 9000},  // the music a quarter, the effects as they were
-        {1.0f, 0.5f, 8000},
-        {0.0f, 1.0f, 8000},   // 0 mutes the music
-        {1.0f, 0.0f, 4000},   // and the effects
-        {0.0f, 0.0f, 0},
-        {1.0f, 1.0f, 12000},  // and back
+        {1.0f, 1.0f, 12000},                      // as recorded: every sample exactly
+        {0.25f, 1.0f, 9000},                      // the music a quarter, the effects as they were
+        {1.0f, 0.5f, 8000},  {0.0f, 1.0f, 8000},  // 0 mutes the music
+        {1.0f, 0.0f, 4000},                       // and the effects
+        {0.0f, 0.0f, 0},     {1.0f, 1.0f, 12000}, // and back
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.music) + " " + std::to_string(c.effects));

@@ -236,8 +236,8 @@ TEST(OptionsFromThePauseTest, TheStageIsUntouched)
         keys[40] = {VK_RIGHT, VK_P}; // pause, holding Right
         for (int f = 41; f < 150; ++f) keys[f] = {VK_RIGHT};
         if (withOptions) {
-            const std::vector<std::vector<int>> inOptions = {{VK_O}, {}, {VK_DOWN}, {}, {VK_LEFT}, {},  {VK_UP},
-                                                             {},     {VK_SPACE}, {}, {VK_LEFT}, {}, {VK_O}, {}};
+            const std::vector<std::vector<int>> inOptions = {{VK_O},     {}, {VK_DOWN}, {}, {VK_LEFT}, {}, {VK_UP}, {},
+                                                             {VK_SPACE}, {}, {VK_LEFT}, {}, {VK_O},    {}};
             for (size_t i = 0; i < inOptions.size(); ++i) keys[60 + i] = inOptions[i];
         }
         keys[120] = {VK_RIGHT, VK_P}; // resume
