@@ -37,7 +37,8 @@ int VirtualKeyOfButton(SDL_GameControllerButton button)
 SdlControllers::SdlControllers()
 {
     for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
-        mVirtualKeyOf[static_cast<size_t>(b)] = static_cast<int16_t>(VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(b)));
+        mVirtualKeyOf[static_cast<size_t>(b)] =
+            static_cast<int16_t>(VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(b)));
     }
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::fprintf(stderr, "zem: no game controllers: %s\n", SDL_GetError());
@@ -59,7 +60,8 @@ void SdlControllers::SetInputMap(const InputMap& map)
     mVirtualKeyOf[SDL_CONTROLLER_BUTTON_BACK] = VK_ESCAPE;
     for (const auto& [name, vk] : map.buttons) {
         const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name.c_str());
-        if (button == SDL_CONTROLLER_BUTTON_INVALID || button == SDL_CONTROLLER_BUTTON_BACK || vk < 0 || vk >= 256) continue;
+        if (button == SDL_CONTROLLER_BUTTON_INVALID || button == SDL_CONTROLLER_BUTTON_BACK || vk < 0 || vk >= 256)
+            continue;
         mVirtualKeyOf[static_cast<size_t>(button)] = static_cast<int16_t>(vk);
     }
 }

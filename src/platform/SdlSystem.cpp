@@ -97,7 +97,8 @@ bool IsEnterKey(SDL_Scancode code)
 SdlKeyboard::SdlKeyboard()
 {
     for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
-        mVirtualKeyOf[static_cast<size_t>(code)] = static_cast<int16_t>(OwnVirtualKeyOf(static_cast<SDL_Scancode>(code)));
+        mVirtualKeyOf[static_cast<size_t>(code)] =
+            static_cast<int16_t>(OwnVirtualKeyOf(static_cast<SDL_Scancode>(code)));
     }
 }
 
@@ -276,7 +277,8 @@ void SdlSystem::NotePress(const SDL_Event& event)
         const char* name = SDL_GetScancodeName(code);
         if (name != nullptr && name[0] != '\0') mPress = PhysicalPress{PhysicalPress::Kind::Key, name};
     } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
-        const char* name = SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(event.cbutton.button));
+        const char* name =
+            SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(event.cbutton.button));
         if (name != nullptr) mPress = PhysicalPress{PhysicalPress::Kind::Button, name};
     }
 }

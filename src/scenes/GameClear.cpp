@@ -5,16 +5,16 @@
 
 #include "app/AssetFiles.h"
 #include "app/DataStamp.h"
-#include "app/TextDrawing.h"
-#include "scenes/RaceClock.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "scenes/BestResultsPanel.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
+#include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
+#include "scenes/BestResultsPanel.h"
+#include "scenes/RaceClock.h"
 
 namespace {
 
@@ -260,8 +260,9 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     const Bindings& bindings = mpFrame->PlayerSettings().bindings;
     const CTexts& texts = mpFrame->Texts();
     const std::string note = mCampaignComplete ? texts.Get(TextId::CampaignComplete)
-                             : mNextStage >= 0 ? FillIn(texts.Get(TextId::NextStage), {FirstKeyLabel(bindings, Action::Next)})
-                                               : "";
+                             : mNextStage >= 0
+                                 ? FillIn(texts.Get(TextId::NextStage), {FirstKeyLabel(bindings, Action::Next)})
+                                 : "";
     constexpr float kNoteScale = 0.7f;
     if (!note.empty()) {
         DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);

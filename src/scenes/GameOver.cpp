@@ -89,9 +89,12 @@ void CGameOver::Draw(platform::Sprite* sprite, platform::Device*)
             const Bindings& b = mpFrame->PlayerSettings().bindings;
             const CTexts& texts = mpFrame->Texts();
             DrawKeyPlate(sprite, mpFontTexture, mpLabelTexture,
-                         {{FirstKeyLabel(b, Action::Again), true}, {" " + texts.Get(TextId::PlateContinue) + "   ", false},
-                          {FirstKeyLabel(b, Action::Start), true}, {" " + texts.Get(TextId::PlateNewGame) + "   ", false},
-                          {FirstKeyLabel(b, Action::Title), true}, {" " + texts.Get(TextId::PlateTitle), false}},
+                         {{FirstKeyLabel(b, Action::Again), true},
+                          {" " + texts.Get(TextId::PlateContinue) + "   ", false},
+                          {FirstKeyLabel(b, Action::Start), true},
+                          {" " + texts.Get(TextId::PlateNewGame) + "   ", false},
+                          {FirstKeyLabel(b, Action::Title), true},
+                          {" " + texts.Get(TextId::PlateTitle), false}},
                          mRetryPos.x + 384.0f, mRetryPos.y + 64.0f, 0.55f);
         }
     } else {

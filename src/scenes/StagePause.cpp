@@ -103,9 +103,12 @@ void CStagePause::Draw(platform::Sprite* sprite) const
         std::string resumeKeys = FirstKeyLabel(b, Action::Pause);
         if (!b.Buttons(Action::Pause).empty()) resumeKeys += " / " + ButtonLabel(b.Buttons(Action::Pause).front());
         DrawKeyPlate(sprite, mpFont, mpLabels,
-                     {{resumeKeys, true}, {" " + texts.Get(TextId::PlateResume) + "   ", false},
-                      {FirstKeyLabel(b, Action::Options), true}, {" " + texts.Get(TextId::PlateOptions) + "   ", false},
-                      {"ESC", true}, {" " + texts.Get(TextId::PlateQuit), false}},
+                     {{resumeKeys, true},
+                      {" " + texts.Get(TextId::PlateResume) + "   ", false},
+                      {FirstKeyLabel(b, Action::Options), true},
+                      {" " + texts.Get(TextId::PlateOptions) + "   ", false},
+                      {"ESC", true},
+                      {" " + texts.Get(TextId::PlateQuit), false}},
                      640.0f, 432.0f, 0.5f);
     } else {
         DrawSprite(sprite, mpLabels, keys, origin,
@@ -113,8 +116,8 @@ void CStagePause::Draw(platform::Sprite* sprite) const
     }
     if (mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) {
         const std::string ghostKey = FirstKeyLabel(mpFrame->PlayerSettings().bindings, Action::Ghost);
-        const std::string ghost = FillIn(mpFrame->Texts().Get(mpFrame->GhostRace().Shown() ? TextId::GhostOn : TextId::GhostOff),
-                                         {ghostKey});
+        const std::string ghost =
+            FillIn(mpFrame->Texts().Get(mpFrame->GhostRace().Shown() ? TextId::GhostOn : TextId::GhostOff), {ghostKey});
         constexpr float kScale = 0.6f;
         DrawTextLine(sprite, mpFont, ghost, (1280.0f - TextLineWidth(ghost, kScale)) / 2.0f, 480.0f, kScale, kWhite);
     }

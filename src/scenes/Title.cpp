@@ -7,12 +7,12 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "scenes/BestResultsPanel.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
 #include "map/StageFiles.h"
+#include "scenes/BestResultsPanel.h"
 
 namespace {
 
@@ -187,8 +187,10 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
         }
     }
 
-    if (GuideShowsBoundKeys()) DrawBoundKeys(sprite);
-    else DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
+    if (GuideShowsBoundKeys())
+        DrawBoundKeys(sprite);
+    else
+        DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
     DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
     DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
@@ -201,9 +203,9 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
 
 bool CTitle::GuideShowsBoundKeys() const
 {
-    return !KeysAtDefaults(mpFrame->PlayerSettings().bindings, {Action::Start, Action::WalkLeft, Action::WalkRight,
-                                                                Action::Jump, Action::Form, Action::Bubble,
-                                                                Action::Options});
+    return !KeysAtDefaults(mpFrame->PlayerSettings().bindings,
+                           {Action::Start, Action::WalkLeft, Action::WalkRight, Action::Jump, Action::Form,
+                            Action::Bubble, Action::Options});
 }
 
 void CTitle::LoadLettering()

@@ -3,13 +3,13 @@
 
 #include "app/BaseScene.h"
 #include "app/MenuKeys.h"
-#include "scenes/MenuParticle.h"
-#include "scenes/OptionsScreen.h"
-#include "scenes/StagePicker.h"
 #include "app/ResourceHolder.h"
 #include "map/StageGrid.h"
 #include "platform/Matrix.h"
 #include "platform/Types.h"
+#include "scenes/MenuParticle.h"
+#include "scenes/OptionsScreen.h"
+#include "scenes/StagePicker.h"
 
 // The title screen: a still background, the logo, a band of ground scrolling left, a blinking
 // instruction, a large bobbing bubble and thirty small bubbles drifting about, while the title

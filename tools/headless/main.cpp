@@ -15,10 +15,10 @@
 #include <set>
 #include <string>
 
-#include "app/KeyTimeline.h"
 #include "app/ClockReplay.h"
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
+#include "app/KeyTimeline.h"
 #include "app/SettingsFile.h"
 #include "app/TraceWriter.h"
 #include "platform/HeadlessDevice.h"
@@ -53,10 +53,9 @@ struct Options {
 
 void Usage()
 {
-    std::fprintf(stderr,
-                 "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
-                 "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n"
-                 "                    [--stage N] [--stages DIR] [--settings FILE]\n");
+    std::fprintf(stderr, "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
+                         "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n"
+                         "                    [--stage N] [--stages DIR] [--settings FILE]\n");
 }
 
 bool ParseOptions(int argc, char** argv, Options& options)
