@@ -33,10 +33,10 @@
 
 namespace {
 
-void ReportStartupFailure(const CTexts& texts, TextId text)
+void ReportStartupFailure(const std::string& text)
 {
-    std::fprintf(stderr, "zem: %s\n", texts.Get(text).c_str());
-    platform::ShowErrorBox(texts.Get(TextId::ErrorCaption), texts.Get(text));
+    std::fprintf(stderr, "zem: %s\n", text.c_str());
+    platform::ShowErrorBox("ERROR", text);
 }
 
 // The game reads its data by paths relative to the working directory: move there, wherever
@@ -203,13 +203,13 @@ std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine,
     }
     switch (failure) {
     case platform::StartupFailure::Video:
-        ReportStartupFailure(texts, TextId::ErrorVideo);
+        ReportStartupFailure("Direct3D の作成に失敗しました。");
         break;
     case platform::StartupFailure::Window:
         std::fprintf(stderr, "zem: assertion failed: mpHwnd != nullptr\n");
         break;
     default:
-        ReportStartupFailure(texts, TextId::ErrorDevice);
+        ReportStartupFailure("DirectX9が初期化できません。\n未対応のパソコンと思われます。");
         break;
     }
     std::fprintf(stderr, "zem: (%s)\n", detail.c_str());

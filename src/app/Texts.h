@@ -6,7 +6,8 @@
 // English is built in; a translation is a file "Resource/Text/LANGUAGE.txt" of lines
 // "name = text" ('#' starts a comment line, "\n" is a line break), and whatever it leaves out
 // stays English. The in-game lettering has the printable ASCII characters only (lower case is
-// shown as upper case), so only the dialogs can be in another script.
+// shown as upper case), so only the start-up question can be in another script. The error boxes
+// of a failed start keep the system's own words in every language.
 enum class TextId : int {
     QuestionCaption,
     QuestionText,
@@ -14,9 +15,6 @@ enum class TextId : int {
     QuestionNo,
     QuestionYesAlways,
     QuestionNoAlways,
-    ErrorCaption,
-    ErrorVideo,
-    ErrorDevice,
     OptionsTitle,
     OptionsMusic,
     OptionsEffects,

@@ -65,7 +65,7 @@ TEST(TextsTest, TheShippedTranslations)
     EXPECT_TRUE(japanese.Parse(ReadText(dir + "ja.txt"), problems)) << problems;
     EXPECT_EQ(japanese.Get(TextId::QuestionCaption), "確認");
     EXPECT_EQ(japanese.Get(TextId::QuestionText), "フルスクリーンにしますか？");
-    EXPECT_EQ(japanese.Get(TextId::ErrorDevice), "DirectX9が初期化できません。\n未対応のパソコンと思われます。");
+    EXPECT_EQ(japanese.Get(TextId::QuestionNoAlways), "いいえ（次回から聞かない）");
     EXPECT_EQ(japanese.Get(TextId::OptionsTitle), "OPTIONS") << "what it leaves out stays English";
 }
 
