@@ -54,15 +54,9 @@ void EnterDataDirectory()
     if (chdir(dataDir->c_str()) != 0) std::fprintf(stderr, "zem: %s: cannot enter the data directory\n", dataDir->c_str());
 }
 
-// The command line answers the start-up question, then ZEM_FULLSCREEN (which the platform reads),
-// then the kept answer of the settings; otherwise it is asked.
 platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine, const Settings& settings)
 {
-    if (commandLine.fullscreen) {
-        return *commandLine.fullscreen ? platform::FullscreenChoice::Fullscreen : platform::FullscreenChoice::Windowed;
-    }
-    if (std::getenv("ZEM_FULLSCREEN") != nullptr) return platform::FullscreenChoice::Ask;
-    switch (settings.fullscreen) {
+    switch (FullscreenAtStart(commandLine.fullscreen, std::getenv("ZEM_FULLSCREEN"), settings.fullscreen)) {
     case FullscreenSetting::Yes: return platform::FullscreenChoice::Fullscreen;
     case FullscreenSetting::No: return platform::FullscreenChoice::Windowed;
     case FullscreenSetting::Ask: break;

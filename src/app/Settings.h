@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "app/Bindings.h"
 
 // Whether the game starts full screen: the start-up question (until the player answers it for
@@ -19,3 +21,7 @@ struct Settings {
 // The mixer's scale for a volume step: the square of the share, so each step sounds about as
 // much quieter as the last; 0 is silent, 10 plays as recorded.
 float VolumeGain(int step);
+
+// How the start-up question is answered in this run: --fullscreen or --windowed first, then
+// ZEM_FULLSCREEN (yes; any other value no), then the kept answer; Ask when none says.
+FullscreenSetting FullscreenAtStart(std::optional<bool> commandLine, const char* environment, FullscreenSetting kept);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <string>
 
 #include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
@@ -13,6 +14,13 @@ float VolumeGain(int step)
 {
     const float share = static_cast<float>(std::clamp(step, 0, Settings::kVolumeSteps)) / Settings::kVolumeSteps;
     return share * share;
+}
+
+FullscreenSetting FullscreenAtStart(std::optional<bool> commandLine, const char* environment, FullscreenSetting kept)
+{
+    if (commandLine) return *commandLine ? FullscreenSetting::Yes : FullscreenSetting::No;
+    if (environment != nullptr) return std::string(environment) == "yes" ? FullscreenSetting::Yes : FullscreenSetting::No;
+    return kept;
 }
 
 namespace {

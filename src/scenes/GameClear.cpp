@@ -211,13 +211,13 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     if (!KeysAtDefaults(mpFrame->PlayerSettings().bindings, {Action::Again, Action::Title})) {
         // The picture names the default keys on its plate: a plate of the bound ones covers it.
         const Bindings& b = mpFrame->PlayerSettings().bindings;
-        DrawPlateRect(sprite, mpLabelTexture, 340.0f + 246.0f, 320.0f + 5.0f, 354.0f, 54.0f, 0xFF1E1838);
+        DrawPlateRect(sprite, mpLabelTexture, 340.0f + 246.0f, 320.0f + 5.0f, 354.0f, 54.0f, 0xF01E1838);
         DrawKeyPlate(sprite, mpFontTexture, mpLabelTexture,
                      {{FirstKeyLabel(b, Action::Again), true},
                       {" " + mpFrame->Texts().Get(TextId::PlatePlayAgain) + "  ", false},
                       {FirstKeyLabel(b, Action::Title), true},
                       {" " + mpFrame->Texts().Get(TextId::PlateTitle), false}},
-                     340.0f + 423.0f, 320.0f + 32.0f, 0.34f);
+                     340.0f + 423.0f, 320.0f + 32.0f, 0.42f);
     }
 
     DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);

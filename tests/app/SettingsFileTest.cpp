@@ -172,6 +172,29 @@ TEST(SettingsFileTest, SavingReplacesTheFileWhole)
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
+// The question is asked only while nothing answers it: the command line, then ZEM_FULLSCREEN,
+// then the kept answer.
+TEST(SettingsFileTest, WhoAnswersTheStartUpQuestion)
+{
+    using F = FullscreenSetting;
+    struct Case {
+        std::optional<bool> commandLine;
+        const char* environment;
+        F kept;
+        F answer;
+    };
+    const Case cases[] = {
+        {std::nullopt, nullptr, F::Ask, F::Ask},    {std::nullopt, nullptr, F::Yes, F::Yes},
+        {std::nullopt, nullptr, F::No, F::No},      {std::nullopt, "yes", F::No, F::Yes},
+        {std::nullopt, "no", F::Yes, F::No},        {std::nullopt, "maybe", F::Ask, F::No},
+        {false, "yes", F::Yes, F::No},              {true, "no", F::No, F::Yes},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FullscreenAtStart(c.commandLine, c.environment, c.kept), c.answer)
+            << (c.environment ? c.environment : "-") << " " << static_cast<int>(c.kept);
+    }
+}
+
 TEST(SettingsFileTest, VolumeStepsFromSilenceToAsRecorded)
 {
     EXPECT_EQ(VolumeGain(0), 0.0f);
