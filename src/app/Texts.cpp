@@ -19,8 +19,9 @@ struct Entry {
 
 // In the order of TextId.
 constexpr std::array<Entry, kTextCount> kEnglish = {{
-    {"question.caption", "Full screen"},
-    {"question.text", "Play in full screen?"},
+    // The question keeps the game's own Japanese words, with the English under them.
+    {"question.caption", "確認"},
+    {"question.text", "フルスクリーンにしますか？\nPlay in full screen?"},
     {"question.yes", "Yes"},
     {"question.no", "No"},
     {"question.yes_always", "Yes, don't ask again"},

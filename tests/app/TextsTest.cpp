@@ -59,7 +59,9 @@ TEST(TextsTest, TheShippedTranslations)
         EXPECT_NE(ReadText(dir + "en.txt").find(std::string(CTexts::NameOf(id)) + " = "), std::string::npos)
             << CTexts::NameOf(id) << " is missing from en.txt";
     }
-    EXPECT_EQ(builtIn.Get(TextId::QuestionText), "Play in full screen?");
+    // The game's own words stay, first, in every language; English gives their sense under them.
+    EXPECT_EQ(builtIn.Get(TextId::QuestionCaption), "確認");
+    EXPECT_EQ(builtIn.Get(TextId::QuestionText), "フルスクリーンにしますか？\nPlay in full screen?");
 
     CTexts japanese;
     EXPECT_TRUE(japanese.Parse(ReadText(dir + "ja.txt"), problems)) << problems;
