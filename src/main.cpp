@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,10 +17,13 @@
 #include "app/GameFrame.h"
 #include "app/KeyTimeline.h"
 #include "app/RunRecorder.h"
+#include "app/SettingsFile.h"
+#include "app/Texts.h"
 #include "platform/BootClock.h"
 #include "platform/DataDirectory.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/RegularFile.h"
+#include "platform/ScriptedControls.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlSystem.h"
@@ -50,10 +54,37 @@ void EnterDataDirectory()
     if (chdir(dataDir->c_str()) != 0) std::fprintf(stderr, "zem: %s: cannot enter the data directory\n", dataDir->c_str());
 }
 
-platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine)
+platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine, const Settings& settings)
 {
-    if (!commandLine.fullscreen) return platform::FullscreenChoice::Ask;
-    return *commandLine.fullscreen ? platform::FullscreenChoice::Fullscreen : platform::FullscreenChoice::Windowed;
+    switch (FullscreenAtStart(commandLine.fullscreen, std::getenv("ZEM_FULLSCREEN"), settings.fullscreen)) {
+    case FullscreenSetting::Yes: return platform::FullscreenChoice::Fullscreen;
+    case FullscreenSetting::No: return platform::FullscreenChoice::Windowed;
+    case FullscreenSetting::Ask: break;
+    }
+    return platform::FullscreenChoice::Ask;
+}
+
+platform::FullscreenQuestion QuestionOf(const CTexts& texts)
+{
+    platform::FullscreenQuestion question;
+    question.caption = texts.Get(TextId::QuestionCaption);
+    question.text = texts.Get(TextId::QuestionText);
+    question.yes = texts.Get(TextId::QuestionYes);
+    question.no = texts.Get(TextId::QuestionNo);
+    question.yesAlways = texts.Get(TextId::QuestionYesAlways);
+    question.noAlways = texts.Get(TextId::QuestionNoAlways);
+    return question;
+}
+
+// The player's settings file; none when the directory cannot be told.
+std::optional<CSettingsFile> UserSettings()
+{
+    const auto dir = platform::UserConfigDirectory();
+    if (!dir) {
+        std::fprintf(stderr, "zem: no user settings directory (HOME is not set); the settings are not kept\n");
+        return std::nullopt;
+    }
+    return CSettingsFile(*dir / "settings.ini");
 }
 
 // Reads a recorded run; false (said in one line) when it cannot be read or was made on other
@@ -145,15 +176,25 @@ bool OpenRunFiles(const CommandLine& commandLine, RunFiles& files)
     return true;
 }
 
-// The window, the renderer and the controllers; null after the start-up failure is shown.
-std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine)
+// The window, the renderer and the controllers; null after the start-up failure is shown. An
+// answer to the start-up question that the player asked to keep goes into `settings` and its file.
+std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine, const CTexts& texts,
+                                                 Settings& settings, const CSettingsFile* settingsFile)
 {
     platform::StartupFailure failure = platform::StartupFailure::None;
     std::string detail;
     platform::SdlOptions options;
-    options.fullscreen = ChoiceOf(commandLine);
-    std::unique_ptr<platform::SdlSystem> system = platform::SdlSystem::Create(options, failure, detail);
-    if (system) return system;
+    options.fullscreen = ChoiceOf(commandLine, settings);
+    options.question = QuestionOf(texts);
+    bool remember = false;
+    std::unique_ptr<platform::SdlSystem> system = platform::SdlSystem::Create(options, failure, detail, &remember);
+    if (system) {
+        if (remember) {
+            settings.fullscreen = system->Fullscreen() ? FullscreenSetting::Yes : FullscreenSetting::No;
+            if (settingsFile != nullptr) settingsFile->Save(settings);
+        }
+        return system;
+    }
     switch (failure) {
     case platform::StartupFailure::Video:
         ReportStartupFailure("Direct3D の作成に失敗しました。");
@@ -222,7 +263,16 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = AnswerCommandLine(commandLine)) return *status;
     RunFiles files;
     if (!OpenRunFiles(commandLine, files)) return 2;
-    std::unique_ptr<platform::SdlSystem> system = StartWindow(commandLine);
+    // The game's words in the player's language, from the data directory.
+    CTexts texts;
+    texts.Load(TextFileOf(PlayerLanguage()));
+    // A replay plays with the player's volumes but never changes the file.
+    Settings settings;
+    std::optional<CSettingsFile> settingsFile = UserSettings();
+    if (settingsFile) settingsFile->Load(settings);
+    if (files.Replaying()) settingsFile.reset();
+    std::unique_ptr<platform::SdlSystem> system =
+        StartWindow(commandLine, texts, settings, settingsFile ? &*settingsFile : nullptr);
     if (!system) return 1;
 
     platform::BootClock clock;
@@ -235,11 +285,15 @@ int main(int argc, char** argv)
     services.keyboard = &system->Keyboard();
     services.clock = &clock;
     services.audio = &audio;
+    services.controls = system.get();
     platform::ScriptedKeyboard scriptedKeys;
     platform::HeadlessWindow scriptedWindow(scriptedKeys);
+    // A recorded or replayed run holds the game's keys alone, so it takes no presses to bind.
+    platform::ScriptedControls scriptedControls(system.get(), false);
     if (files.Recording() || files.Replaying()) {
         services.keyboard = &scriptedKeys;
         services.window = &scriptedWindow;
+        services.controls = &scriptedControls;
     }
 
     // A replay leaves the best results alone, and opens the stages its run had open.
@@ -253,6 +307,8 @@ int main(int argc, char** argv)
 
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
+    frame->SetTexts(&texts);
+    frame->StartSettings(settings, settingsFile ? &*settingsFile : nullptr);
     if (bests) frame->SetBestResults(&*bests);
     frame->SetStages(std::move(stages));
     if (files.Replaying()) frame->OpenStagesUpTo(std::max(files.replay.OpenStages(), 1) - 1);
@@ -262,6 +318,7 @@ int main(int argc, char** argv)
     const long played = PlayFrames(*system, *frame, files, scriptedKeys, recorder ? &*recorder : nullptr);
 
     int status = 0;
+    frame->SaveSettings(); // what the options changed, if the game ended with them open
     if (recorder && (!recorder->Finish(played) || (files.recordOut.close(), !files.recordOut))) {
         std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", files.recordFile.c_str());
         status = 1; // a recording that did not reach the disk is no success

@@ -48,6 +48,8 @@ std::string UsageText()
            "  --help        show this text\n"
            "  --version     show the version\n"
            "\n"
-           "ZEM_FULLSCREEN=yes|no answers the full-screen question too (the options win).\n"
-           "F11 or Alt+Enter switches between window and full screen while playing.\n";
+           "ZEM_FULLSCREEN=yes|no answers the full-screen question too (the options win), and both\n"
+           "win over the answer kept in the settings ($XDG_CONFIG_HOME/zem/settings.ini) for this run.\n"
+           "F11 or Alt+Enter switches between window and full screen while playing; O on the title\n"
+           "or the pause screen opens the options (volumes, full screen, keys and buttons).\n";
 }

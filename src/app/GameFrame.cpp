@@ -39,6 +39,32 @@ void CGameFrameConstruct::ChooseStage(int index)
     mStage = mStages[static_cast<size_t>(index)];
 }
 
+// Full screen is not applied here: at start the command line may have chosen otherwise for this
+// run, and the options switch it themselves.
+void CGameFrameConstruct::SetSettings(const Settings& settings)
+{
+    if (!(settings == mSettings)) mSettingsChanged = true;
+    mSettings = settings;
+    if (mPlatform.audio != nullptr) {
+        mPlatform.audio->SetVolumes(VolumeGain(settings.musicVolume), VolumeGain(settings.effectsVolume));
+    }
+    if (mPlatform.controls != nullptr) mPlatform.controls->SetInputMap(ToInputMap(settings.bindings));
+}
+
+void CGameFrameConstruct::StartSettings(const Settings& settings, const CSettingsFile* file)
+{
+    SetSettings(settings);
+    mpSettingsFile = file;
+    mSettingsChanged = false;
+}
+
+bool CGameFrameConstruct::SaveSettings()
+{
+    if (!mSettingsChanged || mpSettingsFile == nullptr) return true;
+    mSettingsChanged = false;
+    return mpSettingsFile->Save(mSettings);
+}
+
 uint32_t CGameFrameConstruct::Now()
 {
     const uint32_t now = mPlatform.clock->Now();

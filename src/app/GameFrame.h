@@ -10,7 +10,10 @@
 #include "app/RunProgress.h"
 #include "app/SceneManager.h"
 #include "app/SeedClockHook.h"
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/StageDescription.h"
+#include "app/Texts.h"
 #include "platform/Platform.h"
 
 // The application frame: runs frames, offers the loading services every scene uses and
@@ -77,6 +80,19 @@ public:
     void OpenStagesUpTo(int index) { mStagesOpenUpTo = index; }
     int StagesOpenUpTo() const { return mStagesOpenUpTo; }
 
+    // The player's settings. The options screen changes them through SetSettings, which applies
+    // them at once (volumes to the sound, bindings and full screen to the controls); they are
+    // written to the file, when there is one, by SaveSettings.
+    const Settings& PlayerSettings() const { return mSettings; }
+    void SetSettings(const Settings& settings);
+    // The settings the run starts with and where they are kept (none: nowhere), applied as unchanged.
+    void StartSettings(const Settings& settings, const CSettingsFile* file);
+    // Writes the settings if they changed since the last save; false when that failed.
+    bool SaveSettings();
+    // The game's words in the player's language (English without a translation).
+    const CTexts& Texts() const { return mpTexts != nullptr ? *mpTexts : mEnglish; }
+    void SetTexts(const CTexts* texts) { mpTexts = texts; }
+
     // The race against the best run of the stage being played.
     CGhostRace& GhostRace() { return mGhostRace; }
 
@@ -95,4 +111,9 @@ private:
     int mStageIndex = 0;
     int mStagesOpenUpTo = -1;
     CGhostRace mGhostRace;
+    Settings mSettings;
+    const CSettingsFile* mpSettingsFile = nullptr;
+    bool mSettingsChanged = false;
+    CTexts mEnglish;
+    const CTexts* mpTexts = nullptr;
 };

@@ -9,13 +9,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char*, int>, 16> kKeyNames = {{
+constexpr std::array<std::pair<const char*, int>, 17> kKeyNames = {{
     {"Left", platform::VK_LEFT},     {"Right", platform::VK_RIGHT}, {"Up", platform::VK_UP},
     {"Down", platform::VK_DOWN},     {"Space", platform::VK_SPACE}, {"Enter", platform::VK_RETURN},
     {"Escape", platform::VK_ESCAPE}, {"A", platform::VK_A},         {"C", platform::VK_C},
     {"G", platform::VK_G},           {"M", platform::VK_M},         {"Z", platform::VK_Z},
     {"P", platform::VK_P},           {"N", platform::VK_N},         {"H", platform::VK_H},
-    {"FocusLost", platform::VK_FOCUS_LOST},
+    {"FocusLost", platform::VK_FOCUS_LOST}, {"O", platform::VK_O},
 }};
 
 int KeyIndexOf(const std::string& keyName)
@@ -168,10 +168,10 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
         for (std::string key; words >> key;) {
             const int index = KeyIndexOf(key);
             if (index < 0) {
-                error = where + "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N P Z)";
+                error = where + "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N O P Z)";
                 return false;
             }
-            change.keys = static_cast<uint16_t>(change.keys | (1u << index));
+            change.keys = static_cast<uint32_t>(change.keys | (1u << index));
         }
         mChanges.push_back(change);
     }
@@ -193,7 +193,7 @@ std::vector<int> KeyTimeline::KeysAt(long frame) const
                                        [](long f, const Change& change) { return f < change.frame; });
     std::vector<int> keys;
     if (next == mChanges.begin()) return keys;
-    const uint16_t held = std::prev(next)->keys;
+    const uint32_t held = std::prev(next)->keys;
     for (size_t i = 0; i < kKeyNames.size(); ++i) {
         if (held & (1u << i)) keys.push_back(kKeyNames[i].second);
     }
@@ -202,7 +202,7 @@ std::vector<int> KeyTimeline::KeysAt(long frame) const
 
 long KeyTimeline::EscapeFrame() const
 {
-    const uint16_t escape = static_cast<uint16_t>(1u << KeyIndexOf("Escape"));
+    const uint32_t escape = static_cast<uint32_t>(1u << KeyIndexOf("Escape"));
     for (const Change& change : mChanges) {
         if (change.keys & escape) return change.frame;
     }

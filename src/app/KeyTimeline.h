@@ -50,7 +50,7 @@ private:
 
     struct Change {
         int32_t frame = 0;
-        uint16_t keys = 0; // one bit per key name
+        uint32_t keys = 0; // one bit per key name
     };
     std::vector<Change> mChanges; // by frame, one per frame
     std::string mDataStamp;

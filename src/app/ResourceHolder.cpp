@@ -22,6 +22,13 @@ platform::SoundBuffer* CResourceHolder::LoadSound(const std::string& path)
     return mSounds.back().get();
 }
 
+platform::SoundBuffer* CResourceHolder::LoadMusic(const std::string& path)
+{
+    platform::SoundBuffer* music = LoadSound(path);
+    if (music != nullptr) music->SetGroup(platform::SoundGroup::Music);
+    return music;
+}
+
 std::unique_ptr<platform::SoundBuffer> CResourceHolder::TakeSound(const platform::SoundBuffer* sound)
 {
     const auto it = std::find_if(mSounds.begin(), mSounds.end(), [sound](const auto& own) { return own.get() == sound; });

@@ -17,6 +17,8 @@ public:
     // Each call loads a new object (the same file twice gives two textures); null on failure.
     platform::Texture* LoadTexture(const std::string& path);
     platform::SoundBuffer* LoadSound(const std::string& path);
+    // A tune: loaded as a sound and played at the music's volume.
+    platform::SoundBuffer* LoadMusic(const std::string& path);
 
     // Hands one of the sounds over to a new owner (null if it is not held here).
     std::unique_ptr<platform::SoundBuffer> TakeSound(const platform::SoundBuffer* sound);

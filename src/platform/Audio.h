@@ -24,6 +24,12 @@ enum class Sound3DMode : int {
     Disabled = 2,
 };
 
+// What a sound is for: the options set the volume of each group.
+enum class SoundGroup : int {
+    Effects = 0,
+    Music = 1,
+};
+
 // One voice holding a whole sound, as a hardware buffer behaves: playing while playing
 // changes nothing; reaching the end stops and rewinds; Stop keeps the position.
 class SoundBuffer {
@@ -34,6 +40,8 @@ public:
     virtual void Stop() = 0;
     virtual void Set3DMode(Sound3DMode mode) = 0;
     virtual bool IsPlaying() const = 0;
+    // Effects unless said otherwise.
+    virtual void SetGroup(SoundGroup) {}
 };
 
 class AudioDevice {
@@ -45,6 +53,8 @@ public:
                                                       std::span<const uint8_t> samples, std::string& error) = 0;
     // Holds every sound where it is (a paused game) or lets them all go on.
     virtual void SetPaused(bool) {}
+    // Scales the music and the effects, 0 (silent) to 1 (as recorded); heard at once.
+    virtual void SetVolumes(float /*music*/, float /*effects*/) {}
 };
 
 } // namespace platform

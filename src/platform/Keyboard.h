@@ -17,6 +17,7 @@ enum VirtualKey : int {
     VK_H = 72, // the ghost on or off, on the pause screen (the game's own addition)
     VK_M = 77,
     VK_N = 78, // the next stage, on the result screen (the game's own addition)
+    VK_O = 79, // the options, from the title and the pause screen (the game's own addition)
     VK_P = 80, // pause (the game's own addition)
     VK_Z = 90,
     // Not a key: set in a recorded or scripted run for the frame in which the window lost the

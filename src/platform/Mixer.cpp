@@ -1,6 +1,7 @@
 #include "platform/Mixer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -52,30 +53,51 @@ size_t MixerVoice::Position() const
     return mPosition;
 }
 
-void MixerVoice::MixTailInto(int32_t* sum, size_t frames)
+void MixerVoice::SetGroup(int group)
+{
+    std::lock_guard lock(mMixer.mMutex);
+    mGroup = std::clamp(group, 0, Mixer::kGroupCount - 1);
+}
+
+namespace {
+
+// A sample at a volume in 1/32768ths; exact at full volume.
+int32_t Scaled(int32_t sample, int32_t gain)
+{
+    return gain == Mixer::kUnityGain ? sample : (sample * gain) / Mixer::kUnityGain;
+}
+
+} // namespace
+
+void MixerVoice::MixTailInto(int32_t* sum, size_t frames, int32_t gain)
 {
     // A straight fade to silence; the tail ends early where the sound itself ends.
     const size_t count = std::min({frames, mTailLeft, mFrameCount - mTailPosition});
     const int16_t* source = mSamples.data() + mTailPosition * kMixChannels;
     for (size_t i = 0; i < count; ++i) {
-        const auto gain = static_cast<int32_t>(mTailLeft - i);
+        const auto fade = static_cast<int32_t>(mTailLeft - i);
         for (size_t c = 0; c < kMixChannels; ++c) {
-            sum[i * kMixChannels + c] += source[i * kMixChannels + c] * gain / static_cast<int32_t>(kTailFrames + 1);
+            sum[i * kMixChannels + c] +=
+                Scaled(source[i * kMixChannels + c] * fade / static_cast<int32_t>(kTailFrames + 1), gain);
         }
     }
     mTailPosition += count;
     mTailLeft = count < frames ? 0 : mTailLeft - count;
 }
 
-void MixerVoice::MixInto(int32_t* sum, size_t frames)
+void MixerVoice::MixInto(int32_t* sum, size_t frames, int32_t gain)
 {
-    if (mTailLeft > 0) MixTailInto(sum, frames);
+    if (mTailLeft > 0) MixTailInto(sum, frames, gain);
     size_t done = 0;
     while (done < frames && mPlaying) {
         const size_t count = std::min(frames - done, mFrameCount - mPosition);
         const int16_t* source = mSamples.data() + mPosition * kMixChannels;
         int32_t* target = sum + done * kMixChannels;
-        for (size_t i = 0; i < count * kMixChannels; ++i) target[i] += source[i];
+        if (gain == Mixer::kUnityGain) {
+            for (size_t i = 0; i < count * kMixChannels; ++i) target[i] += source[i];
+        } else {
+            for (size_t i = 0; i < count * kMixChannels; ++i) target[i] += Scaled(source[i], gain);
+        }
         done += count;
         mPosition += count;
         if (mPosition == mFrameCount) {
@@ -95,6 +117,14 @@ std::unique_ptr<MixerVoice> Mixer::CreateVoice(std::vector<int16_t> samples)
     return voice;
 }
 
+void Mixer::SetVolume(int group, float volume)
+{
+    if (group < 0 || group >= kGroupCount) return;
+    const auto gain = static_cast<int32_t>(std::lround(std::clamp(volume, 0.0f, 1.0f) * kUnityGain));
+    std::lock_guard lock(mMutex);
+    mGains[group] = gain;
+}
+
 void Mixer::Mix(int16_t* output, size_t frames)
 {
     constexpr size_t kBlockFrames = 256;
@@ -106,7 +136,7 @@ void Mixer::Mix(int16_t* output, size_t frames)
         {
             std::lock_guard lock(mMutex);
             std::fill_n(sum, values, 0);
-            for (MixerVoice* voice : mVoices) voice->MixInto(sum, block);
+            for (MixerVoice* voice : mVoices) voice->MixInto(sum, block, mGains[voice->mGroup]);
         }
         // Only this thread mixes, so the limiter needs no lock.
         mLimiter.Process(sum, output, block);

@@ -35,6 +35,8 @@ public:
     bool IsPlaying() const;
     size_t Position() const;
     size_t FrameCount() const { return mFrameCount; }
+    // Which of the mixer's volumes scales this voice (0: effects, the default; 1: music).
+    void SetGroup(int group);
 
     // About 4 ms: long enough to take the click out of a cut, short enough not to be heard.
     static constexpr size_t kTailFrames = 192;
@@ -42,9 +44,10 @@ public:
 private:
     friend class Mixer;
     MixerVoice(Mixer& mixer, std::vector<int16_t> samples);
-    // Adds up to `frames` frames into `sum`; called with the mixer locked.
-    void MixInto(int32_t* sum, size_t frames);
-    void MixTailInto(int32_t* sum, size_t frames);
+    // Adds up to `frames` frames into `sum`, scaled by `gain` (Mixer::kUnityGain: as recorded);
+    // called with the mixer locked.
+    void MixInto(int32_t* sum, size_t frames, int32_t gain);
+    void MixTailInto(int32_t* sum, size_t frames, int32_t gain);
 
     Mixer& mMixer;
     std::vector<int16_t> mSamples;
@@ -54,10 +57,13 @@ private:
     bool mLooping = false;
     size_t mTailPosition = 0; // where the cut-off sound goes on, fading
     size_t mTailLeft = 0;     // frames of the fade still to play; 0 without a tail
+    int mGroup = 0;
 };
 
 // Sums every playing voice into 16-bit stereo through a limiter, so sounds that peak
-// together are turned down instead of clipping. Mix runs on the audio
+// together are turned down instead of clipping. Each voice is scaled by its group's volume
+// before the sum, so the limiter's headroom applies to what is heard; at full volume a voice
+// adds exactly its samples. Mix runs on the audio
 // thread: it never allocates and holds the lock only while it adds samples up; the game
 // thread's calls hold it for a few instructions.
 class Mixer {
@@ -73,9 +79,15 @@ public:
     // Writes `frames` stereo frames to `output`; one thread at a time.
     void Mix(int16_t* output, size_t frames);
 
+    static constexpr int kGroupCount = 2;
+    static constexpr int32_t kUnityGain = 1 << 15;
+    // A group's volume, 0 (silent) to 1 (as recorded); from the next mixed block on.
+    void SetVolume(int group, float volume);
+
 private:
     friend class MixerVoice;
     mutable std::mutex mMutex;
+    int32_t mGains[kGroupCount] = {kUnityGain, kUnityGain};
     std::vector<MixerVoice*> mVoices;
     Limiter mLimiter; // used by Mix alone, on the audio thread
 };

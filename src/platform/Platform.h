@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Audio.h"
 #include "platform/Clock.h"
+#include "platform/Controls.h"
 #include "platform/Device.h"
 #include "platform/Keyboard.h"
 #include "platform/Sprite.h"
@@ -17,6 +18,8 @@ struct Platform {
     Keyboard* keyboard = nullptr;
     Clock* clock = nullptr;
     AudioDevice* audio = nullptr;
+    // Key bindings and full screen, changed by the options screen; none: they cannot change.
+    Controls* controls = nullptr;
 };
 
 } // namespace platform

@@ -28,6 +28,7 @@ public:
         mPlaying = false;
     }
     void Set3DMode(Sound3DMode) override {}
+    void SetGroup(SoundGroup group) override { mOwner.mGroups[mName] = group; }
     // Nothing is heard here, so a sound played once has played out at once; a loop plays until stopped.
     bool IsPlaying() const override { return mPlaying && mLooping; }
 

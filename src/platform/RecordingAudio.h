@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,29 @@ public:
     int BuffersAlive() const { return mBuffersAlive; }
     int BuffersCreated() const { return mBuffersCreated; }
 
+    // Volumes and groups are kept apart from the operations: they are not heard in a trace.
+    void SetVolumes(float music, float effects) override
+    {
+        mMusicVolume = music;
+        mEffectsVolume = effects;
+    }
+    void SetPaused(bool paused) override { mPaused = paused; }
+    bool Paused() const { return mPaused; }
+    float MusicVolume() const { return mMusicVolume; }
+    float EffectsVolume() const { return mEffectsVolume; }
+    // The group of each sound made so far, by name; effects unless set.
+    SoundGroup GroupOf(const std::string& name) const
+    {
+        const auto it = mGroups.find(name);
+        return it != mGroups.end() ? it->second : SoundGroup::Effects;
+    }
+
 private:
     friend class RecordingSoundBuffer;
+    std::map<std::string, SoundGroup> mGroups;
+    bool mPaused = false;
+    float mMusicVolume = 1.0f;
+    float mEffectsVolume = 1.0f;
     std::vector<Operation> mOperations;
     bool mKeepOperations = true;
     int mBuffersAlive = 0;

@@ -68,6 +68,7 @@ public:
     // Sounds are never placed in space: every mode sounds the same.
     void Set3DMode(Sound3DMode) override {}
     bool IsPlaying() const override { return mVoice->IsPlaying(); }
+    void SetGroup(SoundGroup group) override { mVoice->SetGroup(static_cast<int>(group)); }
 
 private:
     std::unique_ptr<MixerVoice> mVoice;
@@ -191,6 +192,12 @@ std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const Wa
     if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
     return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), format.blockAlign,
                                             format.samplesPerSec, IsOpen() || mManual);
+}
+
+void SdlAudio::SetVolumes(float music, float effects)
+{
+    mMixer.SetVolume(static_cast<int>(SoundGroup::Music), music);
+    mMixer.SetVolume(static_cast<int>(SoundGroup::Effects), effects);
 }
 
 void SdlAudio::SetPaused(bool paused)

@@ -35,6 +35,9 @@ public:
                                               std::span<const uint8_t> samples, std::string& error) override;
 
     void SetPaused(bool paused) override;
+    void SetVolumes(float music, float effects) override;
+    // What the mixer would send to the device next (tests of what is heard).
+    void MixInto(int16_t* output, size_t frames) { mMixer.Mix(output, frames); }
 
     bool IsOpen() const { return mDevice != 0; }
     // Mixes (and discards) the next `frames` frames of every playing buffer; only without a device.

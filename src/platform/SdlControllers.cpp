@@ -36,6 +36,10 @@ int VirtualKeyOfButton(SDL_GameControllerButton button)
 
 SdlControllers::SdlControllers()
 {
+    for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+        mVirtualKeyOf[static_cast<size_t>(b)] =
+            static_cast<int16_t>(VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(b)));
+    }
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::fprintf(stderr, "zem: no game controllers: %s\n", SDL_GetError());
         return;
@@ -48,6 +52,23 @@ SdlControllers::~SdlControllers()
 {
     for (SDL_GameController* controller : mControllers) SDL_GameControllerClose(controller);
     if (mStarted) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void SdlControllers::SetInputMap(const InputMap& map)
+{
+    mVirtualKeyOf.fill(-1);
+    mVirtualKeyOf[SDL_CONTROLLER_BUTTON_BACK] = VK_ESCAPE;
+    for (const auto& [name, vk] : map.buttons) {
+        const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name.c_str());
+        if (button == SDL_CONTROLLER_BUTTON_INVALID || button == SDL_CONTROLLER_BUTTON_BACK || vk < 0 || vk >= 256)
+            continue;
+        mVirtualKeyOf[static_cast<size_t>(button)] = static_cast<int16_t>(vk);
+    }
+}
+
+int SdlControllers::VirtualKeyOf(SDL_GameControllerButton button) const
+{
+    return button >= 0 && button < SDL_CONTROLLER_BUTTON_MAX ? mVirtualKeyOf[static_cast<size_t>(button)] : -1;
 }
 
 void SdlControllers::Open(int deviceIndex)
@@ -78,7 +99,7 @@ bool SdlControllers::HandleEvent(const SDL_Event& event)
         return false;
     }
     case SDL_CONTROLLERBUTTONDOWN:
-        return VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(event.cbutton.button)) == VK_ESCAPE;
+        return VirtualKeyOf(static_cast<SDL_GameControllerButton>(event.cbutton.button)) == VK_ESCAPE;
     default:
         return false;
     }
@@ -90,7 +111,7 @@ std::bitset<256> SdlControllers::HeldKeys() const
     for (SDL_GameController* controller : mControllers) {
         for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
             const auto button = static_cast<SDL_GameControllerButton>(b);
-            const int vk = VirtualKeyOfButton(button);
+            const int vk = VirtualKeyOf(button);
             if (vk >= 0 && SDL_GameControllerGetButton(controller, button)) held.set(static_cast<size_t>(vk));
         }
         const Sint16 x = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);

@@ -1,8 +1,11 @@
 #pragma once
 #include <SDL.h>
 
+#include <array>
 #include <bitset>
 #include <vector>
+
+#include "platform/Controls.h"
 
 namespace platform {
 
@@ -27,14 +30,21 @@ public:
 
     size_t Count() const { return mControllers.size(); }
 
+    // From now on Back and the buttons of the map alone mean anything (Back always quits).
+    void SetInputMap(const InputMap& map);
+
 private:
     void Open(int deviceIndex);
+    int VirtualKeyOf(SDL_GameControllerButton button) const;
 
     std::vector<SDL_GameController*> mControllers;
     bool mStarted = false;
+    // Each button's virtual key; until a map is set, VirtualKeyOfButton's.
+    std::array<int16_t, SDL_CONTROLLER_BUTTON_MAX> mVirtualKeyOf{};
 };
 
-// The virtual key a controller button stands for; -1 for a button without a meaning.
+// The virtual key a controller button stands for before the game's settings; -1 for a button
+// without a meaning.
 int VirtualKeyOfButton(SDL_GameControllerButton button);
 
 } // namespace platform

@@ -13,32 +13,40 @@ constexpr int kClientWidth = kDrawingWidth;
 constexpr int kClientHeight = kDrawingHeight;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
+constexpr int kAnswerYesAlways = 8;
+constexpr int kAnswerNoAlways = 9;
 
 constexpr int kMinimumWidth = 320;
 constexpr int kMinimumHeight = 180;
 
-// The start-up question, unless the command line answered it; ZEM_FULLSCREEN=yes|no answers
-// it without asking, and a box that cannot be shown counts as No.
-bool AskFullscreen(FullscreenChoice choice)
+// The start-up question, unless the command line or the settings answered it; ZEM_FULLSCREEN=yes|no
+// answers it without asking, and a box that cannot be shown counts as No. The "always" buttons,
+// when the question has them, answer and ask for the answer to be kept.
+bool AskFullscreen(FullscreenChoice choice, const FullscreenQuestion& question, bool& remember)
 {
+    remember = false;
     if (choice != FullscreenChoice::Ask) return choice == FullscreenChoice::Fullscreen;
     if (const char* answer = std::getenv("ZEM_FULLSCREEN")) {
         return std::strcmp(answer, "yes") == 0;
     }
-    const SDL_MessageBoxButtonData buttons[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"},
+    SDL_MessageBoxButtonData buttons[4] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, question.yes.c_str()},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, question.no.c_str()},
+        {0, kAnswerYesAlways, question.yesAlways.c_str()},
+        {0, kAnswerNoAlways, question.noAlways.c_str()},
     };
+    const bool offerToKeep = !question.yesAlways.empty() && !question.noAlways.empty();
     SDL_MessageBoxData box{};
     box.flags = SDL_MESSAGEBOX_INFORMATION;
     box.window = nullptr;
-    box.title = "確認";
-    box.message = "フルスクリーンにしますか？";
-    box.numbuttons = 2;
+    box.title = question.caption.c_str();
+    box.message = question.text.c_str();
+    box.numbuttons = offerToKeep ? 4 : 2;
     box.buttons = buttons;
     int answer = kAnswerNo;
     if (SDL_ShowMessageBox(&box, &answer) != 0) return false;
-    return answer == kAnswerYes;
+    remember = answer == kAnswerYesAlways || answer == kAnswerNoAlways;
+    return answer == kAnswerYes || answer == kAnswerYesAlways;
 }
 
 // F11, or Enter with Alt held.
@@ -59,7 +67,8 @@ int RendererIndex(const char* name)
     return -1;
 }
 
-int VirtualKeyOf(SDL_Scancode code)
+// What each key stood for before the game's settings: itself.
+int OwnVirtualKeyOf(SDL_Scancode code)
 {
     switch (code) {
     case SDL_SCANCODE_RETURN:
@@ -78,13 +87,42 @@ int VirtualKeyOf(SDL_Scancode code)
     return -1;
 }
 
+bool IsEnterKey(SDL_Scancode code)
+{
+    return code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+}
+
 } // namespace
+
+SdlKeyboard::SdlKeyboard()
+{
+    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
+        mVirtualKeyOf[static_cast<size_t>(code)] =
+            static_cast<int16_t>(OwnVirtualKeyOf(static_cast<SDL_Scancode>(code)));
+    }
+}
+
+void SdlKeyboard::SetInputMap(const InputMap& map)
+{
+    mVirtualKeyOf.fill(-1);
+    mVirtualKeyOf[SDL_SCANCODE_ESCAPE] = VK_ESCAPE; // Escape always quits
+    for (const auto& [name, vk] : map.keys) {
+        const SDL_Scancode code = SDL_GetScancodeFromName(name.c_str());
+        if (code == SDL_SCANCODE_UNKNOWN || code == SDL_SCANCODE_ESCAPE || vk < 0 || vk >= 256) continue;
+        mVirtualKeyOf[static_cast<size_t>(code)] = static_cast<int16_t>(vk);
+    }
+}
+
+int SdlKeyboard::VirtualKeyOf(SDL_Scancode code) const
+{
+    return code >= 0 && code < SDL_NUM_SCANCODES ? mVirtualKeyOf[static_cast<size_t>(code)] : -1;
+}
 
 void SdlKeyboard::NoteEvent(const SDL_Event& event)
 {
     if (event.type != SDL_KEYDOWN || event.key.repeat != 0) return;
+    if (IsEnterKey(event.key.keysym.scancode) && (event.key.keysym.mod & KMOD_ALT) != 0) return;
     const int vk = VirtualKeyOf(event.key.keysym.scancode);
-    if (vk == VK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) return;
     if (vk >= 0) mPressedSinceRefresh.set(static_cast<size_t>(vk));
 }
 
@@ -98,13 +136,14 @@ void SdlKeyboard::Refresh(const std::bitset<256>& controllerKeys)
     const bool altHeld = (SDL_GetModState() & KMOD_ALT) != 0;
     for (int code = 0; code < count; ++code) {
         if (!state[code]) continue;
+        if (IsEnterKey(static_cast<SDL_Scancode>(code)) && altHeld) continue;
         const int vk = VirtualKeyOf(static_cast<SDL_Scancode>(code));
-        if (vk == VK_RETURN && altHeld) continue;
         if (vk >= 0) mDown.set(static_cast<size_t>(vk));
     }
 }
 
-std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupFailure& failure, std::string& detail)
+std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupFailure& failure, std::string& detail,
+                                             bool* rememberAnswer)
 {
     failure = StartupFailure::None;
     std::unique_ptr<SdlSystem> system(new SdlSystem());
@@ -136,7 +175,9 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
     }
 
     SDL_SetWindowMinimumSize(system->mWindow, kMinimumWidth, kMinimumHeight);
-    const bool fullscreen = AskFullscreen(options.fullscreen);
+    bool remember = false;
+    const bool fullscreen = AskFullscreen(options.fullscreen, options.question, remember);
+    if (rememberAnswer != nullptr) *rememberAnswer = remember;
 
     system->mRenderer = SDL_CreateRenderer(system->mWindow, -1, SDL_RENDERER_ACCELERATED);
     if (system->mRenderer == nullptr) {
@@ -179,10 +220,12 @@ SdlSystem::~SdlSystem()
 
 bool SdlSystem::PumpEvents()
 {
+    mPress.reset();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) mQuit = true;
         mKeyboard.NoteEvent(event);
+        NotePress(event);
         if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) mFocusLost = true;
         if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) mQuit = true;
         if (event.type == SDL_KEYDOWN && IsFullscreenToggle(event.key)) SetFullscreen(!mFullscreen);
@@ -223,6 +266,36 @@ void SdlSystem::KeepWindowAtDrawnSize()
     X11MoveResizeWindow(mWindow, {screen.x, screen.y, width, height});
 }
 
+// The first key or controller button to go down in this pump, by its name, for the options
+// screen to bind; Alt+Enter switches full screen and is no press.
+void SdlSystem::NotePress(const SDL_Event& event)
+{
+    if (mPress) return;
+    if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+        const SDL_Scancode code = event.key.keysym.scancode;
+        if (IsEnterKey(code) && (event.key.keysym.mod & KMOD_ALT) != 0) return;
+        const char* name = SDL_GetScancodeName(code);
+        if (name != nullptr && name[0] != '\0') mPress = PhysicalPress{PhysicalPress::Kind::Key, name};
+    } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+        const char* name =
+            SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(event.cbutton.button));
+        if (name != nullptr) mPress = PhysicalPress{PhysicalPress::Kind::Button, name};
+    }
+}
+
+std::optional<PhysicalPress> SdlSystem::TakePress()
+{
+    std::optional<PhysicalPress> press;
+    press.swap(mPress);
+    return press;
+}
+
+void SdlSystem::SetInputMap(const InputMap& map)
+{
+    mKeyboard.SetInputMap(map);
+    if (mControllers) mControllers->SetInputMap(map);
+}
+
 bool SdlSystem::TakeFocusLost()
 {
     const bool lost = mFocusLost;
@@ -243,6 +316,16 @@ void SdlSystem::SetFullscreen(bool fullscreen)
 std::bitset<256> SdlSystem::ControllerKeys() const
 {
     return mControllers ? mControllers->HeldKeys() : std::bitset<256>{};
+}
+
+bool IsKeyName(const std::string& name)
+{
+    return !name.empty() && SDL_GetScancodeFromName(name.c_str()) != SDL_SCANCODE_UNKNOWN;
+}
+
+bool IsButtonName(const std::string& name)
+{
+    return !name.empty() && SDL_GameControllerGetButtonFromString(name.c_str()) != SDL_CONTROLLER_BUTTON_INVALID;
 }
 
 void ShowErrorBox(const std::string& caption, const std::string& text)

@@ -18,6 +18,15 @@ std::optional<std::filesystem::path> UserDataDirectory()
     return std::nullopt;
 }
 
+std::optional<std::filesystem::path> UserConfigDirectory()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "zem";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') return std::filesystem::path(home) / ".config/zem";
+    return std::nullopt;
+}
+
 bool WriteFileAtomically(const std::filesystem::path& file, const std::string& text, std::string& error)
 {
     std::error_code ec;

@@ -8,6 +8,8 @@ namespace platform {
 // The user's own data directory for the game: $XDG_DATA_HOME/zem, or ~/.local/share/zem;
 // nothing when neither variable gives an absolute path.
 std::optional<std::filesystem::path> UserDataDirectory();
+// The user's own settings directory for the game: $XDG_CONFIG_HOME/zem, or ~/.config/zem.
+std::optional<std::filesystem::path> UserConfigDirectory();
 
 // Replaces `file` with `text` so that a crash or a full disk leaves either the old or the new
 // content, never a mix: a temporary file beside it is written, synced and renamed over it.

@@ -117,9 +117,9 @@ void CGame::LoadSounds()
 
 void CGame::StartMusic()
 {
-    mpMusic = mResources.LoadSound(mpFrame->mStage.music);
+    mpMusic = mResources.LoadMusic(mpFrame->mStage.music);
     Disable3D(mpMusic);
-    mpGoalJingle = mResources.LoadSound(files::kSndGoal);
+    mpGoalJingle = mResources.LoadMusic(files::kSndGoal);
     if (mpMusic != nullptr) mpMusic->SetCurrentPosition(0);
     LoopSound(mpMusic);
 }

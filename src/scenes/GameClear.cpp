@@ -5,15 +5,16 @@
 
 #include "app/AssetFiles.h"
 #include "app/DataStamp.h"
-#include "app/TextDrawing.h"
-#include "scenes/RaceClock.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
-#include "scenes/BestResultsPanel.h"
+#include "app/KeyPlate.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
+#include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
+#include "scenes/BestResultsPanel.h"
+#include "scenes/RaceClock.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ void CGameClear::Init()
     mpBigBubbleTexture = load(files::kBigPlayerBubble);
     mpBigBubbleAlphaTexture = load(files::kBigPlayerBubbleAlpha);
 
-    mpClearMusic = mResources.LoadSound(files::kClearMusic);
+    mpClearMusic = mResources.LoadMusic(files::kClearMusic);
     Disable3D(mpClearMusic);
 
     // Both rows start above the screen, each tile higher than the one before it.
@@ -207,6 +208,17 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
 
     mMatrix = platform::Matrix::Translation(340.0f, 320.0f, 0.0f);
     DrawSprite(sprite, mpResultTexture, {0, 0, 600, 400}, origin, mMatrix, kWhite);
+    if (!KeysAtDefaults(mpFrame->PlayerSettings().bindings, {Action::Again, Action::Title})) {
+        // The picture names the default keys on its plate: a plate of the bound ones covers it.
+        const Bindings& b = mpFrame->PlayerSettings().bindings;
+        DrawPlateRect(sprite, mpLabelTexture, 340.0f + 246.0f, 320.0f + 5.0f, 354.0f, 54.0f, 0xF01E1838);
+        DrawKeyPlate(sprite, mpFontTexture, mpLabelTexture,
+                     {{FirstKeyLabel(b, Action::Again), true},
+                      {" " + mpFrame->Texts().Get(TextId::PlatePlayAgain) + "  ", false},
+                      {FirstKeyLabel(b, Action::Title), true},
+                      {" " + mpFrame->Texts().Get(TextId::PlateTitle), false}},
+                     340.0f + 423.0f, 320.0f + 32.0f, 0.42f);
+    }
 
     DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);
 
@@ -245,7 +257,12 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                         180.0f);
     }
     // The way on through the campaign, in the top right corner.
-    const std::string note = mCampaignComplete ? "CAMPAIGN COMPLETE!" : mNextStage >= 0 ? "N: NEXT STAGE" : "";
+    const Bindings& bindings = mpFrame->PlayerSettings().bindings;
+    const CTexts& texts = mpFrame->Texts();
+    const std::string note = mCampaignComplete ? texts.Get(TextId::CampaignComplete)
+                             : mNextStage >= 0
+                                 ? FillIn(texts.Get(TextId::NextStage), {FirstKeyLabel(bindings, Action::Next)})
+                                 : "";
     constexpr float kNoteScale = 0.7f;
     if (!note.empty()) {
         DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);

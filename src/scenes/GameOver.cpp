@@ -5,6 +5,7 @@
 #include "app/AssetFiles.h"
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
+#include "app/KeyPlate.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
@@ -26,7 +27,11 @@ void CGameOver::Init()
     mpLetterTexture = mResources.LoadTexture(files::kGameOverLetters);
     mpRetryTexture = mResources.LoadTexture(files::kRetryPrompt);
     mpPlayerTexture = mResources.LoadTexture(files::kGameOverPlayer);
-    mpOverMusic = mResources.LoadSound(files::kGameOverMusic);
+    mpOverMusic = mResources.LoadMusic(files::kGameOverMusic);
+    if (PromptShowsBoundKeys()) {
+        mpFontTexture = mResources.LoadTexture(files::kFont);
+        mpLabelTexture = mResources.LoadTexture(files::kLabels);
+    }
 
     // Two rows of four, both above the screen; the upper row starts higher.
     for (int i = 0; i < kLetterCount; ++i) {
@@ -79,12 +84,33 @@ void CGameOver::Draw(platform::Sprite* sprite, platform::Device*)
 
     // The plate with the prompt's dimmed words never fades; the bright words over it fade one
     // step an update, then wrap round to opaque every 256 updates.
-    DrawSprite(sprite, mpRetryTexture, {0, 128, 768, 256}, origin, mRetryMatrix, kWhite);
-    const uint32_t alpha = static_cast<uint32_t>(255 - mCount) & 0xFFu;
-    DrawSprite(sprite, mpRetryTexture, {0, 0, 768, 128}, origin, mRetryMatrix, platform::MakeArgb(alpha, 255, 255, 255));
+    if (PromptShowsBoundKeys()) {
+        if (!(mRetryMatrix == platform::Matrix{})) {
+            const Bindings& b = mpFrame->PlayerSettings().bindings;
+            const CTexts& texts = mpFrame->Texts();
+            DrawKeyPlate(sprite, mpFontTexture, mpLabelTexture,
+                         {{FirstKeyLabel(b, Action::Again), true},
+                          {" " + texts.Get(TextId::PlateContinue) + "   ", false},
+                          {FirstKeyLabel(b, Action::Start), true},
+                          {" " + texts.Get(TextId::PlateNewGame) + "   ", false},
+                          {FirstKeyLabel(b, Action::Title), true},
+                          {" " + texts.Get(TextId::PlateTitle), false}},
+                         mRetryPos.x + 384.0f, mRetryPos.y + 64.0f, 0.55f);
+        }
+    } else {
+        DrawSprite(sprite, mpRetryTexture, {0, 128, 768, 256}, origin, mRetryMatrix, kWhite);
+        const uint32_t alpha = static_cast<uint32_t>(255 - mCount) & 0xFFu;
+        DrawSprite(sprite, mpRetryTexture, {0, 0, 768, 128}, origin, mRetryMatrix,
+                   platform::MakeArgb(alpha, 255, 255, 255));
+    }
 
     mPlayerMatrix = Translation(mPlayerPos);
     DrawSprite(sprite, mpPlayerTexture, {0, 0, 90, 150}, {45.0f, 75.0f, 0.0f}, mPlayerMatrix, kWhite);
+}
+
+bool CGameOver::PromptShowsBoundKeys() const
+{
+    return !KeysAtDefaults(mpFrame->PlayerSettings().bindings, {Action::Again, Action::Start, Action::Title});
 }
 
 void CGameOver::Release()
@@ -92,6 +118,7 @@ void CGameOver::Release()
     StopSound(mpOverMusic);
     mpOverMusic = nullptr;
     mpBackTexture = mpLetterTexture = mpRetryTexture = mpPlayerTexture = nullptr;
+    mpFontTexture = mpLabelTexture = nullptr;
     mResources.ReleaseAll();
 }
 

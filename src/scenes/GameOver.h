@@ -37,6 +37,9 @@ public:
     platform::Vec3 PlayerPos() const { return mPlayerPos; }
 
 private:
+    // Whether other keys than the prompt's picture names are bound: they are lettered then.
+    bool PromptShowsBoundKeys() const;
+
     const platform::Texture* mpBackTexture = nullptr;
     platform::Vec3 mBackPos;
     platform::Matrix mBackMatrix;
@@ -45,6 +48,9 @@ private:
     platform::Matrix mRetryMatrix;
     int32_t mCount = 0;
     const platform::Texture* mpPlayerTexture = nullptr;
+    // Loaded only when other keys than the prompt's picture names are bound.
+    const platform::Texture* mpFontTexture = nullptr;
+    const platform::Texture* mpLabelTexture = nullptr;
     platform::Vec3 mPlayerPos{640.0f, 450.0f, 0.0f};
     platform::Matrix mPlayerMatrix;
     CLetter mLetters[kLetterCount];

@@ -50,6 +50,7 @@ void CGame::WriteTrace(CTraceWriter& trace) const
     }
     // Only while paused, so that a run without a pause traces as it always did.
     if (mPause.Paused()) trace.Field("paused", true);
+    mPause.WriteTrace(trace);
 }
 
 void CGame::WritePlayerTrace(CTraceWriter& trace) const

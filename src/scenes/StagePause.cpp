@@ -2,6 +2,7 @@
 
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
+#include "app/KeyPlate.h"
 #include "app/Keys.h"
 #include "app/LabelSheet.h"
 #include "app/TextDrawing.h"
@@ -16,16 +17,39 @@ float Height(const platform::Rect& r) { return static_cast<float>(r.bottom - r.t
 
 } // namespace
 
+void CStagePause::SetFrame(CGameFrameConstruct* frame)
+{
+    mpFrame = frame;
+    mpOptions = frame != nullptr ? std::make_unique<COptionsScreen>(frame) : nullptr;
+}
+
 bool CStagePause::Update()
 {
     const bool toggle = IsKeyPressed(platform::VK_P);
     const bool focusLost = mpFrame != nullptr && mpFrame->Platform().window != nullptr &&
                            mpFrame->Platform().window->TakeFocusLost();
+    if (OptionsOpen()) {
+        // The pause's keys are still tested every frame, so the options' presses are not theirs.
+        IsKeyPressed(platform::VK_H);
+        mpOptions->Update();
+        if (!mpOptions->IsOpen()) {
+            SetSoundHeld(true);
+            mMenuKeys.Prime();
+        }
+        return true;
+    }
     if (toggle) SetPaused(!mPaused);
     else if (focusLost) SetPaused(true);
     // Tested every frame, so a press held into the pause does not count.
     const bool ghostKey = IsKeyPressed(platform::VK_H);
     if (mPaused && ghostKey && mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) mpFrame->GhostRace().Toggle();
+    if (mPaused && mpOptions) {
+        mMenuKeys.Update();
+        if (mMenuKeys.Pressed(platform::VK_O) || mMenuKeys.Pressed(platform::VK_RETURN)) {
+            mpOptions->Open();
+            SetSoundHeld(false);
+        }
+    }
     return mPaused;
 }
 
@@ -33,12 +57,30 @@ void CStagePause::SetPaused(bool paused)
 {
     if (paused == mPaused) return;
     mPaused = paused;
-    if (mpFrame != nullptr && mpFrame->Platform().audio != nullptr) mpFrame->Platform().audio->SetPaused(paused);
+    SetSoundHeld(paused);
+    // A key held as the pause begins is no press of the pause's own.
+    if (paused) mMenuKeys.Prime();
+}
+
+void CStagePause::SetSoundHeld(bool held)
+{
+    if (mpFrame != nullptr && mpFrame->Platform().audio != nullptr) mpFrame->Platform().audio->SetPaused(held);
 }
 
 void CStagePause::Release()
 {
+    if (mpOptions) mpOptions->Release();
     SetPaused(false);
+}
+
+void CStagePause::WriteTrace(CTraceWriter& trace) const
+{
+    if (mpOptions) mpOptions->WriteTrace(trace);
+}
+
+bool CStagePause::KeysShowBindings() const
+{
+    return mpFrame != nullptr && !KeysAtDefaults(mpFrame->PlayerSettings().bindings, {Action::Pause, Action::Options});
 }
 
 void CStagePause::Draw(platform::Sprite* sprite) const
@@ -55,11 +97,29 @@ void CStagePause::Draw(platform::Sprite* sprite) const
     DrawSprite(sprite, mpLabels, pause, origin,
                platform::Matrix::Translation((1280.0f - Width(pause)) / 2.0f, 220.0f, 0.0f), kWhite);
     const platform::Rect& keys = labels::kPauseKeys;
-    DrawSprite(sprite, mpLabels, keys, origin,
-               platform::Matrix::Translation((1280.0f - Width(keys)) / 2.0f + 120.0f, 400.0f, 0.0f), kWhite);
+    if (KeysShowBindings()) {
+        const Bindings& b = mpFrame->PlayerSettings().bindings;
+        const CTexts& texts = mpFrame->Texts();
+        std::string resumeKeys = FirstKeyLabel(b, Action::Pause);
+        if (!b.Buttons(Action::Pause).empty()) resumeKeys += " / " + ButtonLabel(b.Buttons(Action::Pause).front());
+        DrawKeyPlate(sprite, mpFont, mpLabels,
+                     {{resumeKeys, true},
+                      {" " + texts.Get(TextId::PlateResume) + "   ", false},
+                      {FirstKeyLabel(b, Action::Options), true},
+                      {" " + texts.Get(TextId::PlateOptions) + "   ", false},
+                      {"ESC", true},
+                      {" " + texts.Get(TextId::PlateQuit), false}},
+                     640.0f, 432.0f, 0.5f);
+    } else {
+        DrawSprite(sprite, mpLabels, keys, origin,
+                   platform::Matrix::Translation((1280.0f - Width(keys)) / 2.0f + 120.0f, 400.0f, 0.0f), kWhite);
+    }
     if (mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) {
-        const std::string ghost = mpFrame->GhostRace().Shown() ? "H: GHOST ON" : "H: GHOST OFF";
+        const std::string ghostKey = FirstKeyLabel(mpFrame->PlayerSettings().bindings, Action::Ghost);
+        const std::string ghost =
+            FillIn(mpFrame->Texts().Get(mpFrame->GhostRace().Shown() ? TextId::GhostOn : TextId::GhostOff), {ghostKey});
         constexpr float kScale = 0.6f;
         DrawTextLine(sprite, mpFont, ghost, (1280.0f - TextLineWidth(ghost, kScale)) / 2.0f, 480.0f, kScale, kWhite);
     }
+    if (mpOptions) mpOptions->Draw(sprite);
 }

@@ -6,12 +6,13 @@
 
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
-#include "scenes/BestResultsPanel.h"
+#include "app/KeyPlate.h"
 #include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
 #include "map/StageFiles.h"
+#include "scenes/BestResultsPanel.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void CTitle::Init()
 
     mpClickSound = mResources.LoadSound(files::kSndClick);
     Disable3D(mpClickSound);
-    mpTitleMusic = mResources.LoadSound(files::kTitleMusic);
+    mpTitleMusic = mResources.LoadMusic(files::kTitleMusic);
     Disable3D(mpTitleMusic);
 
     if (mpFrame->BestResults() != nullptr) {
@@ -62,6 +63,8 @@ void CTitle::Init()
     }
 
     LoadTitleMap();
+    if (GuideShowsBoundKeys()) LoadLettering();
+    mMenuKeys.Prime();
 
     for (int r = 0; r < kTitleMapRows; ++r) {
         for (int c = 0; c < kTitleMapCols; ++c) {
@@ -95,11 +98,27 @@ SceneId CTitle::Update()
     if (mGuideAlpha < 100) mGuideAlpha += 150;
 
     SceneId result = SCENE_NONE;
-    mPicker.Update();
-    if (IsKeyDown(platform::VK_RETURN)) {
-        PlaySound(mpClickSound);
-        mpFrame->ChooseStage(mPicker.Choice());
-        result = SCENE_GAME;
+    if (mOptions.IsOpen()) {
+        mOptions.Update();
+        // The picker's keys are tested as ever, so a press made in the options is not the picker's.
+        IsKeyPressed(platform::VK_LEFT);
+        IsKeyPressed(platform::VK_RIGHT);
+        if (!mOptions.IsOpen()) {
+            mMenuKeys.Prime();
+            mEnterFromOptions = true;
+            if (GuideShowsBoundKeys()) LoadLettering();
+        }
+    } else {
+        mMenuKeys.Update();
+        if (!IsKeyDown(platform::VK_RETURN)) mEnterFromOptions = false;
+        mPicker.Update();
+        if (IsKeyDown(platform::VK_RETURN) && !mEnterFromOptions) {
+            PlaySound(mpClickSound);
+            mpFrame->ChooseStage(mPicker.Choice());
+            result = SCENE_GAME;
+        } else if (mMenuKeys.Pressed(platform::VK_O) || mMenuKeys.Pressed(platform::VK_P)) {
+            mOptions.Open();
+        }
     }
 
     // Each tile wraps on its own, so once tiles have wrapped the columns drift out of step.
@@ -168,7 +187,10 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
         }
     }
 
-    DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
+    if (GuideShowsBoundKeys())
+        DrawBoundKeys(sprite);
+    else
+        DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
     DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
     DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
@@ -176,6 +198,44 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
         DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(chosen), {}, 20.0f, 20.0f);
     }
     mPicker.Draw(sprite, mpFontTexture, mpPlateTexture, 640.0f, 330.0f);
+    mOptions.Draw(sprite);
+}
+
+bool CTitle::GuideShowsBoundKeys() const
+{
+    return !KeysAtDefaults(mpFrame->PlayerSettings().bindings,
+                           {Action::Start, Action::WalkLeft, Action::WalkRight, Action::Jump, Action::Form,
+                            Action::Bubble, Action::Options});
+}
+
+void CTitle::LoadLettering()
+{
+    if (mpFontTexture == nullptr) mpFontTexture = mResources.LoadTexture(files::kFont);
+    if (mpPlateTexture == nullptr) mpPlateTexture = mResources.LoadTexture(files::kLabels);
+}
+
+// The instruction as the picture has it, lettered with the keys bound now, blinking alike.
+void CTitle::DrawBoundKeys(platform::Sprite* sprite) const
+{
+    const Bindings& b = mpFrame->PlayerSettings().bindings;
+    const CTexts& texts = mpFrame->Texts();
+    const float centreX = mGuide.mPos.x + 450.0f;
+    if (mGuide.mMatrix == platform::Matrix{}) return; // not placed before the first update, as the picture
+    DrawKeyPlate(sprite, mpFontTexture, mpPlateTexture,
+                 {{texts.Get(TextId::PlatePress) + " ", false}, {FirstKeyLabel(b, Action::Start), true}}, centreX,
+                 mGuide.mPos.y + 100.0f, 0.9f, mGuideAlpha);
+    DrawKeyPlate(sprite, mpFontTexture, mpPlateTexture,
+                 {{FirstKeyLabel(b, Action::WalkLeft, true) + " " + FirstKeyLabel(b, Action::WalkRight, true), true},
+                  {" " + texts.Get(TextId::PlateWalk) + "   ", false},
+                  {FirstKeyLabel(b, Action::Jump, true), true},
+                  {" " + texts.Get(TextId::PlateJump) + "   ", false},
+                  {FirstKeyLabel(b, Action::Bubble, true), true},
+                  {" " + texts.Get(TextId::PlateBubble) + "   ", false},
+                  {FirstKeyLabel(b, Action::Form, true), true},
+                  {" " + texts.Get(TextId::PlateForm) + "   ", false},
+                  {FirstKeyLabel(b, Action::Options, true), true},
+                  {" " + texts.Get(TextId::PlateOptions), false}},
+                 centreX, mGuide.mPos.y + 230.0f, 0.42f, mGuideAlpha);
 }
 
 void CTitle::Release()
@@ -190,6 +250,7 @@ void CTitle::Release()
     mpParticleTexture = mpParticleAlphaTexture = nullptr;
     mpLabelTexture = mpDigitTexture = nullptr;
     mpFontTexture = mpPlateTexture = nullptr;
+    mOptions.Release();
     mResources.ReleaseAll();
 }
 
@@ -198,4 +259,5 @@ void CTitle::WriteTrace(CTraceWriter& trace) const
 {
     trace.Field("guideAlpha", mGuideAlpha);
     trace.Field("choice", mPicker.Choice() + 1);
+    mOptions.WriteTrace(trace);
 }

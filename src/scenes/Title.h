@@ -2,17 +2,19 @@
 #include <cstdint>
 
 #include "app/BaseScene.h"
-#include "scenes/MenuParticle.h"
-#include "scenes/StagePicker.h"
+#include "app/MenuKeys.h"
 #include "app/ResourceHolder.h"
 #include "map/StageGrid.h"
 #include "platform/Matrix.h"
 #include "platform/Types.h"
+#include "scenes/MenuParticle.h"
+#include "scenes/OptionsScreen.h"
+#include "scenes/StagePicker.h"
 
 // The title screen: a still background, the logo, a band of ground scrolling left, a blinking
 // instruction, a large bobbing bubble and thirty small bubbles drifting about, while the title
 // music loops. Left and Right choose among the open stages; Enter plays a click and starts the
-// chosen stage.
+// chosen stage; O (or the pause key, for a controller) opens the options over the title.
 class CTitle final : public BaseScene {
 public:
     static constexpr int kParticleCount = 30;
@@ -26,7 +28,7 @@ public:
     // A small drifting bubble; renewed at a random place when its life runs out.
     using CParticle = CMenuParticle;
 
-    explicit CTitle(CGameFrameConstruct* frame) : BaseScene(frame), mResources(frame) {}
+    explicit CTitle(CGameFrameConstruct* frame) : BaseScene(frame), mOptions(frame), mResources(frame) {}
 
     void Init() override;
     void Release() override;
@@ -45,9 +47,14 @@ public:
     const CPlacement& Bubble() const { return mBubble; }
     const CPlacement& BubbleOverlay() const { return mBubbleOverlay; }
     const CParticle& Particle(int i) const { return mParticles[i]; }
+    const COptionsScreen& Options() const { return mOptions; }
 
 private:
     void UpdateParticle(CParticle& particle);
+    // The keys of the instruction, as bound; over the picture of the default keys once others are.
+    bool GuideShowsBoundKeys() const;
+    void LoadLettering();
+    void DrawBoundKeys(platform::Sprite* sprite) const;
 
     const platform::Texture* mpBackTexture = nullptr;
     const platform::Texture* mpPlayerTexture = nullptr; // loaded with the rest, not shown here
@@ -79,6 +86,10 @@ private:
     CStagePicker mPicker;
     const platform::Texture* mpFontTexture = nullptr;
     const platform::Texture* mpPlateTexture = nullptr;
+    // The options over the title; Enter that closed them does not start the stage.
+    COptionsScreen mOptions;
+    CMenuKeys mMenuKeys;
+    bool mEnterFromOptions = false;
 
     // Owns every picture and both sounds; each is freed once, when the scene is released.
     CResourceHolder mResources;

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingSprite.h"
+#include "platform/ScriptedControls.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/VirtualClock.h"
 
@@ -19,6 +20,7 @@ struct FakePlatform {
     platform::VirtualClock clock;
     platform::RecordingAudio audio;
     platform::HeadlessWindow window{keyboard};
+    platform::ScriptedControls controls;
 
     // Draws one frame of a scene into the recording sprite and answers its draws.
     std::vector<platform::RecordingSprite::DrawCall> DrawFrame(BaseScene& scene)
@@ -37,6 +39,7 @@ struct FakePlatform {
         p.keyboard = &keyboard;
         p.clock = &clock;
         p.audio = &audio;
+        p.controls = &controls;
         return p;
     }
 };

@@ -15,16 +15,18 @@
 #include <set>
 #include <string>
 
-#include "app/KeyTimeline.h"
 #include "app/ClockReplay.h"
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
+#include "app/KeyTimeline.h"
+#include "app/SettingsFile.h"
 #include "app/TraceWriter.h"
 #include "platform/HeadlessDevice.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingSprite.h"
 #include "platform/RegularFile.h"
+#include "platform/ScriptedControls.h"
 #include "platform/ScriptedKeyboard.h"
 #include "platform/SdlSystem.h"
 #include "platform/VirtualClock.h"
@@ -40,6 +42,7 @@ struct Options {
     long frames = 600;
     bool framesGiven = false;
     std::string bestFile;
+    std::string settingsFile;
     std::string keysFile;
     std::string traceFile;
     std::multimap<long, std::string> shots;
@@ -50,10 +53,9 @@ struct Options {
 
 void Usage()
 {
-    std::fprintf(stderr,
-                 "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
-                 "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n"
-                 "                    [--stage N] [--stages DIR]\n");
+    std::fprintf(stderr, "usage: zem-headless [--dir DIR] [--frames N] [--keys FILE] [--trace FILE]\n"
+                         "                    [--shot FRAME:FILE.png]... [--no-render] [--best FILE]\n"
+                         "                    [--stage N] [--stages DIR] [--settings FILE]\n");
 }
 
 bool ParseOptions(int argc, char** argv, Options& options)
@@ -100,6 +102,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
             options.shots.emplace(frame, text.substr(colon + 1));
         } else if (arg == "--best") {
             if (!value(options.bestFile)) return false;
+        } else if (arg == "--settings") {
+            if (!value(options.settingsFile)) return false;
         } else if (arg == "--stage") {
             if (!value(text)) return false;
             char* end = nullptr;
@@ -252,7 +256,16 @@ int main(int argc, char** argv)
         bests->Load();
     }
 
+    // Nor the user's own settings: the defaults, or a file named here, which the options change.
+    Settings settings;
+    std::optional<CSettingsFile> settingsFile;
+    if (!options.settingsFile.empty()) {
+        settingsFile.emplace(Absolute(options.settingsFile, startDir));
+        settingsFile->Load(settings);
+    }
+
     platform::ScriptedKeyboard keyboard;
+    platform::ScriptedControls controls;
     platform::VirtualClock clock;
     platform::RecordingAudio audio;
     platform::HeadlessWindow window(keyboard);
@@ -265,6 +278,7 @@ int main(int argc, char** argv)
     services.keyboard = &keyboard;
     services.clock = &clock;
     services.audio = &audio;
+    services.controls = &controls;
     if (options.noRender) {
         headlessDevice = std::make_unique<platform::HeadlessDevice>();
         recordingSprite = std::make_unique<platform::RecordingSprite>(*headlessDevice);
@@ -292,6 +306,7 @@ int main(int argc, char** argv)
 
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
+    game->StartSettings(settings, settingsFile ? &*settingsFile : nullptr);
     if (clockReplay) game->SetSeedClockHook(&*clockReplay);
     if (bests) game->SetBestResults(&*bests);
     // The game's own stages and any the player made; a stage named here is chosen and open.
@@ -334,6 +349,7 @@ int main(int argc, char** argv)
             status = 1;
         }
     }
+    if (!game->SaveSettings() && status == 0) status = 1;
     game.reset();
     if (status == 0 && !shots.empty() && shots.rbegin()->first > framesRun) {
         std::fprintf(stderr, "zem-headless: --shot: the game ended after frame %ld, before frame %ld\n", framesRun,

@@ -22,6 +22,13 @@ Canvas Font()
         const double baseline = cell.top + fontsheet::kCellHeight * 0.75;
         DrawTextRun(canvas, text, (cell.left + cell.right) / 2.0 - metrics.advance / 2.0, baseline, style);
     }
+    for (int i = 0; i < fontsheet::kArrowCount; ++i) {
+        const platform::Rect cell = fontsheet::CellOf(static_cast<char>(fontsheet::kFirstArrow + i));
+        const std::string text = fontsheet::kArrowGlyphs[i];
+        const TextMetrics metrics = MeasureText(text, style.size);
+        const double baseline = cell.top + fontsheet::kCellHeight * 0.75;
+        DrawTextRun(canvas, text, (cell.left + cell.right) / 2.0 - metrics.advance / 2.0, baseline, style);
+    }
     return canvas;
 }
 

@@ -31,7 +31,7 @@ Canvas Labels()
     TextStyle small;
     small.size = 34;
     small.outline = 7;
-    Label(canvas, labels::kPauseKeys, "P or Guide: resume      Esc: quit", small);
+    Label(canvas, labels::kPauseKeys, "P or Guide: resume    O: options    Esc: quit", small);
     small.fillBottom = Hex(0xFFE082);
     Label(canvas, labels::kBestScore, "BEST SCORE", small);
     Label(canvas, labels::kBestPercent, "BEST STAR %", small);

@@ -96,9 +96,10 @@ Canvas PressEnter()
     Twinkle(cr, 450 - half - 42, 100, 16, colours::kGold);
     Twinkle(cr, 450 + half + 42, 100, 16, colours::kGold);
     DrawPlate(cr, 20, 190, 860, 80, 0.65);
-    DrawKeyPrompt(canvas, {{"\u2190 \u2192", true}, {" walk    ", false}, {"\u2191", true}, {" jump    ", false},
-                           {"Space", true}, {" bubble    ", false}, {"\u2193", true}, {" change form", false}},
-                  450, 230, 36, 800, 7);
+    DrawKeyPrompt(canvas, {{"\u2190 \u2192", true}, {" walk   ", false}, {"\u2191", true}, {" jump   ", false},
+                           {"Space", true}, {" bubble   ", false}, {"\u2193", true}, {" change form   ", false},
+                           {"O", true}, {" options", false}},
+                  450, 230, 36, 820, 7);
     return canvas;
 }
 
