@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/Trim.h"
 #include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
 
@@ -29,14 +30,6 @@ namespace {
 constexpr size_t kMaxNamesPerAction = 4;
 // After this many bad lines the rest are only counted.
 constexpr size_t kProblemsNamed = 5;
-
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 // A word of the file as a message quotes it: at most 32 characters, control characters as '?'.
 std::string Quote(const std::string& word)

@@ -7,6 +7,7 @@
 
 #include "app/AssetFiles.h"
 #include "app/Geometry.h"
+#include "app/Trim.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ void PointAt(StageDescription& stage, const std::filesystem::path& folder)
     std::error_code error;
     const std::filesystem::path signs = folder / files::kSignMapName;
     stage.signMap = std::filesystem::is_regular_file(signs, error) ? signs.string() : std::string();
-}
-
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 // Shown in the game's own lettering: printable ASCII, upper case.

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <utility>
 
+#include "app/Trim.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -81,14 +82,6 @@ constexpr std::array<Entry, kTextCount> kEnglish = {{
 constexpr size_t kMaxFileBytes = 64u << 10;
 constexpr size_t kMaxTextBytes = 400;
 constexpr int kProblemsNamed = 5;
-
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 // "\n" stands for a line break, "\\" for a backslash.
 std::string Unescape(const std::string& text)

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// A line of a small text file without the blanks around it (spaces, tabs, a Windows line end).
+inline std::string Trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
