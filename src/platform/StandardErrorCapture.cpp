@@ -18,6 +18,9 @@ constexpr size_t kMessageChars = 120;
 
 StandardErrorCapture::StandardErrorCapture()
 {
+    // Without a standard error there is nothing to keep from the terminal (and the pipe could
+    // take its number).
+    if (::fcntl(STDERR_FILENO, F_GETFD) == -1) return;
     int ends[2];
     if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0) return;
     std::fflush(stderr);
