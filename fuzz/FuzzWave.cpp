@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!read) return 0;
     if (sound.samples.size() > size || sound.samples.size() > platform::kMaxSoundBytes) std::abort();
     // The converted sound, which may be 176 times the samples (8-bit mono at 1000 Hz) but never
-    // more than the bound, and what SDL holds while it converts: a few of its steps.
+    // more than the bound, and what SDL holds while it converts one step (at most about 4 MB).
     const size_t converted = platform::MixFramesOf(sound.format, sound.samples.size()) * platform::kMixChannels * 2;
     if (converted > platform::kMaxSoundBytes) std::abort();
-    WithinBudget(size, 0, converted + 2 * 1024 * 1024, [&] {
+    WithinBudget(size, 0, converted + 4 * 1024 * 1024, [&] {
         std::vector<int16_t> out;
         std::string error;
         if (platform::ConvertToMixFormat(sound.format, sound.samples, out, error) && out.size() * 2 != converted)

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <memory>
+#include <numeric>
 
 #include "platform/WaveFormatCheck.h"
 
@@ -12,10 +14,13 @@ namespace platform {
 
 namespace {
 
-// Each step hands the stream about this many frames of the mixer. SDL converts a whole step at
-// once in buffers of its own, several times the step's output: a step of a fixed size in the
-// source would grow 176 times for a sound at 1000 Hz.
-constexpr size_t kStepMixFrames = 16384;
+// Each step hands the stream about three seconds of the mixer's frames and no more than 256 KB
+// of the file's samples. SDL converts a whole step at once in buffers of its own, a few times
+// what the step holds and becomes (a step of a fixed size in the file would grow 176 times for a
+// sound at 1000 Hz). Its resampler starts every step afresh and drops the part of a frame a step
+// ends in: steps are few, and each a whole number of the mixer's frames long.
+constexpr size_t kStepMixFrames = 1 << 17;
+constexpr size_t kStepSourceBytes = 1 << 18;
 
 struct StreamDeleter {
     void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
@@ -103,8 +108,11 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
     const size_t usable = samples.size() / format.blockAlign * format.blockAlign;
     const size_t wantedValues = MixFramesOf(format, samples.size()) * kMixChannels;
     out.reserve(wantedValues);
-    const size_t stepBytes =
-        std::max<size_t>(1, kStepMixFrames * format.samplesPerSec / kMixRate) * format.blockAlign;
+    // The fewest frames of the file that make a whole number of the mixer's.
+    const size_t unit = format.samplesPerSec / std::gcd<size_t>(format.samplesPerSec, kMixRate);
+    const size_t stepFrames =
+        std::min(kStepMixFrames * format.samplesPerSec / kMixRate, kStepSourceBytes / format.blockAlign);
+    const size_t stepBytes = std::max<size_t>(1, stepFrames / unit) * unit * format.blockAlign;
     auto put = [&](const uint8_t* bytes, size_t length) {
         for (size_t offset = 0; offset < length; offset += stepBytes) {
             const size_t step = std::min(stepBytes, length - offset);

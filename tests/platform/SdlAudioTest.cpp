@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -160,6 +161,33 @@ TEST(SdlAudioTest, ASoundThatGrowsTakesLittleMoreThanItsResultWhileItIsConverted
     }
     EXPECT_EQ(out.size(), size_t{4410000} * 2);
     EXPECT_EQ(out.capacity(), out.size());
+}
+
+// The conversion goes in steps, and SDL's resampler starts each step afresh: a step that ended
+// inside a frame of the mixer lost that part, and a long sound drifted ever further behind.
+TEST(SdlAudioTest, ALongResampledSoundKeepsInTimeToItsEnd)
+{
+    constexpr double kPi = 3.14159265358979;
+    constexpr double kTone = 351.0;
+    for (const uint32_t rate : {48000u, 1000u}) {
+        SCOPED_TRACE(rate);
+        const double tone = rate > 2 * kTone ? kTone : 100.0;
+        std::vector<int16_t> source(static_cast<size_t>(rate) * 40);
+        for (size_t i = 0; i < source.size(); ++i)
+            source[i] = static_cast<int16_t>(8000 * std::sin(2 * kPi * tone * static_cast<double>(i) / rate));
+        const auto* bytes = reinterpret_cast<const uint8_t*>(source.data());
+        std::vector<int16_t> out;
+        std::string error;
+        ASSERT_TRUE(platform::ConvertToMixFormat(Pcm(1, rate, 16), {bytes, source.size() * 2}, out, error)) << error;
+        ASSERT_EQ(out.size(), size_t{platform::kMixRate} * 40 * 2);
+        // Less than a frame of the mixer off anywhere (a frame is 8000 * 2 pi * 351 / 44100 = 400 here).
+        double worst = 0;
+        for (size_t j = 500; j + 500 < out.size() / 2; j += 101) {
+            const double wanted = 8000 * std::sin(2 * kPi * tone * static_cast<double>(j) / platform::kMixRate);
+            worst = std::max(worst, std::abs(out[j * 2] - wanted));
+        }
+        EXPECT_LT(worst, rate == 1000u ? 1000.0 : 400.0);
+    }
 }
 
 TEST(SdlAudioTest, EveryDeviceRefusesASoundLongerOrLargerThanTheBoundWithTheSameReason)
