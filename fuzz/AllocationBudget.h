@@ -30,6 +30,19 @@ void operator delete(void* p) noexcept
 void operator delete[](void* p) noexcept { operator delete(p); }
 void operator delete(void* p, size_t) noexcept { operator delete(p); }
 void operator delete[](void* p, size_t) noexcept { operator delete(p); }
+// Asked for by std::stable_sort's buffer. Left to the sanitizer, its memory went uncounted while
+// its release was counted, and the count ran below zero.
+void* operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return operator new(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { operator delete(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { operator delete(p); }
 
 // Measures what `read` holds at its peak beyond what was held before; aborts past the budget.
 template <typename Read>
@@ -38,6 +51,12 @@ void WithinBudget(size_t inputSize, size_t timesInput, size_t fixedBytes, Read r
     const size_t before = gHeldBytes;
     gPeakBytes = before;
     read();
+    // What the reader took and gave back within `read`: less than before means a kind of
+    // allocation went uncounted, and the count would drift from one input to the next.
+    if (gHeldBytes < before) {
+        std::fprintf(stderr, "gave back %zu bytes more than were counted\n", before - gHeldBytes);
+        std::abort();
+    }
     const size_t used = gPeakBytes - before;
     if (used > timesInput * inputSize + fixedBytes) {
         std::fprintf(stderr, "held %zu bytes for an input of %zu bytes\n", used, inputSize);

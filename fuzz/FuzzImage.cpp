@@ -6,8 +6,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static const platform::PictureBudget budget;
     std::string error;
-    const platform::SurfacePtr surface = platform::LoadImageSurface(InputFile(data, size), error);
+    std::string warning;
+    const platform::SurfacePtr surface = platform::LoadImageSurface(InputFile(data, size), budget, error, warning);
     if (surface && (surface->w > platform::kMaxImageSide || surface->h > platform::kMaxImageSide)) std::abort();
     return 0;
 }

@@ -20,6 +20,19 @@ seeds fuzz_image "$run"/Resource/Texture/*
 mkdir -p "$build/seeds/fuzz_key_timeline"
 cp -f "$root"/tests/e2e/data/*.keys "$build/seeds/fuzz_key_timeline/"
 python3 "$root/tools/soak/random_timeline.py" --seed 1 --frames 20000 > "$build/seeds/fuzz_key_timeline/soak.keys"
+# A recording, whose clock lines hold a frame's readings: from a line of a few dozen the fuzzer
+# grows the long ones that a reader keeping every reading could not hold.
+{
+  printf 'open 1\ndata 3f2a9c1d0b7e4a55\nclock 0'
+  for ((ms = 1200; ms < 1344; ms += 3)); do printf ' %d' "$ms"; done
+  printf ' 1400x30\n1\n30 Enter\nclock 30 1700x4\n31\n45 Right Up\nclock 46 1990 1991\n90\n'
+} > "$build/seeds/fuzz_key_timeline/recording.keys"
+# The regression inputs seed their targets too.
+for target in "$regressions"/*/; do
+  target=$(basename "$target")
+  mkdir -p "$build/seeds/$target"
+  cp -f "$regressions/$target"/* "$build/seeds/$target/"
+done
 
 # Limits: a text reader holds no more than a few times its input; a picture no more than its
 # surfaces of at most 4096 x 2048 pixels (32 MB each).

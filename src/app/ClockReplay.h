@@ -1,6 +1,6 @@
 #pragma once
+#include <deque>
 #include <string>
-#include <vector>
 
 #include "app/KeyTimeline.h"
 #include "app/SeedClockHook.h"
@@ -10,7 +10,7 @@
 // error, and the live clock is used from then on.
 class CClockReplay final : public SeedClockHook {
 public:
-    CClockReplay(std::vector<KeyTimeline::ClockReading> readings, std::string name)
+    CClockReplay(std::deque<KeyTimeline::ClockReading> readings, std::string name)
         : mReadings(std::move(readings)), mName(std::move(name))
     {
     }
@@ -18,7 +18,7 @@ public:
     bool Diverged() const { return mDiverged; }
 
 private:
-    std::vector<KeyTimeline::ClockReading> mReadings;
+    std::deque<KeyTimeline::ClockReading> mReadings;
     std::string mName;
     size_t mNext = 0;
     uint32_t mTakenOfNext = 0; // readings already handed out of the next entry

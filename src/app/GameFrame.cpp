@@ -101,5 +101,7 @@ int CGameFrameConstruct::LoadTexture(std::unique_ptr<platform::Texture>& out, co
         std::fprintf(stderr, "zem: %s: cannot load image: %s\n", path.c_str(), error.c_str());
         return -1;
     }
+    // Loaded from a damaged file: what was wrong with it.
+    if (!error.empty()) std::fprintf(stderr, "zem: %s: %s\n", path.c_str(), error.c_str());
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
+#include <cctype>
 #include <utility>
 
 #include "platform/Keyboard.h"
@@ -36,28 +36,6 @@ std::string Quote(const std::string& word)
     return "'" + text + "'";
 }
 
-// A line is a frame and a few key names, or a clock line of a frame's readings; none is longer.
-constexpr size_t kMaxLineBytes = 1u << 20;
-
-// Reads one line into `line`, keeping no more than the bound (`tooLong` says it was longer);
-// false at the end of the text.
-bool ReadLine(std::istream& in, std::string& line, bool& tooLong)
-{
-    line.clear();
-    tooLong = false;
-    std::streambuf* buffer = in.rdbuf();
-    if (buffer == nullptr) return false;
-    for (int c = buffer->sbumpc();; c = buffer->sbumpc()) {
-        if (c == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit);
-            return !line.empty() || tooLong;
-        }
-        if (c == '\n') return true;
-        if (line.size() < kMaxLineBytes) line += static_cast<char>(c);
-        else tooLong = true;
-    }
-}
-
 bool ReadNumber(const std::string& text, long long least, long long most, long long& out)
 {
     if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
@@ -81,15 +59,109 @@ std::string KeyTimeline::KeyNameOf(int virtualKey)
     return {};
 }
 
-bool KeyTimeline::ParseClockLine(std::istringstream& words, std::string& problem)
+// The words of the text line by line, read as they stream: only the word being read is held,
+// never its line. A word is kept to its first kWordChars characters: no word of a timeline is
+// that long (a frame or a reading has at most 12 digits, a stamp 32 characters), and a message
+// quotes fewer.
+class KeyTimeline::WordStream {
+public:
+    enum class Next { Word, EndOfLine, EndOfText, TooLong };
+
+    explicit WordStream(std::istream& in) : mIn(in), mBuffer(in.rdbuf()) {}
+
+    // The next word of the line into `word`; EndOfLine once at the end of each line (a '#' starts
+    // a comment that runs to it), EndOfText after the last line. TooLong when the line or the
+    // text is longer than a timeline's may be; Failure() then says which, in words.
+    Next Read(std::string& word)
+    {
+        word.clear();
+        if (mEndPending) {
+            mEndPending = false;
+            mLineEnded = true;
+            return Next::EndOfLine;
+        }
+        if (mLineEnded) {
+            mLineEnded = false;
+            mComment = false;
+            mLineBytes = 0;
+            ++mLine;
+        }
+        for (;;) {
+            const int c = mBuffer != nullptr ? mBuffer->sbumpc() : std::char_traits<char>::eof();
+            if (c == std::char_traits<char>::eof()) {
+                mIn.setstate(std::ios::eofbit);
+                if (!word.empty()) return Next::Word;
+                if (mLineBytes == 0) return Next::EndOfText;
+                mLineEnded = true; // a last line without its newline
+                return Next::EndOfLine;
+            }
+            if (++mTotalBytes > kMaxBytes) {
+                mFailure = ": longer than " + std::to_string(kMaxBytes) + " bytes; not a key timeline";
+                return Next::TooLong;
+            }
+            if (c == '\n') {
+                if (word.empty()) {
+                    mLineEnded = true;
+                    return Next::EndOfLine;
+                }
+                mEndPending = true;
+                return Next::Word;
+            }
+            if (++mLineBytes > kMaxLineBytes) {
+                mFailure = ":" + std::to_string(mLine) + ": longer than " + std::to_string(kMaxLineBytes) +
+                           " bytes; not a line of a key timeline";
+                return Next::TooLong;
+            }
+            if (mComment) continue;
+            if (c == '#' || std::isspace(c)) {
+                mComment = c == '#';
+                if (!word.empty()) return Next::Word;
+                continue;
+            }
+            if (word.size() < kWordChars) word += static_cast<char>(c);
+        }
+    }
+    // Reads the rest of the line; false when it is too long.
+    bool SkipLine()
+    {
+        std::string word;
+        Next next = Next::Word;
+        while ((next = Read(word)) == Next::Word) {
+        }
+        return next != Next::TooLong;
+    }
+    int Line() const { return mLine; }
+    // Whether a read met a line or a text longer than they may be, and what Failure then says
+    // after the text's name: the line's number and what is too long.
+    bool TooLong() const { return !mFailure.empty(); }
+    const std::string& Failure() const { return mFailure; }
+
+private:
+    // A line is a frame and a few key names, or a clock line of a frame's readings; none is longer.
+    static constexpr size_t kMaxLineBytes = 1u << 20;
+    static constexpr size_t kWordChars = 64;
+
+    std::istream& mIn;
+    std::streambuf* mBuffer = nullptr;
+    int mLine = 1;
+    size_t mLineBytes = 0;
+    size_t mTotalBytes = 0;
+    bool mComment = false;
+    bool mLineEnded = false;
+    bool mEndPending = false; // a word ended at the newline: the end of the line comes next
+    std::string mFailure;
+};
+
+bool KeyTimeline::ParseClockLine(WordStream& words, std::string& problem)
 {
     std::string word;
     long long frame = 0;
-    if (!(words >> word) || !ReadNumber(word, 0, kLastFrame, frame)) {
+    if (words.Read(word) != WordStream::Next::Word || !ReadNumber(word, 0, kLastFrame, frame)) {
         problem = "'clock' needs a frame number (0 or more)";
         return false;
     }
-    while (words >> word) {
+    WordStream::Next next = WordStream::Next::Word;
+    while ((next = words.Read(word)) == WordStream::Next::Word) {
         const auto times = word.find('x');
         long long value = 0;
         long long count = 1;
@@ -108,82 +180,76 @@ bool KeyTimeline::ParseClockLine(std::istringstream& words, std::string& problem
         }
         mClockReadings.push_back({static_cast<int32_t>(frame), static_cast<uint32_t>(value), static_cast<uint32_t>(count)});
     }
+    return next != WordStream::Next::TooLong;
+}
+
+bool KeyTimeline::ParseKeyLine(const std::string& first, WordStream& words, std::string& problem)
+{
+    long long frame = 0;
+    if (!ReadNumber(first, 1, kLastFrame, frame)) {
+        problem = Quote(first) + " is not a frame number (1 or more)";
+        return false;
+    }
+    Change change{static_cast<int32_t>(frame), 0};
+    std::string key;
+    WordStream::Next next = WordStream::Next::Word;
+    while ((next = words.Read(key)) == WordStream::Next::Word) {
+        const int index = KeyIndexOf(key);
+        if (index < 0) {
+            problem = "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N O P Z)";
+            return false;
+        }
+        change.keys = static_cast<uint32_t>(change.keys | (1u << index));
+    }
+    if (next == WordStream::Next::TooLong) return false;
+    // A later line for the frame just read replaces it at once.
+    if (!mChanges.empty() && mChanges.back().frame == change.frame) mChanges.back() = change;
+    else mChanges.push_back(change);
     return true;
 }
 
 bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& error)
 {
-    std::string line;
-    int lineNumber = 0;
-    size_t bytes = 0;
-    bool tooLong = false;
-    while (ReadLine(in, line, tooLong)) {
-        ++lineNumber;
-        bytes += line.size() + 1;
-        if (tooLong) {
-            error = name + ":" + std::to_string(lineNumber) + ": longer than " + std::to_string(kMaxLineBytes) +
-                    " bytes; not a line of a key timeline";
-            return false;
-        }
-        if (bytes > kMaxBytes) {
-            error = name + ": longer than " + std::to_string(kMaxBytes) + " bytes; not a key timeline";
-            return false;
-        }
-        const std::string where = name + ":" + std::to_string(lineNumber) + ": ";
-        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-        std::istringstream words(line);
-        std::string first;
-        if (!(words >> first)) continue;
-        if (first == "data") {
-            if (!(words >> mDataStamp) || mDataStamp.size() > 32) {
-                error = where + "'data' needs the stamp of the game data";
-                return false;
-            }
-            continue;
-        }
-        if (first == "open") {
+    WordStream words(in);
+    std::string first;
+    for (WordStream::Next next; (next = words.Read(first)) != WordStream::Next::EndOfText;) {
+        if (next == WordStream::Next::EndOfLine) continue;
+        std::string problem;
+        bool ok = next == WordStream::Next::Word;
+        if (ok && first == "data") {
+            ok = words.Read(mDataStamp) == WordStream::Next::Word && mDataStamp.size() <= 32;
+            if (!ok) problem = "'data' needs the stamp of the game data";
+            ok = ok && words.SkipLine();
+        } else if (ok && first == "open") {
             long long count = 0;
             std::string word;
-            if (!(words >> word) || !ReadNumber(word, 1, 1000, count)) {
-                error = where + "'open' needs how many of the game's stages were open (1 or more)";
-                return false;
-            }
+            ok = words.Read(word) == WordStream::Next::Word && ReadNumber(word, 1, 1000, count);
+            if (!ok) problem = "'open' needs how many of the game's stages were open (1 or more)";
             mOpenStages = static_cast<int>(count);
-            continue;
+            ok = ok && words.SkipLine();
+        } else if (ok && first == "clock") {
+            ok = ParseClockLine(words, problem);
+        } else if (ok) {
+            ok = ParseKeyLine(first, words, problem);
         }
-        if (first == "clock") {
-            std::string problem;
-            if (!ParseClockLine(words, problem)) {
-                error = where + problem;
-                return false;
-            }
-            continue;
-        }
-        long long frame = 0;
-        if (!ReadNumber(first, 1, kLastFrame, frame)) {
-            error = where + Quote(first) + " is not a frame number (1 or more)";
+        if (!ok) {
+            error = words.TooLong() ? name + words.Failure() : name + ":" + std::to_string(words.Line()) + ": " + problem;
             return false;
         }
-        Change change{static_cast<int32_t>(frame), 0};
-        for (std::string key; words >> key;) {
-            const int index = KeyIndexOf(key);
-            if (index < 0) {
-                error = where + "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N O P Z)";
-                return false;
-            }
-            change.keys = static_cast<uint32_t>(change.keys | (1u << index));
-        }
-        mChanges.push_back(change);
     }
     if (in.bad()) {
         error = name + ": cannot read the key timeline";
         return false;
     }
-    // By frame; of two lines for one frame the later one counts.
-    std::stable_sort(mChanges.begin(), mChanges.end(), [](const Change& a, const Change& b) { return a.frame < b.frame; });
-    auto last = std::unique(mChanges.rbegin(), mChanges.rend(),
-                            [](const Change& a, const Change& b) { return a.frame == b.frame; });
-    mChanges.erase(mChanges.begin(), last.base());
+    // By frame; of two lines for one frame the later one counts. Lines in order (as every
+    // recording writes them) need no sorting.
+    const auto byFrame = [](const Change& a, const Change& b) { return a.frame < b.frame; };
+    if (!std::is_sorted(mChanges.begin(), mChanges.end(), byFrame)) {
+        std::stable_sort(mChanges.begin(), mChanges.end(), byFrame);
+        auto last = std::unique(mChanges.rbegin(), mChanges.rend(),
+                                [](const Change& a, const Change& b) { return a.frame == b.frame; });
+        mChanges.erase(mChanges.begin(), last.base());
+    }
     return true;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
-#include <utility>
+#include <deque>
 #include <istream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A key timeline: each line "FRAME KEY KEY ..." holds those keys from that frame on until
@@ -11,8 +12,10 @@
 // when it began, "data STAMP", the game data it was played on, and
 // "clock FRAME READING ...", the clock readings the game seeded its generator from in that
 // frame (0: before the first frame), "VALUExN" standing for N equal readings. A later line for
-// the same frame replaces the earlier one. Each line is kept as a frame and a set of keys, a
-// few bytes, so a timeline never takes much more memory than its text.
+// the same frame replaces the earlier one. The text is read word by word, never a whole line at
+// once; each line is kept as a frame and a set of keys and each run of equal readings as one
+// entry, in lists that grow in blocks (never copied to grow), so a timeline holds at most about
+// six times its text (a clock line of alternating one-digit readings: 12 bytes for 2).
 class KeyTimeline {
 public:
     // `count` equal readings in one frame, kept as one entry however many they are.
@@ -38,22 +41,25 @@ public:
     const std::string& DataStamp() const { return mDataStamp; }
     // How many of the game's own stages the run had open; 0 when it does not say.
     int OpenStages() const { return mOpenStages; }
-    const std::vector<ClockReading>& ClockReadings() const { return mClockReadings; }
+    const std::deque<ClockReading>& ClockReadings() const { return mClockReadings; }
     // Hands the readings over (to a replay) without copying them.
-    std::vector<ClockReading> TakeClockReadings() { return std::move(mClockReadings); }
+    std::deque<ClockReading> TakeClockReadings() { return std::move(mClockReadings); }
 
     static int VirtualKeyOf(const std::string& keyName); // -1 when unknown
     static std::string KeyNameOf(int virtualKey);        // empty when the key has no name
 
 private:
-    bool ParseClockLine(std::istringstream& words, std::string& problem);
+    class WordStream;
+    // Each reads the rest of its line; false with a message (after the line's place) in `problem`.
+    bool ParseClockLine(WordStream& words, std::string& problem);
+    bool ParseKeyLine(const std::string& first, WordStream& words, std::string& problem);
 
     struct Change {
         int32_t frame = 0;
         uint32_t keys = 0; // one bit per key name
     };
-    std::vector<Change> mChanges; // by frame, one per frame
+    std::deque<Change> mChanges; // by frame, one per frame
     std::string mDataStamp;
     int mOpenStages = 0;
-    std::vector<ClockReading> mClockReadings;
+    std::deque<ClockReading> mClockReadings;
 };

@@ -31,7 +31,8 @@ public:
     virtual void EndScene() {}
     virtual void Present() = 0;
 
-    // Loads a PNG, JPEG or BMP file; null with a reason in `error` when it cannot.
+    // Loads a PNG, JPEG or BMP file; null with a reason in `error` when it cannot. A texture
+    // with `error` set loaded from a damaged file: `error` says what was wrong with it.
     virtual std::unique_ptr<Texture> LoadTexture(const std::string& path, std::string& error) = 0;
 
     void SetRenderState(RenderState state, int value)

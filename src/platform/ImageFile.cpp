@@ -1,5 +1,6 @@
 #include "platform/ImageFile.h"
 #include "platform/RegularFile.h"
+#include "platform/StandardErrorCapture.h"
 
 #include <SDL_image.h>
 
@@ -97,6 +98,35 @@ bool ReadJpegSize(std::FILE* file, ImageHeader& header)
     }
 }
 
+// Whether the marker segments and the scans after the start of the image reach its end marker.
+// A JPEG cut short still decodes (the decoder fills the missing blocks) and says nothing.
+bool JpegReachesItsEnd(std::FILE* file)
+{
+    if (std::fseek(file, 2, SEEK_SET) != 0) return false;
+    for (int c = std::fgetc(file);;) {
+        if (c == EOF) return false;
+        if (c != 0xFF) { // a scan's coded data
+            c = std::fgetc(file);
+            continue;
+        }
+        while (c == 0xFF) c = std::fgetc(file);
+        if (c == 0xD9) return true;
+        if (c == EOF) return false;
+        // A zero is a coded 0xFF byte; restart markers and TEM have no segment.
+        if (c == 0x00 || c == 0x01 || (c >= 0xD0 && c <= 0xD7)) {
+            c = std::fgetc(file);
+            continue;
+        }
+        unsigned char length[2];
+        if (!ReadExactly(file, length, 2) || BigEndian16(length) < 2 ||
+            std::fseek(file, BigEndian16(length) - 2, SEEK_CUR) != 0) {
+            return false;
+        }
+        c = std::fgetc(file);
+    }
+}
+
+// The decoder's name for a kind, and the kind's name in messages.
 const char* TypeName(ImageKind kind)
 {
     switch (kind) {
@@ -105,6 +135,11 @@ const char* TypeName(ImageKind kind)
     case ImageKind::Bmp: return "BMP";
     }
     return "";
+}
+
+const char* KindName(ImageKind kind)
+{
+    return kind == ImageKind::Jpeg ? "JPEG" : TypeName(kind);
 }
 
 bool WithinLimits(long long width, long long height)
@@ -149,14 +184,16 @@ bool ReadImageHeader(const std::string& path, ImageHeader& header, std::string& 
         return false;
     }
     if (!complete) {
-        error = std::string("damaged ") + TypeName(header.kind) + " header";
+        error = std::string("damaged ") + KindName(header.kind) + " header";
         return false;
     }
     return true;
 }
 
-SurfacePtr LoadImageSurface(const std::string& path, std::string& error)
+SurfacePtr LoadImageSurface(const std::string& path, const PictureBudget& budget, std::string& error,
+                            std::string& warning)
 {
+    warning.clear();
     ImageHeader header;
     if (!ReadImageHeader(path, header, error)) return nullptr;
     if (!WithinLimits(header.width, header.height)) {
@@ -164,14 +201,17 @@ SurfacePtr LoadImageSurface(const std::string& path, std::string& error)
                 SizeText(kMaxImageSide, kMaxImageSide) + " and " + std::to_string(kMaxImagePixels) + " pixels)";
         return nullptr;
     }
+    if (!budget.Fits(header.width, header.height, error)) return nullptr;
     SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");
     if (stream == nullptr) {
         error = SDL_GetError();
         return nullptr;
     }
+    StandardErrorCapture decoderLines;
     SurfacePtr surface(IMG_LoadTyped_RW(stream, 1, TypeName(header.kind)));
+    const std::string said = decoderLines.Finish();
     if (!surface) {
-        error = IMG_GetError();
+        error = IMG_GetError() + (said.empty() ? "" : " (" + said + ")");
         return nullptr;
     }
     // The decoder reads its own idea of the size; it must still be the one checked.
@@ -179,6 +219,14 @@ SurfacePtr LoadImageSurface(const std::string& path, std::string& error)
         error = "refused: decoded as " + SizeText(surface->w, surface->h) + " pixels";
         return nullptr;
     }
+    if (!budget.Fits(surface->w, surface->h, error)) return nullptr;
+    std::string damage = said;
+    if (header.kind == ImageKind::Jpeg) {
+        const FilePtr file(std::fopen(path.c_str(), "rb"));
+        if (!file || !JpegReachesItsEnd(file.get()))
+            damage = "the file ends before the picture does" + (said.empty() ? "" : "; " + said);
+    }
+    if (!damage.empty()) warning = std::string("damaged ") + KindName(header.kind) + ": " + damage;
     return surface;
 }
 

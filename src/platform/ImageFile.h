@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/PictureBudget.h"
+
 namespace platform {
 
 // No picture of the game comes near this; a file claiming more is refused before anything
@@ -28,8 +30,12 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// Decodes a PNG, JPEG or BMP file whose header promises a size within the limits above,
-// with the decoder of the kind its header names. Null with a reason in `error` otherwise.
-SurfacePtr LoadImageSurface(const std::string& path, std::string& error);
+// Decodes a PNG, JPEG or BMP file whose header promises a size within the limits above and
+// within what `budget` has left, with the decoder of the kind its header names. Null with a
+// reason in `error` otherwise. A picture that decodes although its file is damaged (a JPEG cut
+// short, a PNG chunk the decoder warned about) comes back with what was wrong in `warning`; what
+// the decoder's library printed is gathered into `error` or `warning` instead of the terminal.
+SurfacePtr LoadImageSurface(const std::string& path, const PictureBudget& budget, std::string& error,
+                            std::string& warning);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/RecordingAudio.h"
 
-#include "platform/WaveFormatCheck.h"
+#include "platform/SoundConversion.h"
 
 namespace platform {
 
@@ -41,9 +41,12 @@ private:
 };
 
 std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& name, const WaveFormat& format,
-                                                          std::span<const uint8_t>, std::string& error)
+                                                          std::span<const uint8_t> samples, std::string& error)
 {
-    if (!CheckWaveFormat(format, error)) return nullptr;
+    // Converted as the real device converts, and dropped: a silent run refuses what the game
+    // refuses and takes, for a moment, the memory the game holds.
+    std::vector<int16_t> converted;
+    if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
     return std::make_unique<RecordingSoundBuffer>(*this, name);
 }
 

@@ -7,8 +7,8 @@
 
 namespace platform {
 
-// A silent audio device that records every operation made on its buffers. It refuses the
-// formats the real mixer refuses, with the same reasons.
+// A silent audio device that records every operation made on its buffers. It converts every
+// sound as the real device does, so it refuses what the real device refuses, with the same reasons.
 class RecordingAudio final : public AudioDevice {
 public:
     struct Operation {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "platform/WaveFormatCheck.h"
+#include "platform/SoundConversion.h"
 
 namespace platform {
 
@@ -41,7 +41,6 @@ public:
 private:
     int mSaved = -1;
 };
-constexpr size_t kConvertChunk = 1 << 20;
 
 // A buffer of the SDL device: a mixer voice plus what it takes to turn the game's byte
 // positions (in the file's own format) into frames of the mixer.
@@ -77,60 +76,7 @@ private:
     bool mAudible = true;
 };
 
-// Takes every converted frame the stream has ready.
-bool Drain(SDL_AudioStream* stream, std::vector<int16_t>& out)
-{
-    const int available = SDL_AudioStreamAvailable(stream);
-    if (available <= 0) return available == 0;
-    const size_t start = out.size();
-    out.resize(start + static_cast<size_t>(available) / sizeof(int16_t));
-    const int got = SDL_AudioStreamGet(stream, out.data() + start, available);
-    if (got < 0) return false;
-    out.resize(start + static_cast<size_t>(got) / sizeof(int16_t));
-    return true;
-}
-
 } // namespace
-
-bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> samples, std::vector<int16_t>& out,
-                        std::string& error)
-{
-    out.clear();
-    if (!CheckWaveFormat(format, error)) return false;
-
-    const SDL_AudioFormat sourceFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    SDL_AudioStream* stream = SDL_NewAudioStream(sourceFormat, static_cast<Uint8>(format.channels),
-                                                 static_cast<int>(format.samplesPerSec), AUDIO_S16SYS,
-                                                 kMixChannels, kMixRate);
-    if (stream == nullptr) {
-        error = std::string("cannot convert the samples: ") + SDL_GetError();
-        return false;
-    }
-    // Whole frames only; a torn last frame is dropped.
-    const size_t sourceFrames = samples.size() / format.blockAlign;
-    const size_t usable = sourceFrames * format.blockAlign;
-    const size_t wantedFrames = static_cast<size_t>(
-        (static_cast<uint64_t>(sourceFrames) * kMixRate + format.samplesPerSec / 2) / format.samplesPerSec);
-    out.reserve(wantedFrames * kMixChannels + 8192);
-    bool ok = true;
-    for (size_t offset = 0; ok && offset < usable; offset += kConvertChunk) {
-        const size_t length = std::min(kConvertChunk, usable - offset);
-        ok = SDL_AudioStreamPut(stream, samples.data() + offset, static_cast<int>(length)) == 0 && Drain(stream, out);
-    }
-    // The resampler keeps the last stretch of its input back, and SDL 2.26's flush loses it:
-    // silence after the sound pushes every real frame out, and the tail is cut off again below.
-    const size_t silenceFrames = std::max<size_t>(format.samplesPerSec / 4, 4096);
-    const std::vector<uint8_t> silence(silenceFrames * format.blockAlign, format.bitsPerSample == 8 ? 0x80 : 0);
-    ok = ok && SDL_AudioStreamPut(stream, silence.data(), static_cast<int>(silence.size())) == 0 &&
-         SDL_AudioStreamFlush(stream) == 0 && Drain(stream, out);
-    out.resize(wantedFrames * kMixChannels);
-    if (!ok) {
-        error = std::string("cannot convert the samples: ") + SDL_GetError();
-        out.clear();
-    }
-    SDL_FreeAudioStream(stream);
-    return ok;
-}
 
 SdlAudio::SdlAudio(Output output)
 {

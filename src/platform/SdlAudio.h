@@ -12,14 +12,9 @@
 
 namespace platform {
 
-// Converts 8- or 16-bit PCM, mono or stereo, at any common rate to the mixer's format
-// (44100 Hz, 16-bit, stereo). False with a reason in `error` for any other format.
-bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> samples, std::vector<int16_t>& out,
-                        std::string& error);
-
 // The sound device: the default output at 44100 Hz, 16-bit, stereo, fed by a mixer of every
-// playing buffer. Each buffer is converted once, when it is made. When no output can be
-// opened the game goes on silent: buffers are still made and take every call.
+// playing buffer. Each buffer is converted once, when it is made (ConvertToMixFormat). When no
+// output can be opened the game goes on silent: buffers are still made and take every call.
 // Every buffer must be destroyed before the device.
 class SdlAudio final : public AudioDevice {
 public:

@@ -79,7 +79,8 @@ SdlCellTextures::Cell SdlTexture::CellOf(const Rect& rect) const
     return mCells->Get(rect);
 }
 
-SdlDevice::SdlDevice(SDL_Renderer* renderer) : mRenderer(renderer)
+SdlDevice::SdlDevice(SDL_Renderer* renderer, long long pictureBudgetPixels)
+    : mRenderer(renderer), mPictures(pictureBudgetPixels)
 {
     // Probe once whether the renderer accepts a custom blend pair.
     SDL_Texture* probe = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
@@ -175,7 +176,8 @@ SDL_Surface* AlphaTestedCopy(SDL_Surface* argb)
 
 std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::string& error)
 {
-    SurfacePtr loaded = LoadImageSurface(path, error);
+    std::string warning;
+    SurfacePtr loaded = LoadImageSurface(path, mPictures, error, warning);
     if (!loaded) return nullptr;
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
     loaded.reset();
@@ -203,7 +205,9 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    return std::make_unique<SdlTexture>(texture, alphaTested, width, height, std::move(cells), opaque);
+    error = warning;
+    return std::make_unique<SdlTexture>(texture, alphaTested, width, height, std::move(cells), opaque,
+                                        mPictures.Take(width, height));
 }
 
 std::vector<uint32_t> SdlDevice::ReadPixels(int& width, int& height) const

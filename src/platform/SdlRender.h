@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Device.h"
+#include "platform/PictureBudget.h"
 #include "platform/SdlCellTextures.h"
 #include "platform/Sprite.h"
 
@@ -17,11 +18,12 @@ public:
     // other pixel opaque; null when the picture has no clear pixel. Both are owned.
     // `cells` cuts the picture's source rectangles into textures of their own; without it
     // every rectangle draws from the whole picture.
-    // `opaque` says that every pixel of the picture has full alpha.
+    // `opaque` says that every pixel of the picture has full alpha. `share` is what the picture
+    // holds of its device's budget, given back with the texture.
     SdlTexture(SDL_Texture* texture, SDL_Texture* alphaTested, int width, int height,
-               std::unique_ptr<SdlCellTextures> cells = nullptr, bool opaque = false)
+               std::unique_ptr<SdlCellTextures> cells = nullptr, bool opaque = false, PictureBudget::Share share = {})
         : mTexture(texture), mAlphaTested(alphaTested), mCells(std::move(cells)), mWidth(width), mHeight(height),
-          mOpaque(opaque)
+          mOpaque(opaque), mShare(std::move(share))
     {
     }
     ~SdlTexture() override;
@@ -42,12 +44,14 @@ private:
     int mWidth = 0;
     int mHeight = 0;
     bool mOpaque = false;
+    PictureBudget::Share mShare;
 };
 
 // The drawing device on an SDL renderer (borrowed; the system that made it destroys it).
+// Every texture it holds counts against its picture budget.
 class SdlDevice final : public Device {
 public:
-    explicit SdlDevice(SDL_Renderer* renderer);
+    explicit SdlDevice(SDL_Renderer* renderer, long long pictureBudgetPixels = kPictureBudgetPixels);
 
     void Clear(Color color) override;
     void Present() override;
@@ -67,6 +71,7 @@ public:
     // Whether the renderer takes the custom blend pairs (the software renderer does not).
     bool SupportsCustomBlend() const { return mCustomBlend; }
     SDL_Renderer* Renderer() const { return mRenderer; }
+    const PictureBudget& Pictures() const { return mPictures; }
 
     // Off: the frame is filled by a drawn rectangle, every draw goes to the renderer as it comes,
     // blended, so that a benchmark can show what the shortcuts save (clearing the drawing area
@@ -84,6 +89,7 @@ private:
     std::string mCapturePath;
     bool mCaptureFailed = false;
     void (*mGlFinish)() = nullptr; // glFinish of an OpenGL renderer, null for the others
+    PictureBudget mPictures;
 };
 
 // The sprite on an SDL renderer: quads go out as SDL_RenderGeometry batches, one per run

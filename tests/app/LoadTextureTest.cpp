@@ -99,4 +99,112 @@ TEST(LoadTextureTest, HostilePicturesAreRefusedBeforeDecoding)
     EXPECT_EQ(texture->Height(), 2);
 }
 
+// A chunk of a PNG with its length and a checksum that does not match.
+std::string ChunkWithBadChecksum(const std::string& type, const std::string& data)
+{
+    return BigEndian32(static_cast<uint32_t>(data.size())) + type + data + BigEndian32(0);
+}
+
+// A picture whose file is damaged but decodes loads, with one line saying what is wrong with it;
+// what the decoder's library prints goes into the game's line, never beside it.
+TEST(LoadTextureTest, DamagedPicturesSayWhatIsWrongInOneLine)
+{
+    TempDir dir;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 64, 48, 32, SDL_PIXELFORMAT_ARGB8888);
+    for (int i = 0; i < 64 * 48; ++i) static_cast<uint32_t*>(surface->pixels)[i] = 0xFF000000u | uint32_t(i * 2654435761u >> 8);
+    const std::string jpegPath = (dir.Path() / "made.jpg").string();
+    ASSERT_EQ(IMG_SaveJPG(surface, jpegPath.c_str(), 90), 0) << IMG_GetError();
+    SDL_FreeSurface(surface);
+    const std::string jpeg = ReadFile(jpegPath);
+    const std::string png = SmallPng(dir, 3, 2);
+    constexpr size_t kEndOfHeader = 33; // the signature and the IHDR chunk
+    auto withChunks = [&](const std::string& chunks) { return png.substr(0, kEndOfHeader) + chunks + png.substr(kEndOfHeader); };
+    std::string badImageData = png;
+    const size_t idat = badImageData.find("IDAT");
+    uint32_t idatLength = 0;
+    for (size_t i = idat - 4; i < idat; ++i) idatLength = idatLength << 8 | static_cast<unsigned char>(badImageData[i]);
+    badImageData[idat + 4 + idatLength] ^= 1; // a bit of its checksum
+    const std::string badText = ChunkWithBadChecksum("tEXt", std::string("Comment\0x", 9));
+    std::string manyBadChunks;
+    for (int i = 0; i < 100; ++i) manyBadChunks += badText;
+    std::string tooManyBadChunks;
+    for (int i = 0; i < 5000; ++i) tooManyBadChunks += badText;
+
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool loads;
+        const char* line; // what follows the file's name; nullptr: no line
+    } cases[] = {
+        {"whole JPEG", jpeg, true, nullptr},
+        {"JPEG cut short", jpeg.substr(0, jpeg.size() * 2 / 3), true, "damaged JPEG: the file ends before the picture does"},
+        {"JPEG without its end marker", jpeg.substr(0, jpeg.size() - 2), true,
+         "damaged JPEG: the file ends before the picture does"},
+        {"PNG with a bad text chunk", withChunks(badText), true,
+         "damaged PNG: libpng warning: tEXt: CRC error"},
+        {"PNG with 100 of them", withChunks(manyBadChunks), true,
+         "damaged PNG: libpng warning: tEXt: CRC error; libpng warning: tEXt: CRC error; libpng warning: tEXt: CRC "
+         "error (and 97 more)"},
+        {"PNG with bad image data", badImageData, false,
+         "cannot load image: Error reading the PNG file. (libpng error: IDAT: CRC error)"},
+    };
+    FakePlatform fake;
+    CGameFrameConstruct frame(fake.Services());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.Write("Resource/Texture/" + std::string(c.name), c.bytes).string();
+        std::unique_ptr<platform::Texture> texture;
+        testing::internal::CaptureStderr();
+        frame.LoadTexture(texture, path);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(texture != nullptr, c.loads);
+        EXPECT_EQ(err, c.line == nullptr ? "" : "zem: " + path + ": " + c.line + "\n");
+        // Standard error is the terminal again.
+        testing::internal::CaptureStderr();
+        std::fputs("after\n", stderr);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "after\n");
+    }
+
+    // More lines than the pipe that gathers them holds never hold the decoder up; the line says
+    // that there were more than it could count.
+    const std::string path = dir.Write("Resource/Texture/PNG with 5000", withChunks(tooManyBadChunks)).string();
+    std::unique_ptr<platform::Texture> texture;
+    testing::internal::CaptureStderr();
+    frame.LoadTexture(texture, path);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(texture);
+    EXPECT_EQ(err.rfind("zem: " + path + ": damaged PNG: libpng warning: tEXt: CRC error; ", 0), 0u) << err;
+    EXPECT_NE(err.find(" (and more than "), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+// Every picture held counts against one budget of pixels, a few times what the game's own scenes
+// hold; a picture past it is refused in one line, and what a released picture held comes back.
+TEST(LoadTextureTest, PicturesPastTheBudgetAreRefusedUntilOthersAreReleased)
+{
+    TempDir dir;
+    const std::string path = dir.Write("Resource/Texture/largest.png", SmallPng(dir, platform::kMaxImageSide,
+                                                                                 platform::kMaxImagePixels / platform::kMaxImageSide))
+                                 .string();
+    FakePlatform fake;
+    CGameFrameConstruct frame(fake.Services());
+    std::vector<std::unique_ptr<platform::Texture>> held(platform::kPictureBudgetPixels / platform::kMaxImagePixels);
+    for (auto& texture : held) ASSERT_EQ(frame.LoadTexture(texture, path), 0);
+
+    std::unique_ptr<platform::Texture> oneMore;
+    testing::internal::CaptureStderr();
+    EXPECT_NE(frame.LoadTexture(oneMore, path), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "zem: " + path + ": cannot load image: refused: its 4096 x 2048 pixels would take the pictures held past "
+              "their budget of 33554432 pixels (33554432 held)\n");
+    EXPECT_FALSE(oneMore);
+
+    held.pop_back();
+    EXPECT_EQ(frame.LoadTexture(oneMore, path), 0);
+    EXPECT_EQ(fake.device.Pictures().Held(), platform::kPictureBudgetPixels);
+    held.clear();
+    oneMore.reset();
+    EXPECT_EQ(fake.device.Pictures().Held(), 0);
+}
+
 } // namespace

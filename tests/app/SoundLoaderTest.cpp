@@ -132,6 +132,27 @@ TEST(SoundLoaderTest, UnplayableFileLeavesNullAndSaysWhyOnOneLine)
     }
 }
 
+TEST(SoundLoaderTest, ASoundPastTheBoundIsRefusedInOneLineBeforeItsSamplesAreRead)
+{
+    // A frame more than two minutes at 1000 Hz: 120 KB of file, 21 MB in the mixer's format.
+    TempDir dir;
+    dir.Write("Resource/Sound/long.wav", PcmFile(1, 1000, 8, std::string(120001, '\x80')));
+    ScopedWorkingDir cwd(dir.Path());
+    FakePlatform fake;
+    CapturingAudio audio;
+    platform::Platform services = fake.Services();
+    services.audio = &audio;
+    CGameFrameConstruct frame(services);
+
+    std::unique_ptr<platform::SoundBuffer> sound;
+    testing::internal::CaptureStderr();
+    frame.LoadSound(sound, "Resource/Sound/long.wav");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "zem: Resource/Sound/long.wav: refused: the sound lasts 120.001 s, longer than the 120 s a sound may last\n");
+    EXPECT_EQ(sound, nullptr);
+    EXPECT_TRUE(audio.mName.empty()) << "the device was handed the sound";
+}
+
 TEST(SoundLoaderTest, DataCutShortLoadsWhatIsThereAndSaysSo)
 {
     TempDir dir;

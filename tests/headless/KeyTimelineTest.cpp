@@ -23,6 +23,39 @@ TEST(KeyTimelineTest, KeysAreHeldFromTheirFrameUntilTheNextLine)
     EXPECT_EQ(timeline.KeysAt(1000), (std::vector<int>{platform::VK_ESCAPE}));
 }
 
+// The text is read word by word as it streams, never a line at once: words end at white space,
+// at a comment and at the end of the text, and errors still name their line.
+TEST(KeyTimelineTest, WordsEndAtSpacesCommentsAndTheEndOfTheText)
+{
+    const struct {
+        const char* text;
+        long frame;
+        std::vector<int> keys;
+    } cases[] = {
+        {"5 Left\r\n6 Up\r\n", 5, {platform::VK_LEFT}},
+        {"5\tLeft#Up\n", 5, {platform::VK_LEFT}},
+        {"5 Left", 5, {platform::VK_LEFT}},
+        {"\n\n  # a comment only\n5 Left\n7", 8, {}},
+        {"data 3f2a extra words\nopen 2 more\n5 Left\n", 5, {platform::VK_LEFT}},
+        {"clock 0 5 5x2#7\n5 Left Up\n", 5, {platform::VK_LEFT, platform::VK_UP}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream text(c.text);
+        KeyTimeline timeline;
+        std::string error;
+        ASSERT_TRUE(timeline.Parse(text, "keys.txt", error)) << error;
+        EXPECT_EQ(timeline.KeysAt(c.frame), c.keys);
+    }
+    std::istringstream text("1 Left\n\n# note\nclock 0 3 3x2 3\n4 Up\r\n9 Jump");
+    KeyTimeline timeline;
+    std::string error;
+    EXPECT_FALSE(timeline.Parse(text, "keys.txt", error));
+    EXPECT_EQ(error, "keys.txt:6: unknown key 'Jump' (Left Right Up Down Space Enter Escape A C G H M N O P Z)");
+    ASSERT_EQ(timeline.ClockReadings().size(), 1u);
+    EXPECT_EQ(timeline.ClockReadings()[0].count, 4u);
+}
+
 TEST(KeyTimelineTest, LinesOutOfOrderAreSortedAndTheLastOfAFrameCounts)
 {
     std::istringstream text("20 Left Left\n10 Right\n10 Up Down\n");

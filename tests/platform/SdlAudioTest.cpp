@@ -1,7 +1,11 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -9,6 +13,7 @@
 
 #include "platform/RecordingAudio.h"
 #include "platform/SdlAudio.h"
+#include "platform/SoundConversion.h"
 
 namespace {
 
@@ -92,6 +97,136 @@ TEST(SdlAudioTest, RefusesFormatsItCannotPlayWithAReason)
         std::string recordingError;
         EXPECT_EQ(recording.CreateBuffer("x.wav", c.format, samples, recordingError), nullptr);
         EXPECT_EQ(recordingError, error);
+    }
+}
+
+// While it lives, counts the bytes SDL holds beyond what it held when the watch began, and the
+// most it held at once.
+class SdlMemoryWatch {
+public:
+    SdlMemoryWatch()
+    {
+        SDL_GetMemoryFunctions(&sMalloc, &sCalloc, &sRealloc, &sFree);
+        sHeld = 0;
+        sPeak = 0;
+        SDL_SetMemoryFunctions(&Malloc, &Calloc, &Realloc, &Free);
+    }
+    ~SdlMemoryWatch() { SDL_SetMemoryFunctions(sMalloc, sCalloc, sRealloc, sFree); }
+    SdlMemoryWatch(const SdlMemoryWatch&) = delete;
+    SdlMemoryWatch& operator=(const SdlMemoryWatch&) = delete;
+
+    long long PeakBytes() const { return sPeak; }
+
+private:
+    static void* Counted(void* p)
+    {
+        if (p != nullptr) sPeak = std::max<long long>(sPeak, sHeld += static_cast<long long>(malloc_usable_size(p)));
+        return p;
+    }
+    static void Uncount(void* p)
+    {
+        if (p != nullptr) sHeld -= static_cast<long long>(malloc_usable_size(p));
+    }
+    static void* SDLCALL Malloc(size_t size) { return Counted(sMalloc(size)); }
+    static void* SDLCALL Calloc(size_t count, size_t size) { return Counted(sCalloc(count, size)); }
+    static void* SDLCALL Realloc(void* p, size_t size)
+    {
+        Uncount(p);
+        return Counted(sRealloc(p, size));
+    }
+    static void SDLCALL Free(void* p)
+    {
+        Uncount(p);
+        sFree(p);
+    }
+
+    static inline SDL_malloc_func sMalloc = nullptr;
+    static inline SDL_calloc_func sCalloc = nullptr;
+    static inline SDL_realloc_func sRealloc = nullptr;
+    static inline SDL_free_func sFree = nullptr;
+    static inline std::atomic<long long> sHeld = 0;
+    static inline std::atomic<long long> sPeak = 0;
+};
+
+TEST(SdlAudioTest, ASoundThatGrowsTakesLittleMoreThanItsResultWhileItIsConverted)
+{
+    // 100 s at 1000 Hz in 8 bits: 100 KB that become 17.6 MB in the mixer's format.
+    const std::vector<uint8_t> samples(100000, 200);
+    std::vector<int16_t> out;
+    std::string error;
+    {
+        SdlMemoryWatch watch;
+        ASSERT_TRUE(platform::ConvertToMixFormat(Pcm(1, 1000, 8), samples, out, error)) << error;
+        EXPECT_LT(watch.PeakBytes(), 4 << 20);
+    }
+    EXPECT_EQ(out.size(), size_t{4410000} * 2);
+    EXPECT_EQ(out.capacity(), out.size());
+}
+
+// The conversion goes in steps, and SDL's resampler starts each step afresh: a step that ended
+// inside a frame of the mixer lost that part, and a long sound drifted ever further behind.
+TEST(SdlAudioTest, ALongResampledSoundKeepsInTimeToItsEnd)
+{
+    constexpr double kPi = 3.14159265358979;
+    constexpr double kTone = 351.0;
+    for (const uint32_t rate : {48000u, 1000u}) {
+        SCOPED_TRACE(rate);
+        const double tone = rate > 2 * kTone ? kTone : 100.0;
+        std::vector<int16_t> source(static_cast<size_t>(rate) * 40);
+        for (size_t i = 0; i < source.size(); ++i)
+            source[i] = static_cast<int16_t>(8000 * std::sin(2 * kPi * tone * static_cast<double>(i) / rate));
+        const auto* bytes = reinterpret_cast<const uint8_t*>(source.data());
+        std::vector<int16_t> out;
+        std::string error;
+        ASSERT_TRUE(platform::ConvertToMixFormat(Pcm(1, rate, 16), {bytes, source.size() * 2}, out, error)) << error;
+        ASSERT_EQ(out.size(), size_t{platform::kMixRate} * 40 * 2);
+        // Less than a frame of the mixer off anywhere (a frame is 8000 * 2 pi * 351 / 44100 = 400 here).
+        double worst = 0;
+        for (size_t j = 500; j + 500 < out.size() / 2; j += 101) {
+            const double wanted = 8000 * std::sin(2 * kPi * tone * static_cast<double>(j) / platform::kMixRate);
+            worst = std::max(worst, std::abs(out[j * 2] - wanted));
+        }
+        EXPECT_LT(worst, rate == 1000u ? 1000.0 : 400.0);
+    }
+}
+
+TEST(SdlAudioTest, EveryDeviceRefusesASoundLongerOrLargerThanTheBoundWithTheSameReason)
+{
+    struct Case {
+        const char* name;
+        platform::WaveFormat format;
+        size_t bytes;
+        const char* reason; // nullptr: the sound is taken
+    };
+    const Case cases[] = {
+        {"8-bit mono at 1000 Hz, two minutes", Pcm(1, 1000, 8), 120000, nullptr},
+        {"a frame longer", Pcm(1, 1000, 8), 120001, "refused: the sound lasts 120.001 s, longer than the 120 s"},
+        {"the mix format, a frame longer", Pcm(2, 44100, 16), platform::kMaxSoundBytes + 4, "more than the 21168000"},
+        {"stereo at 384000 Hz, 14 s", Pcm(2, 384000, 16), platform::kMaxSoundBytes + 4,
+         "refused: 21168004 bytes of samples, more than the 21168000 a sound may hold"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<uint8_t> samples(c.bytes, 0x80);
+        std::vector<int16_t> out;
+        std::string error;
+        const bool taken = platform::ConvertToMixFormat(c.format, samples, out, error);
+        platform::RecordingAudio recording;
+        std::string recordingError;
+        const bool recorded = recording.CreateBuffer("x.wav", c.format, samples, recordingError) != nullptr;
+        platform::SdlAudio audio(platform::SdlAudio::Output::Manual);
+        std::string deviceError;
+        const bool played = audio.CreateBuffer("x.wav", c.format, samples, deviceError) != nullptr;
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(taken && recorded && played) << error << recordingError << deviceError;
+            EXPECT_EQ(out.size(), platform::kMaxSoundFrames * 2);
+            continue;
+        }
+        EXPECT_FALSE(taken || recorded || played);
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_EQ(recordingError, error);
+        EXPECT_EQ(deviceError, error);
+        EXPECT_TRUE(out.empty());
     }
 }
 

@@ -330,6 +330,30 @@ TEST_F(SpriteRenderTest, NullTextureDrawsNothing)
     EXPECT_EQ(At(102, 102), 0x0000FFu);
 }
 
+TEST_F(SpriteRenderTest, TexturesHoldTheirPicturesPixelsOfTheBudgetUntilTheyGo)
+{
+    // A 4 x 4 picture with clear pixels (it gets a cut-out copy too); room for two of them.
+    std::vector<uint32_t> pixels(16, 0xFF00FF00u);
+    pixels[0] = 0;
+    const auto path = (mDir.Path() / "four.png").string();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), 4, 4, 32, 16, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_EQ(IMG_SavePNG(surface, path.c_str()), 0);
+    SDL_FreeSurface(surface);
+
+    platform::SdlDevice device(mSystem->Device().Renderer(), 40);
+    std::string error;
+    auto first = device.LoadTexture(path, error);
+    auto second = device.LoadTexture(path, error);
+    ASSERT_TRUE(first && second) << error;
+    EXPECT_EQ(device.Pictures().Held(), 32);
+    EXPECT_FALSE(device.LoadTexture(path, error));
+    EXPECT_EQ(error, "refused: its 4 x 4 pixels would take the pictures held past their budget of 40 pixels (32 held)");
+    first.reset();
+    EXPECT_EQ(device.Pictures().Held(), 16);
+    EXPECT_TRUE(device.LoadTexture(path, error)) << error;
+    EXPECT_EQ(device.Pictures().Held(), 16); // the texture just made went at once
+}
+
 TEST_F(SpriteRenderTest, MissingImageGivesNullWithAReason)
 {
     std::string error;
