@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/Keys.h"
+#include "app/PictureDensity.h"
 
 CGameFrameConstruct::CGameFrameConstruct(const platform::Platform& platform) : mPlatform(platform) {}
 
@@ -103,5 +104,6 @@ int CGameFrameConstruct::LoadTexture(std::unique_ptr<platform::Texture>& out, co
     }
     // Loaded from a damaged file: what was wrong with it.
     if (!error.empty()) std::fprintf(stderr, "zem: %s: %s\n", path.c_str(), error.c_str());
+    out->SetDensity(PictureDensity(path, out->Width(), out->Height()));
     return 0;
 }

@@ -79,13 +79,11 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
         ++number;
         const std::string trimmed = Trim(line);
         if (trimmed.empty() || trimmed[0] == '#') continue;
-        const auto equals = trimmed.find('=');
-        if (equals == std::string::npos) {
+        std::string name, value;
+        if (!SplitNameValue(trimmed, name, value)) {
             bad("not \"name = value\"");
             continue;
         }
-        const std::string name = Trim(trimmed.substr(0, equals));
-        const std::string value = Trim(trimmed.substr(equals + 1));
         if (name == "music" || name == "effects") {
             int volume = 0;
             if (!ReadVolume(value, volume)) {

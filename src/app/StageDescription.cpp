@@ -71,13 +71,11 @@ StageDescription FirstStage()
 
 bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem)
 {
-    const auto equals = line.find('=');
-    if (equals == std::string::npos) {
+    std::string key, value;
+    if (!SplitNameValue(line, key, value)) {
         problem = "expected 'key = value'";
         return false;
     }
-    const std::string key = Trim(line.substr(0, equals));
-    const std::string value = Trim(line.substr(equals + 1));
     std::istringstream in(value);
     std::string extra;
     if (key == "name") {

@@ -132,13 +132,12 @@ bool CTexts::Parse(const std::string& text, std::string& problems)
         ++number;
         const std::string trimmed = Trim(line);
         if (trimmed.empty() || trimmed[0] == '#') continue;
-        const auto equals = trimmed.find('=');
-        if (equals == std::string::npos) {
+        std::string name, written;
+        if (!SplitNameValue(trimmed, name, written)) {
             complain("not \"name = text\"");
             continue;
         }
-        const std::string name = Trim(trimmed.substr(0, equals));
-        const std::string value = Unescape(Trim(trimmed.substr(equals + 1)));
+        const std::string value = Unescape(written);
         size_t index = mTexts.size();
         for (size_t i = 0; i < kEnglish.size(); ++i) {
             if (name == kEnglish[i].name) index = i;

@@ -9,3 +9,13 @@ inline std::string Trim(const std::string& text)
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
+
+// A "name = value" line split at its first '=', both sides trimmed; false when it has none.
+inline bool SplitNameValue(const std::string& line, std::string& name, std::string& value)
+{
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) return false;
+    name = Trim(line.substr(0, equals));
+    value = Trim(line.substr(equals + 1));
+    return true;
+}

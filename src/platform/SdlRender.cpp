@@ -303,8 +303,13 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
 
     const int imageW = sdlTexture->Width();
     const int imageH = sdlTexture->Height();
-    Rect full{0, 0, imageW, imageH};
-    const Rect& wanted = source != nullptr ? *source : full;
+    // The rectangle and the pivot are in layout pixels; a dense picture has `density` of its
+    // own pixels for each of them.
+    const int density = sdlTexture->Density();
+    const Rect wanted = source != nullptr ? Rect{source->left * density, source->top * density,
+                                                 source->right * density, source->bottom * density}
+                                          : Rect{0, 0, imageW, imageH};
+    const float toLayout = 1.0f / static_cast<float>(density);
     // Only the part of the rectangle inside the image draws; its placement keeps the
     // rectangle's own origin, so clipping never moves what remains.
     const int left = std::max(wanted.left, 0);
@@ -322,8 +327,8 @@ void SdlSprite::Draw(const Texture* texture, const Rect* source, const Vec3* cen
     const int vs[4] = {top, top, bottom, bottom};
     SDL_FPoint corners[4];
     for (int i = 0; i < 4; ++i) {
-        mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) - cx,
-                                  static_cast<float>(vs[i] - wanted.top) - cy, corners[i].x, corners[i].y);
+        mTransform.TransformPoint(static_cast<float>(us[i] - wanted.left) * toLayout - cx,
+                                  static_cast<float>(vs[i] - wanted.top) * toLayout - cy, corners[i].x, corners[i].y);
     }
     if (mDevice.Shortcuts() && (OutsideDrawingArea(corners) || Flat(corners))) return;
 

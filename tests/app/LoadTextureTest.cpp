@@ -208,3 +208,35 @@ TEST(LoadTextureTest, PicturesPastTheBudgetAreRefusedUntilOthersAreReleased)
 }
 
 } // namespace
+
+namespace {
+
+// A dense picture draws at its density only when it has exactly the pixels that density gives
+// its layout; a player's picture of another size (its layout's own, say) draws at density 1.
+TEST(LoadTextureTest, ADensePictureDrawsDenseOnlyAtItsDesignedSize)
+{
+    const struct {
+        const char* path;
+        int width, height;
+        int density;
+    } cases[] = {
+        {"Resource/Texture/star.png", 80, 80, 2},            // made at twice its 40 x 40
+        {"Resource/Texture/star.png", 40, 40, 1},            // replaced at its layout's size
+        {"Resource/Texture/star.png", 80, 40, 1},            // neither
+        {"Resource/Texture/playerBubble.png", 960, 720, 3},  // three times its 320 x 240
+        {"Resource/Texture/playerBubble.png", 640, 480, 1},  // a whole multiple, but not its own
+        {"Resource/Texture/EnemyBase.png", 720, 302, 1},     // not a dense picture
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string png = SmallPng(dir, c.width, c.height);
+        const auto file = dir.Write(c.path, png);
+        FakePlatform fake;
+        CGameFrameConstruct frame(fake.Services());
+        std::unique_ptr<platform::Texture> texture;
+        ASSERT_EQ(frame.LoadTexture(texture, file.string()), 0) << c.path;
+        EXPECT_EQ(texture->Density(), c.density) << c.path << ' ' << c.width << 'x' << c.height;
+    }
+}
+
+} // namespace

@@ -163,6 +163,33 @@ TEST_F(SpriteRenderTest, SourceRectanglePicksOneCellAndNothingOutsideTheImage)
     EXPECT_EQ(At(503, 111), 0x0000FFu); // past the image's bottom: nothing
 }
 
+TEST_F(SpriteRenderTest, ADensePictureDrawsItsCellsInLayoutPixels)
+{
+    // Two cells of 8 x 8 layout pixels, made at density 2: 32 x 16 pixels, a red cell then a
+    // green one whose top-left pixel is white. Rectangles and pivots stay in layout pixels.
+    std::vector<uint32_t> pixels(32 * 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x) pixels[static_cast<size_t>(y * 32 + x)] = x < 16 ? 0xFFFF0000 : 0xFF00FF00;
+    pixels[16] = 0xFFFFFFFF;
+    auto dense = MakeTexture(32, 16, pixels);
+    dense->SetDensity(2);
+    BeginFrame();
+    Draw(dense.get(), CellRect(1, 0, 8, 8), Vec3{4, 4, 0}, Matrix::Translation(400, 100, 0));
+    // Scaled up twice: every picture pixel covers one screen pixel.
+    Draw(dense.get(), CellRect(1, 0, 8, 8), Vec3{4, 4, 0}, Matrix::Scaling(2, 2, 0) * Matrix::Translation(600, 100, 0));
+    EndFrame();
+    // At scale 1 the green cell covers 8 x 8 screen pixels about its pivot: x 396..403.
+    EXPECT_EQ(At(397, 97), 0x00FF00u);
+    EXPECT_EQ(At(402, 103), 0x00FF00u);
+    EXPECT_EQ(At(394, 100), 0x0000FFu);
+    EXPECT_EQ(At(405, 100), 0x0000FFu);
+    // At scale 2, 16 x 16 from x 592: its single white pixel is one screen pixel, sharp.
+    EXPECT_EQ(At(592, 92), 0xFFFFFFu);
+    EXPECT_TRUE(Near(At(593, 93), 0x00FF00)) << std::hex << At(593, 93);
+    EXPECT_EQ(At(607, 107), 0x00FF00u);
+    EXPECT_EQ(At(609, 100), 0x0000FFu);
+}
+
 TEST_F(SpriteRenderTest, CellsNeverBleedIntoTheirNeighboursBetweenPixels)
 {
     // A sheet of 10 x 10 cells, three in a row: red, green, white. Each cell drawn at half

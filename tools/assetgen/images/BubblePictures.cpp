@@ -1,12 +1,14 @@
 #include "images/Pictures.h"
 
+#include "app/PictureDensity.h"
 #include "images/Shapes.h"
 
 namespace pictures {
 
 Canvas ShotBubbles(BubbleLayer layer)
 {
-    return BubbleSheet(64, 26, bubbles::kShot, layer);
+    // The status display's stock pulses to 1.1 times this size.
+    return BubbleSheet(64, 26, bubbles::kShot, layer, DesignedDensity(files::kShotBubbles));
 }
 
 Canvas EnemyBubbles(BubbleLayer layer)
@@ -46,16 +48,17 @@ Canvas MonaBubbles(BubbleLayer layer)
 // The bubble around a star and around the mini hero: drawn from its top-left 40 x 40 corner.
 Canvas StarBubble(BubbleLayer layer)
 {
-    Canvas canvas(64, 64);
+    Canvas canvas(64, 64, DesignedDensity(files::kStarBubble)); // a big star's is twice as large
     DrawBubble(canvas.Cr(), 20, 20, 19, 19, bubbles::kStar, layer);
     return canvas;
 }
 
 // The heal item's bubble in an 80 x 80 cell, and beside it (from x 80) the same bubble at
-// 240 x 240: the result screen's fountains blow it up to three times the small one.
+// 240 x 240: the result screen's fountains blow it up to three times the small one. A heal
+// item's bubble grows to three times as it is taken, so the picture is denser still.
 Canvas PlayerBubble(BubbleLayer layer)
 {
-    Canvas canvas(80 + 240, 240);
+    Canvas canvas(80 + 240, 240, DesignedDensity(files::kHealBubble));
     DrawBubble(canvas.Cr(), 40, 40, 38, 38, bubbles::kPlain, layer);
     DrawBubble(canvas.Cr(), 80 + 120, 120, 114, 114, bubbles::kPlain, layer);
     return canvas;

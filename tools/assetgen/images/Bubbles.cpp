@@ -217,9 +217,9 @@ void DrawBubblePopping(cairo_t* cr, double cx, double cy, double rx, double ry, 
     }
 }
 
-Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer layer)
+Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer layer, int density)
 {
-    Canvas canvas(cell * 6, cell * 3);
+    Canvas canvas(cell * 6, cell * 3, density);
     cairo_t* cr = canvas.Cr();
     const double c = cell / 2.0;
     for (int column = 0; column < 6; ++column) {

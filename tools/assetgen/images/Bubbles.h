@@ -36,6 +36,6 @@ void DrawBubblePopping(cairo_t* cr, double cx, double cy, double rx, double ry, 
 
 // A sheet of square cells: row 0 appearing (frames 0-3, then the full bubble), row 1 floating,
 // row 2 popping (frames 0-5); six columns.
-Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer layer);
+Canvas BubbleSheet(int cell, double radius, const BubbleLook& look, BubbleLayer layer, int density = 1);
 // One bubble of `radius` in a square picture of `size`, centred on (centre, centre).
 Canvas SingleBubble(int size, double centre, double radius, const BubbleLook& look, BubbleLayer layer);

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-Canvas::Canvas(int width, int height)
-    : mWidth(width), mHeight(height),
-      mSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      mCr(cairo_create(mSurface))
+Canvas::Canvas(int width, int height, int density)
+    : mWidth(width * density), mHeight(height * density), mDensity(density),
+      mSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, mWidth, mHeight)), mCr(cairo_create(mSurface))
 {
+    cairo_scale(mCr, density, density);
     cairo_set_line_join(mCr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(mCr, CAIRO_LINE_CAP_ROUND);
 }
@@ -17,7 +17,7 @@ Canvas::~Canvas()
 }
 
 Canvas::Canvas(Canvas&& other) noexcept
-    : mWidth(other.mWidth), mHeight(other.mHeight),
+    : mWidth(other.mWidth), mHeight(other.mHeight), mDensity(other.mDensity),
       mSurface(std::exchange(other.mSurface, nullptr)), mCr(std::exchange(other.mCr, nullptr))
 {
 }
@@ -28,6 +28,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept
         Reset();
         mWidth = other.mWidth;
         mHeight = other.mHeight;
+        mDensity = other.mDensity;
         mSurface = std::exchange(other.mSurface, nullptr);
         mCr = std::exchange(other.mCr, nullptr);
     }

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/Geometry.h"
+#include "app/PictureDensity.h"
 #include "images/Face.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -44,10 +45,11 @@ void Twinkle(cairo_t* cr, double x, double y, double r, double alpha)
 
 } // namespace
 
-// The score star, 40 x 40, drawn tinted yellow with the glowing blend.
+// The score star, 40 x 40 (a big star is drawn twice as large), tinted yellow with the glowing
+// blend.
 Canvas ScoreStar()
 {
-    Canvas canvas(40, 40);
+    Canvas canvas(40, 40, DesignedDensity(files::kScoreStar));
     ShadedStar(canvas.Cr(), 20, 21, 17.5, kGlowGold, kGlowGoldShade, 1.6, 1.0);
     return canvas;
 }
@@ -62,10 +64,10 @@ Canvas HealHeart()
     return canvas;
 }
 
-// The health icon of the status display, 64 x 64, in its own colours.
+// The health icon of the status display, 64 x 64 (its pulse grows it), in its own colours.
 Canvas HudHeart()
 {
-    Canvas canvas(64, 64);
+    Canvas canvas(64, 64, DesignedDensity(files::kHpIcon));
     // A dark halo and drop shadow keep the heart's edge visible on white clouds.
     SoftShadow(canvas, [](cairo_t* c) { HeartPath(c, 32, 32, 50); }, 3.0, 0, 1.5, 3, 0.5, colours::kOutline);
     ShadedHeart(canvas.Cr(), 32, 32, 50, colours::kHeart, colours::kHeartDark, 3.0);

@@ -193,9 +193,13 @@ void BoxBlur(std::vector<float>& plane, int width, int height, int radius)
 void SoftShadow(const Canvas& canvas, const PathFn& path, double spread, double dx, double dy, double blur,
                 double alpha, Rgb colour)
 {
+    // The mask has the canvas's pixels; the path, the spread, the blur and the offset are in
+    // layout units.
     const int width = canvas.Width(), height = canvas.Height();
+    const int density = canvas.Density();
     cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
     cairo_t* mcr = cairo_create(mask);
+    cairo_scale(mcr, density, density);
     cairo_set_line_join(mcr, CAIRO_LINE_JOIN_ROUND);
     path(mcr);
     cairo_fill_preserve(mcr);
@@ -212,7 +216,7 @@ void SoftShadow(const Canvas& canvas, const PathFn& path, double spread, double 
             plane[static_cast<std::size_t>(y) * width + x] = data[y * stride + x];
         }
     }
-    const int radius = static_cast<int>(std::lround(blur / 2));
+    const int radius = static_cast<int>(std::lround(blur * density / 2));
     for (int pass = 0; pass < 3 && radius > 0; ++pass) {
         BoxBlur(plane, width, height, radius);
     }
@@ -227,7 +231,8 @@ void SoftShadow(const Canvas& canvas, const PathFn& path, double spread, double 
     cairo_t* cr = canvas.Cr();
     cairo_save(cr);
     SetColour(cr, colour, alpha);
-    cairo_mask_surface(cr, mask, dx, dy);
+    cairo_scale(cr, 1.0 / density, 1.0 / density);
+    cairo_mask_surface(cr, mask, dx * density, dy * density);
     cairo_restore(cr);
     cairo_surface_destroy(mask);
 }

@@ -15,6 +15,7 @@
 
 #include "Generators.h"
 #include "app/AssetFiles.h"
+#include "app/PictureDensity.h"
 
 namespace {
 
@@ -129,6 +130,17 @@ TEST_F(GeneratedImages, EveryPictureHoldsTheRectanglesTheGameDrawsFromIt)
     }
 }
 
+TEST_F(GeneratedImages, DensePicturesAreMadeAtTheirDensity)
+{
+    // Made at any other size, the game would draw them at density 1: four times too large.
+    for (const DensePicture& dense : kDensePictures) {
+        const Picture picture = Load(sRunDir / dense.path);
+        EXPECT_EQ(picture.width, dense.layoutWidth * dense.density) << dense.path;
+        EXPECT_EQ(picture.height, dense.layoutHeight * dense.density) << dense.path;
+        EXPECT_EQ(PictureDensity(dense.path, picture.width, picture.height), dense.density) << dense.path;
+    }
+}
+
 // Sheets by cell: left/top of cell (c, r) is (c * w, y0 + r * h); frames per row.
 struct Sheet {
     const char8_t* name;
@@ -155,13 +167,15 @@ const std::vector<Sheet> kFigureSheets = {
 // Calls `visit(picture, left, top, right, bottom, where)` for every cell of `sheet` that the
 // game draws, with the cell's inclusive pixel bounds inside `picture`.
 template <typename Visit>
+// The cells are in layout pixels; a dense picture has `density` of its own for each.
 void ForEachCell(const Picture& picture, const Sheet& sheet, Visit visit)
 {
+    const int d = DesignedDensity(std::string(files::kTextureDir) + "/" + reinterpret_cast<const char*>(sheet.name));
     for (std::size_t row = 0; row < sheet.framesPerRow.size(); ++row) {
         for (int column = 0; column < sheet.framesPerRow[row]; ++column) {
-            const int left = column * sheet.w, top = sheet.y0 + static_cast<int>(row) * sheet.h;
-            const int right = std::min(left + sheet.w, picture.width) - 1;
-            const int bottom = std::min(top + sheet.h, picture.height) - 1;
+            const int left = column * sheet.w * d, top = (sheet.y0 + static_cast<int>(row) * sheet.h) * d;
+            const int right = std::min(left + sheet.w * d, picture.width) - 1;
+            const int bottom = std::min(top + sheet.h * d, picture.height) - 1;
             visit(picture, left, top, right, bottom,
                   std::string(reinterpret_cast<const char*>(sheet.name)) + " row " + std::to_string(row) + " column " +
                       std::to_string(column));
