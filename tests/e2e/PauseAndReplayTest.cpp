@@ -154,6 +154,24 @@ TEST(RecordedRunTest, ARecordingOfOtherGameDataIsRefusedInOneLine)
     }
 }
 
+// A recording that never reaches the disk is no success: the game says so in one line and
+// exits 1. The game is ended by a signal once its title is up (it prints the title ground's
+// "OK" then), as a window closed by its user would end it.
+TEST(RecordedRunTest, ARecordingOntoAFullDiskEndsInFailure)
+{
+    TempDir dir;
+    const std::string out = (dir.Path() / "out.txt").string();
+    const std::string err = (dir.Path() / "err.txt").string();
+    const auto run = RunCommand("cd " + dir.Path().string() + " && HOME=" + dir.Path().string() +
+                                " XDG_CONFIG_HOME= XDG_DATA_HOME= stdbuf -oL " + ZEM_GAME +
+                                " --windowed --record /dev/full > " + out + " 2> " + err +
+                                " & game=$!; for i in $(seq 600); do grep -q OK " + out +
+                                " && break; sleep 0.1; done; kill -TERM $game; wait $game");
+    EXPECT_EQ(run.exitCode, 1) << ReadFile(err);
+    const std::string said = ReadFile(err);
+    EXPECT_EQ(said, "zem: /dev/full: the recording could not be written completely\n");
+}
+
 TEST(RecordedRunTest, TheGameReplaysARecordingInItsWindow)
 {
     TempDir dir;
