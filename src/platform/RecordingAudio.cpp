@@ -7,7 +7,8 @@ namespace platform {
 // A restart is a rewind followed by a play; the recording folds the two into one "restart".
 class RecordingSoundBuffer final : public SoundBuffer {
 public:
-    RecordingSoundBuffer(RecordingAudio& owner, std::string name) : mOwner(owner), mName(std::move(name))
+    RecordingSoundBuffer(RecordingAudio& owner, std::string name, HeldBudget::Share share)
+        : mOwner(owner), mName(std::move(name)), mShare(std::move(share))
     {
         ++mOwner.mBuffersAlive;
         ++mOwner.mBuffersCreated;
@@ -35,6 +36,7 @@ public:
 private:
     RecordingAudio& mOwner;
     std::string mName;
+    HeldBudget::Share mShare; // what the real device would hold of this sound
     bool mRewound = false;
     bool mPlaying = false;
     bool mLooping = false;
@@ -46,8 +48,9 @@ std::unique_ptr<SoundBuffer> RecordingAudio::CreateBuffer(const std::string& nam
     // Converted as the real device converts, and dropped: a silent run refuses what the game
     // refuses and takes, for a moment, the memory the game holds.
     std::vector<int16_t> converted;
-    if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
-    return std::make_unique<RecordingSoundBuffer>(*this, name);
+    HeldBudget::Share share;
+    if (!ConvertWithinBudget(format, samples, mSounds, converted, share, error)) return nullptr;
+    return std::make_unique<RecordingSoundBuffer>(*this, name, std::move(share));
 }
 
 std::vector<RecordingAudio::Operation> RecordingAudio::TakeOperations()

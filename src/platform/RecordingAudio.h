@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Audio.h"
+#include "platform/SoundBudget.h"
 
 namespace platform {
 
@@ -11,6 +12,8 @@ namespace platform {
 // sound as the real device does, so it refuses what the real device refuses, with the same reasons.
 class RecordingAudio final : public AudioDevice {
 public:
+    explicit RecordingAudio(long long soundBudgetBytes = kSoundBudgetBytes) : mSounds(soundBudgetBytes) {}
+
     struct Operation {
         std::string file;
         std::string op; // "play", "restart", "loop", "stop", "mode"
@@ -29,6 +32,7 @@ public:
     // Off: nothing is kept, so that a long benchmark keeps no growing log.
     void SetKeepOperations(bool keep) { mKeepOperations = keep; }
     int BuffersAlive() const { return mBuffersAlive; }
+    const SoundBudget& Sounds() const { return mSounds; }
     int BuffersCreated() const { return mBuffersCreated; }
 
     // Volumes and groups are kept apart from the operations: they are not heard in a trace.
@@ -58,6 +62,7 @@ private:
     bool mKeepOperations = true;
     int mBuffersAlive = 0;
     int mBuffersCreated = 0;
+    SoundBudget mSounds;
 };
 
 } // namespace platform

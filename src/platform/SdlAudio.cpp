@@ -46,8 +46,10 @@ private:
 // positions (in the file's own format) into frames of the mixer.
 class SdlSoundBuffer final : public SoundBuffer {
 public:
-    SdlSoundBuffer(std::unique_ptr<MixerVoice> voice, uint32_t sourceBlockAlign, uint32_t sourceRate, bool audible)
-        : mVoice(std::move(voice)), mSourceBlockAlign(sourceBlockAlign), mSourceRate(sourceRate), mAudible(audible)
+    SdlSoundBuffer(std::unique_ptr<MixerVoice> voice, HeldBudget::Share share, uint32_t sourceBlockAlign,
+                   uint32_t sourceRate, bool audible)
+        : mVoice(std::move(voice)), mShare(std::move(share)), mSourceBlockAlign(sourceBlockAlign),
+          mSourceRate(sourceRate), mAudible(audible)
     {
     }
 
@@ -71,6 +73,7 @@ public:
 
 private:
     std::unique_ptr<MixerVoice> mVoice;
+    HeldBudget::Share mShare; // the voice's samples, of the budget for all sounds
     uint32_t mSourceBlockAlign = 1;
     uint32_t mSourceRate = kMixRate;
     bool mAudible = true;
@@ -78,7 +81,7 @@ private:
 
 } // namespace
 
-SdlAudio::SdlAudio(Output output)
+SdlAudio::SdlAudio(Output output, long long soundBudgetBytes) : mSounds(soundBudgetBytes)
 {
     mManual = output == Output::Manual;
     if (mManual) return;
@@ -135,9 +138,10 @@ std::unique_ptr<SoundBuffer> SdlAudio::CreateBuffer(const std::string&, const Wa
                                                     std::span<const uint8_t> samples, std::string& error)
 {
     std::vector<int16_t> converted;
-    if (!ConvertToMixFormat(format, samples, converted, error)) return nullptr;
-    return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), format.blockAlign,
-                                            format.samplesPerSec, IsOpen() || mManual);
+    HeldBudget::Share share;
+    if (!ConvertWithinBudget(format, samples, mSounds, converted, share, error)) return nullptr;
+    return std::make_unique<SdlSoundBuffer>(mMixer.CreateVoice(std::move(converted)), std::move(share),
+                                            format.blockAlign, format.samplesPerSec, IsOpen() || mManual);
 }
 
 void SdlAudio::SetVolumes(float music, float effects)

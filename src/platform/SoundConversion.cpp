@@ -141,4 +141,16 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
     return true;
 }
 
+bool ConvertWithinBudget(const WaveFormat& format, std::span<const uint8_t> samples, SoundBudget& budget,
+                         std::vector<int16_t>& out, HeldBudget::Share& share, std::string& error)
+{
+    out.clear();
+    if (!CheckSoundSize(format, samples.size(), error)) return false;
+    const auto bytes = static_cast<long long>(MixFramesOf(format, samples.size()) * kMixChannels * sizeof(int16_t));
+    if (!budget.Fits(bytes, error)) return false;
+    if (!ConvertToMixFormat(format, samples, out, error)) return false;
+    share = budget.Take(bytes);
+    return true;
+}
+
 } // namespace platform

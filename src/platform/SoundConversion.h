@@ -7,6 +7,7 @@
 
 #include "platform/Audio.h"
 #include "platform/Mixer.h"
+#include "platform/SoundBudget.h"
 
 namespace platform {
 
@@ -33,5 +34,11 @@ bool CheckSoundSize(const WaveFormat& format, uint64_t sampleBytes, std::string&
 // False with a reason in `error` for a sound that does not pass.
 bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> samples, std::vector<int16_t>& out,
                         std::string& error);
+
+// Converts as ConvertToMixFormat does, only when the result fits beside the sounds `budget`
+// holds (asked before anything is converted); `share` then holds its bytes until it goes.
+// False with a reason in `error` otherwise. Every audio device makes its sounds with this.
+bool ConvertWithinBudget(const WaveFormat& format, std::span<const uint8_t> samples, SoundBudget& budget,
+                         std::vector<int16_t>& out, HeldBudget::Share& share, std::string& error);
 
 } // namespace platform

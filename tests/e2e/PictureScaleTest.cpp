@@ -1,6 +1,7 @@
 // No picture is ever drawn larger than its own pixels: the recorded route (title, the whole stage,
 // the goal star's turn, the result) and a defeat (game over) are played through the recording
-// sprite, and every draw's scale is measured against its source rectangle.
+// sprite, and every draw's scale is measured against its source rectangle. The same runs measure
+// what the game's own pictures and sounds hold of their budgets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "scenes/SceneFactory.h"
 #include "app/Geometry.h"
 #include "platform/PictureBudget.h"
+#include "platform/SoundBudget.h"
 #include "app/KeyTimeline.h"
 #include "app/Keys.h"
 #include "support/DrawnPictures.h"
@@ -35,6 +37,7 @@ double Magnification(const DrawCall& draw)
 struct Measured {
     std::map<std::string, double> largest; // the largest magnification of each picture
     long long mostPixelsHeld = 0;          // of all pictures at once, at the end of a frame
+    long long mostSoundBytesHeld = 0;      // of all sounds at once, likewise
 };
 
 Measured LargestScales(const std::string& timelineFile, long frames)
@@ -63,28 +66,50 @@ Measured LargestScales(const std::string& timelineFile, long frames)
             scale = std::fmax(scale, Magnification(draw));
         }
         measured.mostPixelsHeld = std::max(measured.mostPixelsHeld, fake.device.Pictures().Held());
+        measured.mostSoundBytesHeld = std::max(measured.mostSoundBytesHeld, fake.audio.Sounds().Held());
     }
     game.reset();
     ResetKeyPressed();
     return measured;
 }
 
-TEST(PictureScaleTest, NoPictureIsDrawnLargerThanItsPixels)
+// The runs measured: the route through the whole stage and a defeat; each played once.
+const char* const kRuns[] = {"stage-1.keys", "defeated-by-walker.keys"};
+
+const Measured& Played(const std::string& timeline)
 {
+    static std::map<std::string, Measured> played;
+    const auto known = played.find(timeline);
+    if (known != played.end()) return known->second;
     const std::filesystem::path data = std::filesystem::path(ZEM_SOURCE_DIR) / "tests/e2e/data";
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(ZEM_RUN_DIR);
-    const struct {
-        const char* timeline;
-        long frames;
-    } runs[] = {{"stage-1.keys", 4785}, {"defeated-by-walker.keys", 1000}};
-    for (const auto& [timeline, frames] : runs) {
-        std::ostringstream larger;
-        const Measured measured = LargestScales((data / timeline).string(), frames);
-        // Sharper pictures are larger: the game's own scenes must leave the budget for all
-        // pictures most of its room, or a player's larger stage pictures would be refused.
+    const long frames = timeline == "stage-1.keys" ? 4785 : 1000;
+    const Measured& measured = played[timeline] = LargestScales((data / timeline).string(), frames);
+    std::filesystem::current_path(before);
+    return measured;
+}
+
+// Sharper pictures and longer sounds are larger: the game's own scenes must leave the budgets
+// for all pictures and all sounds most of their room, or a player's larger files would be
+// refused.
+TEST(PictureScaleTest, TheGamesOwnDataLeavesTheBudgetsMostOfTheirRoom)
+{
+    for (const char* timeline : kRuns) {
+        const Measured& measured = Played(timeline);
         EXPECT_LE(measured.mostPixelsHeld * 3, platform::kPictureBudgetPixels)
             << timeline << ": " << measured.mostPixelsHeld << " pixels held at once";
+        EXPECT_LE(measured.mostSoundBytesHeld * 4, platform::kSoundBudgetBytes)
+            << timeline << ": " << measured.mostSoundBytesHeld << " bytes of sounds held at once";
+        EXPECT_GT(measured.mostSoundBytesHeld, 0) << timeline;
+    }
+}
+
+TEST(PictureScaleTest, NoPictureIsDrawnLargerThanItsPixels)
+{
+    for (const char* timeline : kRuns) {
+        std::ostringstream larger;
+        const Measured& measured = Played(timeline);
         for (const auto& [file, scale] : measured.largest) {
             // A hundredth of slack for the rounding of a matrix built in single precision. The
             // goal star's turn ends 52 times its 120 pixels wide, beyond any picture the game
@@ -99,7 +124,6 @@ TEST(PictureScaleTest, NoPictureIsDrawnLargerThanItsPixels)
         }
         EXPECT_TRUE(larger.str().empty()) << timeline << ": drawn larger than their pixels:" << larger.str();
     }
-    std::filesystem::current_path(before);
 }
 
 } // namespace

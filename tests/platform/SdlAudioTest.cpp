@@ -230,6 +230,36 @@ TEST(SdlAudioTest, EveryDeviceRefusesASoundLongerOrLargerThanTheBoundWithTheSame
     }
 }
 
+// Every device holds its sounds within one budget for all of them: a sound past it is refused
+// before it is converted, and what a sound held comes back when it goes.
+TEST(SdlAudioTest, SoundsPastTheBudgetForAllSoundsAreRefusedUntilOthersGo)
+{
+    const platform::WaveFormat mix = Pcm(2, 44100, 16); // converts byte for byte
+    const std::vector<uint8_t> sixHundred(600, 0), fourHundred(400, 0);
+    platform::RecordingAudio recording(1000);
+    platform::SdlAudio audio(platform::SdlAudio::Output::Manual, 1000);
+    struct Device {
+        platform::AudioDevice& device;
+        const platform::SoundBudget& budget;
+    };
+    for (const Device& d : {Device{recording, recording.Sounds()}, Device{audio, audio.Sounds()}}) {
+        std::string error;
+        auto first = d.device.CreateBuffer("a.wav", mix, sixHundred, error);
+        ASSERT_TRUE(first) << error;
+        EXPECT_EQ(d.budget.Held(), 600);
+        EXPECT_FALSE(d.device.CreateBuffer("b.wav", mix, sixHundred, error));
+        EXPECT_EQ(error, "refused: its 600 bytes in the mixer's format would take the sounds held past their "
+                         "budget of 1000 bytes (600 held)");
+        auto second = d.device.CreateBuffer("c.wav", mix, fourHundred, error); // exactly to the budget
+        ASSERT_TRUE(second) << error;
+        EXPECT_EQ(d.budget.Held(), 1000);
+        first.reset();
+        EXPECT_EQ(d.budget.Held(), 400);
+        EXPECT_TRUE(d.device.CreateBuffer("b.wav", mix, sixHundred, error)) << error; // made and gone at once
+        EXPECT_EQ(d.budget.Held(), 400);
+    }
+}
+
 TEST(SdlAudioTest, ASoundStopsAtItsEndAndMusicLoopsOn)
 {
     // Mixed by hand: the positions depend on the frames mixed, never on a clock.
