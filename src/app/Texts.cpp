@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "app/Quote.h"
 #include "app/Trim.h"
 #include "platform/RegularFile.h"
 
@@ -142,7 +143,7 @@ bool CTexts::Parse(const std::string& text, std::string& problems)
             if (name == kEnglish[i].name) index = i;
         }
         if (index == mTexts.size()) {
-            complain("unknown text '" + name.substr(0, 40) + "'");
+            complain("unknown text " + Quote(name, 40));
         } else if (value.empty() || value.size() > kMaxTextBytes || HasControlCharacters(value)) {
             complain("'" + name + "' needs a text of at most " + std::to_string(kMaxTextBytes) + " bytes on its line");
         } else {
