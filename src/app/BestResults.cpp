@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
 
 namespace {
@@ -123,14 +124,11 @@ void CBestResultsFile::Load()
         std::fprintf(stderr, "zem: %s: not a regular file; playing on without best results\n", mPath.c_str());
         return;
     }
-    std::ifstream in(mPath, std::ios::binary);
-    std::string text(kFileBytes, '\0');
-    if (in) in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad() || !in.is_open()) {
+    std::string text;
+    if (!platform::ReadAtMost(mPath, kFileBytes, text)) {
         std::fprintf(stderr, "zem: %s: cannot read the best results; playing on without them\n", mPath.c_str());
         return;
     }
-    text.resize(static_cast<size_t>(in.gcount()));
     if (text.size() == kFileBytes) {
         std::fprintf(stderr, "zem: %s: longer than %zu bytes, so damaged; the best results start afresh\n",
                      mPath.c_str(), kFileBytes);

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <utility>
 
+#include "app/Quote.h"
 #include "platform/Keyboard.h"
 
 namespace {
@@ -26,16 +27,10 @@ int KeyIndexOf(const std::string& keyName)
     return -1;
 }
 
-// A whole decimal number within [least, most]; false for anything else.
-// A word of the file as a message quotes it: at most 24 characters, control characters as '?'.
-std::string Quote(const std::string& word)
-{
-    std::string text;
-    for (const char c : word.substr(0, 24)) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    if (word.size() > 24) text += "...";
-    return "'" + text + "'";
-}
+// How much of a word of the file a message quotes.
+constexpr size_t kQuotedChars = 24;
 
+// A whole decimal number within [least, most]; false for anything else.
 bool ReadNumber(const std::string& text, long long least, long long most, long long& out)
 {
     if (text.empty() || text.size() > 12 || !std::all_of(text.begin(), text.end(), ::isdigit)) return false;
@@ -167,7 +162,7 @@ bool KeyTimeline::ParseClockLine(WordStream& words, std::string& problem)
         long long count = 1;
         if (!ReadNumber(word.substr(0, times), 0, UINT32_MAX, value) ||
             (times != std::string::npos && !ReadNumber(word.substr(times + 1), 1, 100000, count))) {
-            problem = Quote(word) + " is not a clock reading (MS or MSxCOUNT)";
+            problem = Quote(word, kQuotedChars) + " is not a clock reading (MS or MSxCOUNT)";
             return false;
         }
         // Equal readings of one frame are one entry, however they are written.
@@ -187,7 +182,7 @@ bool KeyTimeline::ParseKeyLine(const std::string& first, WordStream& words, std:
 {
     long long frame = 0;
     if (!ReadNumber(first, 1, kLastFrame, frame)) {
-        problem = Quote(first) + " is not a frame number (1 or more)";
+        problem = Quote(first, kQuotedChars) + " is not a frame number (1 or more)";
         return false;
     }
     Change change{static_cast<int32_t>(frame), 0};
@@ -196,7 +191,7 @@ bool KeyTimeline::ParseKeyLine(const std::string& first, WordStream& words, std:
     while ((next = words.Read(key)) == WordStream::Next::Word) {
         const int index = KeyIndexOf(key);
         if (index < 0) {
-            problem = "unknown key " + Quote(key) + " (Left Right Up Down Space Enter Escape A C G H M N O P Z)";
+            problem = "unknown key " + Quote(key, kQuotedChars) + " (Left Right Up Down Space Enter Escape A C G H M N O P Z)";
             return false;
         }
         change.keys = static_cast<uint32_t>(change.keys | (1u << index));

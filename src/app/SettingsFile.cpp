@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
+#include "app/Quote.h"
 #include "app/Trim.h"
 #include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
@@ -31,14 +31,8 @@ constexpr size_t kMaxNamesPerAction = 4;
 // After this many bad lines the rest are only counted.
 constexpr size_t kProblemsNamed = 5;
 
-// A word of the file as a message quotes it: at most 32 characters, control characters as '?'.
-std::string Quote(const std::string& word)
-{
-    std::string text;
-    for (const char c : word.substr(0, 32)) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    if (word.size() > 32) text += "...";
-    return "'" + text + "'";
-}
+// How much of a word of the file a message quotes.
+constexpr size_t kQuotedChars = 32;
 
 bool ReadVolume(const std::string& value, int& out)
 {
@@ -87,7 +81,7 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
         if (name == "music" || name == "effects") {
             int volume = 0;
             if (!ReadVolume(value, volume)) {
-                bad("'" + name + "' needs a volume from 0 to 10, not " + Quote(value));
+                bad("'" + name + "' needs a volume from 0 to 10, not " + Quote(value, kQuotedChars));
                 continue;
             }
             (name == "music" ? settings.musicVolume : settings.effectsVolume) = volume;
@@ -99,21 +93,21 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
             else if (value == "no")
                 settings.fullscreen = FullscreenSetting::No;
             else
-                bad("'fullscreen' needs ask, yes or no, not " + Quote(value));
+                bad("'fullscreen' needs ask, yes or no, not " + Quote(value, kQuotedChars));
         } else if (name.starts_with("key.") || name.starts_with("button.")) {
             const bool button = name[0] == 'b';
             const std::optional<Action> action = ActionNamed(name.substr(button ? 7 : 4));
             if (!action) {
-                bad("unknown action " + Quote(name));
+                bad("unknown action " + Quote(name, kQuotedChars));
             } else if (!value.empty() && !(button ? platform::IsButtonName(value) : platform::IsKeyName(value))) {
-                bad(Quote(value) + " is no " + (button ? "controller button" : "key") + " name");
+                bad(Quote(value, kQuotedChars) + " is no " + (button ? "controller button" : "key") + " name");
             } else if (!value.empty() && (button ? IsReservedButton(value) : IsReservedKey(value))) {
-                bad(Quote(value) + " keeps its own meaning and cannot be bound");
+                bad(Quote(value, kQuotedChars) + " keeps its own meaning and cannot be bound");
             } else {
                 bindings.push_back({number, button, *action, value});
             }
         } else {
-            bad("unknown setting " + Quote(name));
+            bad("unknown setting " + Quote(name, kQuotedChars));
         }
     }
 
@@ -129,7 +123,7 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
             b.button ? ActionUsingButton(result, b.name) : ActionUsingKey(result, b.name);
         if (user && *user == b.action) continue; // named twice for the same action
         if (user) {
-            bad(Quote(b.name) + " is already used for " + InfoOf(*user).id);
+            bad(Quote(b.name, kQuotedChars) + " is already used for " + InfoOf(*user).id);
         } else if (names.size() >= kMaxNamesPerAction) {
             bad(std::string("more than ") + std::to_string(kMaxNamesPerAction) + " for " + InfoOf(b.action).id);
         } else {
@@ -183,14 +177,11 @@ void CSettingsFile::Load(Settings& settings) const
         std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", mPath.c_str(), problem.c_str());
         return;
     }
-    std::ifstream in(mPath, std::ios::binary);
-    std::string text(kMaxBytes + 1, '\0');
-    if (in) in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!in.is_open() || in.bad()) {
+    std::string text;
+    if (!platform::ReadAtMost(mPath, kMaxBytes + 1, text)) {
         std::fprintf(stderr, "zem: %s: cannot read the settings; playing with the default settings\n", mPath.c_str());
         return;
     }
-    text.resize(static_cast<size_t>(in.gcount()));
     if (text.size() > kMaxBytes) {
         // The lines that fit are kept; the cut one and the rest are not read.
         text.resize(text.rfind('\n', kMaxBytes) == std::string::npos ? 0 : text.rfind('\n', kMaxBytes));

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "app/AssetFiles.h"
 #include "app/Geometry.h"
 #include "app/Trim.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -135,10 +135,8 @@ StageDescription ReadStageFolder(const std::filesystem::path& folder, const std:
         ApplyTuneAndLook(stage);
         return stage;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::string text(kDescriptionBytes, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    std::string text;
+    platform::ReadAtMost(path, kDescriptionBytes, text); // unreadable: nothing read, the defaults stay
     if (text.size() == kDescriptionBytes) {
         std::fprintf(stderr, "zem: %s: longer than %zu bytes; only its start is read\n", path.c_str(),
                      kDescriptionBytes);

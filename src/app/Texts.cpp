@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <utility>
 
+#include "app/Quote.h"
 #include "app/Trim.h"
 #include "platform/RegularFile.h"
 
@@ -143,7 +143,7 @@ bool CTexts::Parse(const std::string& text, std::string& problems)
             if (name == kEnglish[i].name) index = i;
         }
         if (index == mTexts.size()) {
-            complain("unknown text '" + name.substr(0, 40) + "'");
+            complain("unknown text " + Quote(name, 40));
         } else if (value.empty() || value.size() > kMaxTextBytes || HasControlCharacters(value)) {
             complain("'" + name + "' needs a text of at most " + std::to_string(kMaxTextBytes) + " bytes on its line");
         } else {
@@ -159,15 +159,12 @@ bool CTexts::Load(const std::string& path)
     std::string problem;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true; // no translation: English
-    std::ifstream in;
     if (!platform::IsRegularFile(path, problem)) {
         std::fprintf(stderr, "zem: %s: %s; the texts stay English\n", path.c_str(), problem.c_str());
         return false;
     }
-    in.open(path, std::ios::binary);
-    std::string text(kMaxFileBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    std::string text;
+    platform::ReadAtMost(path, kMaxFileBytes + 1, text); // unreadable: nothing read, and English stays
     if (text.size() > kMaxFileBytes) {
         std::fprintf(stderr, "zem: %s: longer than %zu bytes; the texts stay English\n", path.c_str(), kMaxFileBytes);
         return false;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 
 namespace platform {
 
@@ -20,6 +21,21 @@ bool IsRegularFile(const std::string& path, std::string& problem)
               : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? "a device, not a file"
                                                                  : "not a regular file";
     return false;
+}
+
+bool ReadAtMost(const std::filesystem::path& path, size_t maxBytes, std::string& text)
+{
+    text.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    text.resize(maxBytes);
+    in.read(text.data(), static_cast<std::streamsize>(maxBytes));
+    if (in.bad()) {
+        text.clear();
+        return false;
+    }
+    text.resize(static_cast<size_t>(in.gcount()));
+    return true;
 }
 
 } // namespace platform

@@ -90,6 +90,12 @@ TEST(TextsTest, ABadTranslationKeepsItsGoodLines)
     EXPECT_EQ(texts.Get(TextId::OptionsEffects), "EFFEKTE");
     EXPECT_EQ(texts.Get(TextId::OptionsMusic), "MUSIC");
 
+    // An unknown name is quoted cut short and without its control characters: a translation
+    // cannot send escape sequences to the terminal.
+    std::string problems;
+    EXPECT_FALSE(CTexts().Parse("\x1b[2J" + std::string(100, 'x') + " = X\n", problems));
+    EXPECT_EQ(problems, "line 1: unknown text '?[2J" + std::string(36, 'x') + "...'");
+
     // No file: English, silently; a folder in its place: one line.
     testing::internal::CaptureStderr();
     EXPECT_TRUE(CTexts().Load((dir.Path() / "none.txt").string()));
