@@ -106,6 +106,22 @@ TEST(SettingsRunTest, ARunPlaysTheSameWhateverTheBindings)
         << "a replay leaves it alone";
 }
 
+// A change in the options that cannot be kept is a failed run, said in one line; a run that
+// changed nothing has nothing to keep.
+TEST(SettingsRunTest, ChangedSettingsThatCannotBeKeptFailTheRun)
+{
+    TempDir dir;
+    const auto notAFolder = dir.Write("not-a-folder", "");
+    const std::string settings = " --settings " + (notAFolder / "settings.ini").string();
+    const std::string runner = std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames 130";
+    const auto changed = RunCommand(runner + " --keys " + kOptionsKeys + settings);
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_EQ(std::count(changed.err.begin(), changed.err.end(), '\n'), 1) << changed.err;
+    EXPECT_NE(changed.err.find("the settings are not kept"), std::string::npos) << changed.err;
+    const auto unchanged = RunCommand(runner + settings);
+    EXPECT_EQ(unchanged.exitCode, 0) << unchanged.err;
+}
+
 TEST(SettingsRunTest, TheOptionsScreenshotIsAFullFrame)
 {
     const std::string path = std::string(ZEM_SOURCE_DIR) + "/docs/shots/options.png";
