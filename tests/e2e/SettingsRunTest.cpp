@@ -122,6 +122,26 @@ TEST(SettingsRunTest, ChangedSettingsThatCannotBeKeptFailTheRun)
     EXPECT_EQ(unchanged.exitCode, 0) << unchanged.err;
 }
 
+// A replay plays the options as they were recorded, volumes and all, and never writes the
+// player's settings.
+TEST(SettingsRunTest, AReplayThatChangesTheOptionsWritesNoSettings)
+{
+    std::string stamp;
+    {
+        ScopedWorkingDir inData(ZEM_RUN_DIR);
+        stamp = GameDataStamp();
+    }
+    TempDir dir;
+    // On the title: the options, the music one step down, closed.
+    const auto recording =
+        dir.Write("options.keys", "data " + stamp + "\n1\n10 O\n11\n14 Left\n15\n18 O\n19\n22 Escape\n");
+    TempDir home;
+    const auto run = RunCommand("XDG_CONFIG_HOME= HOME=" + home.Path().string() + " " + ZEM_GAME +
+                                " --windowed --replay " + recording.string() + " > /dev/null");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(fs::exists(home.Path() / ".config/zem/settings.ini"));
+}
+
 TEST(SettingsRunTest, TheOptionsScreenshotIsAFullFrame)
 {
     const std::string path = std::string(ZEM_SOURCE_DIR) + "/docs/shots/options.png";
