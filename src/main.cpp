@@ -177,9 +177,10 @@ bool OpenRunFiles(const CommandLine& commandLine, RunFiles& files)
 }
 
 // The window, the renderer and the controllers; null after the start-up failure is shown. An
-// answer to the start-up question that the player asked to keep goes into `settings` and its file.
+// answer to the start-up question that the player asked to keep goes into `settings` and its
+// file; `kept` false when it could not be written there.
 std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine, const CTexts& texts,
-                                                 Settings& settings, const CSettingsFile* settingsFile)
+                                                 Settings& settings, const CSettingsFile* settingsFile, bool& kept)
 {
     platform::StartupFailure failure = platform::StartupFailure::None;
     std::string detail;
@@ -191,7 +192,7 @@ std::unique_ptr<platform::SdlSystem> StartWindow(const CommandLine& commandLine,
     if (system) {
         if (remember) {
             settings.fullscreen = system->Fullscreen() ? FullscreenSetting::Yes : FullscreenSetting::No;
-            if (settingsFile != nullptr) settingsFile->Save(settings);
+            if (settingsFile != nullptr) kept = settingsFile->Save(settings);
         }
         return system;
     }
@@ -271,8 +272,9 @@ int main(int argc, char** argv)
     std::optional<CSettingsFile> settingsFile = UserSettings();
     if (settingsFile) settingsFile->Load(settings);
     if (files.Replaying()) settingsFile.reset();
+    bool settingsKept = true;
     std::unique_ptr<platform::SdlSystem> system =
-        StartWindow(commandLine, texts, settings, settingsFile ? &*settingsFile : nullptr);
+        StartWindow(commandLine, texts, settings, settingsFile ? &*settingsFile : nullptr, settingsKept);
     if (!system) return 1;
 
     platform::BootClock clock;
@@ -308,7 +310,7 @@ int main(int argc, char** argv)
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
     frame->SetTexts(&texts);
-    frame->StartSettings(settings, settingsFile ? &*settingsFile : nullptr);
+    frame->StartSettings(settings, settingsFile ? &*settingsFile : nullptr, settingsKept);
     if (bests) frame->SetBestResults(&*bests);
     frame->SetStages(std::move(stages));
     if (files.Replaying()) frame->OpenStagesUpTo(std::max(files.replay.OpenStages(), 1) - 1);
@@ -318,7 +320,9 @@ int main(int argc, char** argv)
     const long played = PlayFrames(*system, *frame, files, scriptedKeys, recorder ? &*recorder : nullptr);
 
     int status = 0;
-    frame->SaveSettings(); // what the options changed, if the game ended with them open
+    // What the options changed, if the game ended with them open; what the player changed and
+    // the game could not keep (said when the write failed) is no success.
+    if (!frame->SaveSettings()) status = 1;
     if (recorder && (!recorder->Finish(played) || (files.recordOut.close(), !files.recordOut))) {
         std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", files.recordFile.c_str());
         status = 1; // a recording that did not reach the disk is no success

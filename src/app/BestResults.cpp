@@ -1,11 +1,11 @@
 #include "app/BestResults.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
-#include "platform/RegularFile.h"
+#include "app/PlayerFile.h"
+#include "app/StageIdText.h"
+#include "platform/FileLock.h"
 #include "platform/UserFiles.h"
 
 namespace {
@@ -16,6 +16,11 @@ bool Keep(std::optional<int>& best, int value, bool fewerIsBetter)
     if (best && (fewerIsBetter ? value >= *best : value <= *best)) return false;
     best = value;
     return true;
+}
+
+void KeepIfBetter(std::optional<int>& best, const std::optional<int>& other, bool fewerIsBetter)
+{
+    if (other) Keep(best, *other, fewerIsBetter);
 }
 
 } // namespace
@@ -29,28 +34,26 @@ NewBests Improve(BestResults& best, int score, int percent, int frames)
     return result;
 }
 
+void KeepBetter(BestResultsBook& book, const BestResultsBook& other)
+{
+    for (const auto& [stage, theirs] : other) {
+        BestResults& ours = book[stage];
+        KeepIfBetter(ours.score, theirs.score, false);
+        KeepIfBetter(ours.percent, theirs.percent, false);
+        KeepIfBetter(ours.frames, theirs.frames, true);
+    }
+}
+
 namespace {
 
 constexpr const char* kFirstStage = "1";
-// The file is a few lines a stage; reading stops here.
-constexpr size_t kFileBytes = 64 * 1024;
-constexpr size_t kStageIdLength = 64;
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
 void FormatResults(const BestResults& best, std::string& text)
 {
     if (best.score) text += "score " + std::to_string(*best.score) + "\n";
     if (best.percent) text += "percent " + std::to_string(*best.percent) + "\n";
     if (best.frames) text += "frames " + std::to_string(*best.frames) + "\n";
-}
-
-bool ValidStageId(const std::string& id)
-{
-    if (id.empty() || id.size() > kStageIdLength) return false;
-    for (const char c : id) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x21 || u > 0x7E || c == '[' || c == ']' || c == '#') return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -61,7 +64,7 @@ std::string FormatBestResults(const BestResultsBook& book)
     if (const auto first = book.find(kFirstStage); first != book.end()) FormatResults(first->second, text);
     for (const auto& [stage, best] : book) {
         if (stage == kFirstStage) continue;
-        text += "[" + stage + "]\n";
+        text += StageSection(stage) + "\n";
         FormatResults(best, text);
     }
     return text;
@@ -70,8 +73,9 @@ std::string FormatBestResults(const BestResultsBook& book)
 bool ParseBestResults(const std::string& text, BestResultsBook& book, std::string& problem)
 {
     BestResultsBook read;
-    std::string stage = kFirstStage;
-    std::istringstream lines(text);
+    // The stage the lines belong to; none under a damaged section header.
+    std::optional<std::string> stage = kFirstStage;
+    std::istringstream lines(text.starts_with(kByteOrderMark) ? text.substr(3) : text);
     std::string line;
     bool good = true;
     auto damaged = [&](int number, const std::string& what) {
@@ -79,24 +83,24 @@ bool ParseBestResults(const std::string& text, BestResultsBook& book, std::strin
         good = false;
     };
     for (int number = 1; std::getline(lines, line); ++number) {
+        if (const auto first = line.find_first_not_of(" \t\r"); first != std::string::npos && line[first] == '[') {
+            std::string id;
+            if (ReadStageSection(line, id)) {
+                stage = id;
+            } else {
+                damaged(number, "a stage is named as [ID] (one word of printable characters) or [\"NAME\"]");
+                stage.reset();
+            }
+            continue;
+        }
         if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         std::istringstream words(line);
         std::string name;
         if (!(words >> name)) continue;
-        if (name.front() == '[') {
-            std::string extra;
-            const std::string id = name.size() > 2 && name.back() == ']' ? name.substr(1, name.size() - 2) : "";
-            if (!ValidStageId(id) || (words >> extra)) {
-                damaged(number, "a stage is named as [ID], one word of printable characters");
-                stage.clear(); // the lines under a bad name belong to no stage
-            } else {
-                stage = id;
-            }
-            continue;
-        }
         long long value = -1;
         std::string extra;
-        BestResults& best = read[stage.empty() ? std::string("?") : stage];
+        BestResults unowned;
+        BestResults& best = stage ? read[*stage] : unowned;
         std::optional<int>* slot = name == "score" ? &best.score
                                    : name == "percent" ? &best.percent
                                    : name == "frames" ? &best.frames
@@ -111,31 +115,26 @@ bool ParseBestResults(const std::string& text, BestResultsBook& book, std::strin
         }
         *slot = static_cast<int>(value);
     }
-    read.erase("?");
     book = std::move(read);
     return good;
 }
 
 void CBestResultsFile::Load()
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(mPath, ec)) return;
-    if (!std::filesystem::is_regular_file(mPath, ec)) {
-        std::fprintf(stderr, "zem: %s: not a regular file; playing on without best results\n", mPath.c_str());
+    const PlayerFileText read = ReadPlayerFile(mPath, kMaxBytes);
+    switch (read.state) {
+    case PlayerFileText::State::Missing: return;
+    case PlayerFileText::State::Unread:
+        std::fprintf(stderr, "zem: %s: %s; playing on without best results\n", mPath.c_str(), read.problem.c_str());
         return;
-    }
-    std::string text;
-    if (!platform::ReadAtMost(mPath, kFileBytes, text)) {
-        std::fprintf(stderr, "zem: %s: cannot read the best results; playing on without them\n", mPath.c_str());
-        return;
-    }
-    if (text.size() == kFileBytes) {
-        std::fprintf(stderr, "zem: %s: longer than %zu bytes, so damaged; the best results start afresh\n",
-                     mPath.c_str(), kFileBytes);
-        return;
+    case PlayerFileText::State::Cut:
+        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", mPath.c_str(),
+                     read.problem.c_str());
+        break;
+    case PlayerFileText::State::Whole: break;
     }
     std::string problem;
-    if (!ParseBestResults(text, mBook, problem)) {
+    if (!ParseBestResults(read.text, mBook, problem)) {
         std::fprintf(stderr, "zem: %s: %s; the other results are kept\n", mPath.c_str(), problem.c_str());
     }
 }
@@ -149,10 +148,22 @@ const BestResults& CBestResultsFile::Results(const std::string& stage) const
 
 NewBests CBestResultsFile::Record(const std::string& stage, int score, int percent, int frames)
 {
+    const platform::FileLock lock(mPath);
+    // Another game may have kept results since this one read the file. Its damaged lines were
+    // named at the start, or are another game's to name; the good ones count.
+    const PlayerFileText onDisk = ReadPlayerFile(mPath, kMaxBytes);
+    BestResultsBook written;
+    std::string problem;
+    ParseBestResults(onDisk.text, written, problem);
+    KeepBetter(mBook, written);
+
     const NewBests news = Improve(mBook[stage], score, percent, frames);
+    if (!news.Any()) return news;
+    const char* notKept = "the new best is not kept";
+    if (!SetAsideUnlessWhole(mPath, onDisk, notKept)) return news;
     std::string error;
-    if (news.Any() && !platform::WriteFileAtomically(mPath, FormatBestResults(mBook), error)) {
-        std::fprintf(stderr, "zem: %s: %s; the new best is not kept\n", mPath.c_str(), error.c_str());
+    if (!platform::WriteFileAtomically(mPath, FormatBestResults(mBook), error)) {
+        std::fprintf(stderr, "zem: %s: %s; %s\n", mPath.c_str(), error.c_str(), notKept);
     }
     return news;
 }

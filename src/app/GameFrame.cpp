@@ -44,7 +44,7 @@ void CGameFrameConstruct::ChooseStage(int index)
 // run, and the options switch it themselves.
 void CGameFrameConstruct::SetSettings(const Settings& settings)
 {
-    if (!(settings == mSettings)) mSettingsChanged = true;
+    if (!(settings == mSettings)) mSettingsChanged = mSettingsUnsaved = true;
     mSettings = settings;
     if (mPlatform.audio != nullptr) {
         mPlatform.audio->SetVolumes(VolumeGain(settings.musicVolume), VolumeGain(settings.effectsVolume));
@@ -52,18 +52,22 @@ void CGameFrameConstruct::SetSettings(const Settings& settings)
     if (mPlatform.controls != nullptr) mPlatform.controls->SetInputMap(ToInputMap(settings.bindings));
 }
 
-void CGameFrameConstruct::StartSettings(const Settings& settings, const CSettingsFile* file)
+void CGameFrameConstruct::StartSettings(const Settings& settings, const CSettingsFile* file, bool kept)
 {
     SetSettings(settings);
     mpSettingsFile = file;
     mSettingsChanged = false;
+    mSettingsUnsaved = !kept;
 }
 
 bool CGameFrameConstruct::SaveSettings()
 {
-    if (!mSettingsChanged || mpSettingsFile == nullptr) return true;
+    if (mpSettingsFile == nullptr || !mSettingsUnsaved) return true;
+    if (!mSettingsChanged) return false; // the failed write was said; nothing new to try
     mSettingsChanged = false;
-    return mpSettingsFile->Save(mSettings);
+    if (!mpSettingsFile->Save(mSettings)) return false;
+    mSettingsUnsaved = false;
+    return true;
 }
 
 uint32_t CGameFrameConstruct::Now()

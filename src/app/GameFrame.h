@@ -85,9 +85,13 @@ public:
     // written to the file, when there is one, by SaveSettings.
     const Settings& PlayerSettings() const { return mSettings; }
     void SetSettings(const Settings& settings);
-    // The settings the run starts with and where they are kept (none: nowhere), applied as unchanged.
-    void StartSettings(const Settings& settings, const CSettingsFile* file);
-    // Writes the settings if they changed since the last save; false when that failed.
+    // The settings the run starts with and where they are kept (none: nowhere), applied as
+    // unchanged; `kept` false when they differ from the file because writing them already
+    // failed (and was said).
+    void StartSettings(const Settings& settings, const CSettingsFile* file, bool kept = true);
+    // Writes the settings if what the player changed is not in the file yet; false when it is
+    // not, now or from an earlier write that failed. A failed write is said once (by the file)
+    // and tried again only when the settings change again.
     bool SaveSettings();
     // The game's words in the player's language (English without a translation).
     const CTexts& Texts() const { return mpTexts != nullptr ? *mpTexts : mEnglish; }
@@ -113,7 +117,8 @@ private:
     CGhostRace mGhostRace;
     Settings mSettings;
     const CSettingsFile* mpSettingsFile = nullptr;
-    bool mSettingsChanged = false;
+    bool mSettingsChanged = false; // since the last write was tried
+    bool mSettingsUnsaved = false; // what the player changed is not in the file
     CTexts mEnglish;
     const CTexts* mpTexts = nullptr;
 };

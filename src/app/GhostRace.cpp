@@ -3,11 +3,12 @@
 #include <cstdio>
 
 #include "app/BestResults.h"
+#include "app/StageIdText.h"
 #include "platform/UserFiles.h"
 
 std::filesystem::path CGhostRace::FileFor(const CBestResultsFile& bests, const std::string& stageId)
 {
-    return bests.Path().parent_path() / ("ghost-" + stageId + ".bin");
+    return bests.Path().parent_path() / ("ghost-" + StageFileStem(stageId) + ".bin");
 }
 
 void CGhostRace::BeginStage(const std::string& stageId, const CBestResultsFile* bests, const std::string& dataStamp,

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
+#include "app/PlayerFile.h"
 #include "app/Quote.h"
 #include "app/Trim.h"
-#include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
 
 float VolumeGain(int step)
@@ -58,11 +60,81 @@ struct BindingLine {
     std::string name; // empty: the action has none
 };
 
+// One kind of name (keys or buttons) of one action.
+struct BindingSlot {
+    bool button = false;
+    Action action = Action::WalkLeft;
+    bool operator<(const BindingSlot& o) const { return std::tie(button, action) < std::tie(o.button, o.action); }
+};
+
+std::vector<std::string>& NamesOf(Bindings& bindings, BindingSlot slot)
+{
+    return slot.button ? bindings.Buttons(slot.action) : bindings.Keys(slot.action);
+}
+
+// The bindings the file's lines give over `before`. The first line of an action replaces its
+// names and further lines add to it, so the names of the actions the lines name start empty
+// and two actions can swap keys; a name can then stand for one action only. A line naming a
+// name another action holds is refused (said in `refused`, by line number), and an action whose
+// every line is refused keeps what it had: its lines are then set aside and the rest applied
+// again, which may refuse a line that took one of its names (that action then keeps its own).
+Bindings ApplyBindingLines(const Bindings& before, const std::vector<BindingLine>& lines,
+                           std::map<int, std::string>& refused)
+{
+    std::set<BindingSlot> keepsItsOwn;
+    for (;;) {
+        Bindings result = before;
+        std::map<int, std::string> refusedNow;
+        std::set<BindingSlot> named;
+        std::set<BindingSlot> given;
+        for (const BindingLine& b : lines) {
+            const BindingSlot slot{b.button, b.action};
+            if (!keepsItsOwn.contains(slot) && named.insert(slot).second) NamesOf(result, slot).clear();
+        }
+        for (const BindingLine& b : lines) {
+            const BindingSlot slot{b.button, b.action};
+            if (keepsItsOwn.contains(slot)) continue;
+            if (b.name.empty()) { // no name at all, as the line says
+                given.insert(slot);
+                continue;
+            }
+            auto& names = NamesOf(result, slot);
+            const std::optional<Action> user =
+                b.button ? ActionUsingButton(result, b.name) : ActionUsingKey(result, b.name);
+            if (user && *user == b.action) continue; // named twice for the same action
+            if (user) {
+                refusedNow[b.number] = Quote(b.name, kQuotedChars) + " is already used for " + InfoOf(*user).id;
+            } else if (names.size() >= kMaxNamesPerAction) {
+                refusedNow[b.number] =
+                    std::string("more than ") + std::to_string(kMaxNamesPerAction) + " for " + InfoOf(b.action).id;
+            } else {
+                names.push_back(b.name);
+                given.insert(slot);
+            }
+        }
+        bool again = false;
+        for (const BindingSlot& slot : named) {
+            if (given.contains(slot)) continue;
+            keepsItsOwn.insert(slot);
+            again = true;
+        }
+        for (const BindingLine& b : lines) {
+            if (keepsItsOwn.contains({b.button, b.action}) && refusedNow.contains(b.number)) {
+                refused[b.number] = refusedNow[b.number]; // said as first refused
+            }
+        }
+        if (again) continue;
+        for (auto& [at, problem] : refusedNow) refused.try_emplace(at, problem);
+        return result;
+    }
+}
+
 } // namespace
 
 void ParseSettings(const std::string& text, Settings& settings, std::vector<std::string>& problems)
 {
-    std::istringstream in(text);
+    // A byte-order mark, which some editors put at the start of a UTF-8 file, is no part of the first line.
+    std::istringstream in(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text);
     std::string line;
     int number = 0;
     auto bad = [&](const std::string& problem) {
@@ -111,26 +183,9 @@ void ParseSettings(const std::string& text, Settings& settings, std::vector<std:
         }
     }
 
-    // The first line of an action replaces its defaults and further lines add to it, so the
-    // bindings the file names start empty; a name can then stand for one action only.
-    Bindings result = settings.bindings;
-    for (const BindingLine& b : bindings) (b.button ? result.Buttons(b.action) : result.Keys(b.action)).clear();
-    for (const BindingLine& b : bindings) {
-        number = b.number;
-        if (b.name.empty()) continue;
-        auto& names = b.button ? result.Buttons(b.action) : result.Keys(b.action);
-        const std::optional<Action> user =
-            b.button ? ActionUsingButton(result, b.name) : ActionUsingKey(result, b.name);
-        if (user && *user == b.action) continue; // named twice for the same action
-        if (user) {
-            bad(Quote(b.name, kQuotedChars) + " is already used for " + InfoOf(*user).id);
-        } else if (names.size() >= kMaxNamesPerAction) {
-            bad(std::string("more than ") + std::to_string(kMaxNamesPerAction) + " for " + InfoOf(b.action).id);
-        } else {
-            names.push_back(b.name);
-        }
-    }
-    settings.bindings = std::move(result);
+    std::map<int, std::string> refused;
+    settings.bindings = ApplyBindingLines(settings.bindings, bindings, refused);
+    for (const auto& [at, problem] : refused) problems.push_back("line " + std::to_string(at) + ": " + problem);
     std::stable_sort(problems.begin(), problems.end(), [](const std::string& a, const std::string& b) {
         return std::stoi(a.substr(5)) < std::stoi(b.substr(5));
     });
@@ -170,26 +225,21 @@ std::string FormatSettings(const Settings& settings)
 
 void CSettingsFile::Load(Settings& settings) const
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(mPath, ec)) return;
-    std::string problem;
-    if (!platform::IsRegularFile(mPath.string(), problem)) {
-        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", mPath.c_str(), problem.c_str());
+    const PlayerFileText read = ReadPlayerFile(mPath, kMaxBytes);
+    switch (read.state) {
+    case PlayerFileText::State::Missing: return;
+    case PlayerFileText::State::Unread:
+        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", mPath.c_str(), read.problem.c_str());
         return;
-    }
-    std::string text;
-    if (!platform::ReadAtMost(mPath, kMaxBytes + 1, text)) {
-        std::fprintf(stderr, "zem: %s: cannot read the settings; playing with the default settings\n", mPath.c_str());
-        return;
-    }
-    if (text.size() > kMaxBytes) {
+    case PlayerFileText::State::Cut:
         // The lines that fit are kept; the cut one and the rest are not read.
-        text.resize(text.rfind('\n', kMaxBytes) == std::string::npos ? 0 : text.rfind('\n', kMaxBytes));
-        std::fprintf(stderr, "zem: %s: longer than %zu bytes, so damaged; only the lines before are read\n",
-                     mPath.c_str(), kMaxBytes);
+        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", mPath.c_str(),
+                     read.problem.c_str());
+        break;
+    case PlayerFileText::State::Whole: break;
     }
     std::vector<std::string> problems;
-    ParseSettings(text, settings, problems);
+    ParseSettings(read.text, settings, problems);
     for (size_t i = 0; i < problems.size() && i < kProblemsNamed; ++i) {
         std::fprintf(stderr, "zem: %s: %s; skipped\n", mPath.c_str(), problems[i].c_str());
     }
@@ -200,9 +250,12 @@ void CSettingsFile::Load(Settings& settings) const
 
 bool CSettingsFile::Save(const Settings& settings) const
 {
+    // What the game did not read whole is moved aside, not written over.
+    const char* notKept = "the settings are not kept";
+    if (!SetAsideUnlessWhole(mPath, ReadPlayerFile(mPath, kMaxBytes), notKept)) return false;
     std::string error;
     if (!platform::WriteFileAtomically(mPath, FormatSettings(settings), error)) {
-        std::fprintf(stderr, "zem: %s: %s; the settings are not kept\n", mPath.c_str(), error.c_str());
+        std::fprintf(stderr, "zem: %s: %s; %s\n", mPath.c_str(), error.c_str(), notKept);
         return false;
     }
     return true;

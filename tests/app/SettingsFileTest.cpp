@@ -76,11 +76,63 @@ TEST(SettingsFileTest, EachBadLineIsNamedAndTheGoodOnesAroundItAreKept)
     EXPECT_EQ(settings.fullscreen, FullscreenSetting::No);
     EXPECT_EQ(settings.bindings.Keys(Action::Jump), std::vector<std::string>{"W"});
     // A name that is no key, or one that keeps its meaning, leaves the action as it was; a key
-    // that another line took is not given twice.
+    // that another line took is not given twice, and the action keeps its own.
     EXPECT_EQ(settings.bindings.Keys(Action::Bubble), std::vector<std::string>{"Space"});
     EXPECT_EQ(settings.bindings.Buttons(Action::Pause), std::vector<std::string>{"guide"});
-    EXPECT_EQ(settings.bindings.Keys(Action::Title), std::vector<std::string>{});
+    EXPECT_EQ(settings.bindings.Keys(Action::Title), std::vector<std::string>{"M"});
     EXPECT_EQ(settings.bindings.Buttons(Action::Next), std::vector<std::string>{});
+}
+
+// A refused binding never leaves its action without the keys it had, in the game or in the file
+// written back; only a line that says so leaves an action without keys.
+TEST(SettingsFileTest, ARefusedBindingKeepsTheActionsKeys)
+{
+    using Names = std::vector<std::string>;
+    const struct {
+        const char* text;
+        std::vector<int> refusedLines;
+        Names jump;
+        Names form;
+        Names jumpButtons;
+    } cases[] = {
+        {"key.jump = Space\n", {1}, {"Up"}, {"Down"}, {"a", "dpup"}},
+        {"key.jump = Space\nkey.jump = W\n", {1}, {"W"}, {"Down"}, {"a", "dpup"}},
+        // Up went to the form change while the jump's line was refused: the jump takes it back.
+        {"key.form = Up\nkey.jump = Space\n", {1, 2}, {"Up"}, {"Down"}, {"a", "dpup"}},
+        {"button.jump = b\n", {1}, {"Up"}, {"Down"}, {"a", "dpup"}},
+        {"key.jump =\nkey.jump = Space\n", {2}, {}, {"Down"}, {"a", "dpup"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Settings settings;
+        std::vector<std::string> problems;
+        ParseSettings(c.text, settings, problems);
+        ASSERT_EQ(problems.size(), c.refusedLines.size());
+        for (size_t i = 0; i < problems.size(); ++i) {
+            EXPECT_EQ(problems[i].rfind("line " + std::to_string(c.refusedLines[i]) + ": ", 0), 0u) << problems[i];
+        }
+        EXPECT_EQ(settings.bindings.Keys(Action::Jump), c.jump);
+        EXPECT_EQ(settings.bindings.Keys(Action::Form), c.form);
+        EXPECT_EQ(settings.bindings.Buttons(Action::Jump), c.jumpButtons);
+        EXPECT_EQ(settings.bindings.Keys(Action::Bubble), Names{"Space"});
+        // Written back, the file says the same.
+        Settings reread;
+        problems.clear();
+        ParseSettings(FormatSettings(settings), reread, problems);
+        EXPECT_TRUE(problems.empty());
+        EXPECT_EQ(reread, settings);
+    }
+}
+
+// Some editors begin a UTF-8 file with a byte-order mark; it is no part of the first line.
+TEST(SettingsFileTest, AByteOrderMarkIsNoPartOfTheFirstLine)
+{
+    Settings settings;
+    std::vector<std::string> problems;
+    ParseSettings("\xEF\xBB\xBFmusic = 3\neffects = 4\n", settings, problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(settings.musicVolume, 3);
+    EXPECT_EQ(settings.effectsVolume, 4);
 }
 
 // Lines that name their actions anew start from nothing, so two keys can change places by hand.
@@ -154,6 +206,34 @@ TEST(SettingsFileTest, MissingDamagedAndStrangeFiles)
     EXPECT_NE(said.find("15 more bad lines"), std::string::npos) << said;
 }
 
+// A file longer than the game reads is moved aside before the settings replace it, so the
+// lines the game did not read are not lost; one of exactly the bound is read whole.
+TEST(SettingsFileTest, AFileTooLongIsMovedAsideBeforeItIsReplaced)
+{
+    for (const size_t size : {CSettingsFile::kMaxBytes, CSettingsFile::kMaxBytes + 1}) {
+        SCOPED_TRACE(size);
+        TempDir dir;
+        std::string text = "music = 2\n";
+        while (text.size() + 40 <= size) text += "# " + std::string(37, 'p') + "\n";
+        text += std::string(size - text.size() - 1, '#') + "\n";
+        const CSettingsFile file(dir.Write("settings.ini", text));
+        Settings settings;
+        const std::string said = LoadSaying(file, settings);
+        EXPECT_EQ(settings.musicVolume, 2);
+        const bool whole = size == CSettingsFile::kMaxBytes;
+        EXPECT_EQ(said.empty(), whole) << said;
+
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(file.Save(settings));
+        const std::string saved = testing::internal::GetCapturedStderr();
+        const std::string aside = file.Path().string() + ".damaged";
+        EXPECT_EQ(ReadFile(aside), whole ? "" : text);
+        EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), whole ? 0 : 1) << saved;
+        EXPECT_NE(saved.find(whole ? "" : "moved aside to " + aside), std::string::npos) << saved;
+        EXPECT_EQ(ReadFile(file.Path().string()), FormatSettings(settings));
+    }
+}
+
 TEST(SettingsFileTest, SavingReplacesTheFileWhole)
 {
     TempDir dir;
@@ -162,7 +242,9 @@ TEST(SettingsFileTest, SavingReplacesTheFileWhole)
     Settings read;
     EXPECT_EQ(LoadSaying(file, read), "");
     EXPECT_EQ(read, Unusual());
-    EXPECT_FALSE(std::filesystem::exists(file.Path().string() + ".new"));
+    for (const auto& entry : std::filesystem::directory_iterator(file.Path().parent_path())) {
+        EXPECT_EQ(entry.path(), file.Path()) << "nothing is left beside it";
+    }
 
     // A folder in the way of the file: said in one line, nothing else changed.
     const CSettingsFile blocked(dir.Path());

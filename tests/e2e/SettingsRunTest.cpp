@@ -106,6 +106,42 @@ TEST(SettingsRunTest, ARunPlaysTheSameWhateverTheBindings)
         << "a replay leaves it alone";
 }
 
+// A change in the options that cannot be kept is a failed run, said in one line; a run that
+// changed nothing has nothing to keep.
+TEST(SettingsRunTest, ChangedSettingsThatCannotBeKeptFailTheRun)
+{
+    TempDir dir;
+    const auto notAFolder = dir.Write("not-a-folder", "");
+    const std::string settings = " --settings " + (notAFolder / "settings.ini").string();
+    const std::string runner = std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --frames 130";
+    const auto changed = RunCommand(runner + " --keys " + kOptionsKeys + settings);
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_EQ(std::count(changed.err.begin(), changed.err.end(), '\n'), 1) << changed.err;
+    EXPECT_NE(changed.err.find("the settings are not kept"), std::string::npos) << changed.err;
+    const auto unchanged = RunCommand(runner + settings);
+    EXPECT_EQ(unchanged.exitCode, 0) << unchanged.err;
+}
+
+// A replay plays the options as they were recorded, volumes and all, and never writes the
+// player's settings.
+TEST(SettingsRunTest, AReplayThatChangesTheOptionsWritesNoSettings)
+{
+    std::string stamp;
+    {
+        ScopedWorkingDir inData(ZEM_RUN_DIR);
+        stamp = GameDataStamp();
+    }
+    TempDir dir;
+    // On the title: the options, the music one step down, closed.
+    const auto recording =
+        dir.Write("options.keys", "data " + stamp + "\n1\n10 O\n11\n14 Left\n15\n18 O\n19\n22 Escape\n");
+    TempDir home;
+    const auto run = RunCommand("XDG_CONFIG_HOME= HOME=" + home.Path().string() + " " + ZEM_GAME +
+                                " --windowed --replay " + recording.string() + " > /dev/null");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(fs::exists(home.Path() / ".config/zem/settings.ini"));
+}
+
 TEST(SettingsRunTest, TheOptionsScreenshotIsAFullFrame)
 {
     const std::string path = std::string(ZEM_SOURCE_DIR) + "/docs/shots/options.png";

@@ -1,6 +1,13 @@
 // The stage scene: loading, spawning, the update's order and outcome, continuing, ownership.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "app/BestResults.h"
+#include "app/DataStamp.h"
+#include "app/FontSheet.h"
+#include "app/GhostRace.h"
 #include "app/Keys.h"
 #include "scenes/Game.h"
 #include "scenes/SceneFactory.h"
@@ -183,6 +190,66 @@ TEST(GameSceneTest, EveryTestingKeyMarksTheRunAsAided)
         game->Update();
         EXPECT_EQ(fixture.frame->mRun.aided, c.aided);
         EXPECT_EQ(fixture.frame->mRun.frames, 3);
+    }
+}
+
+// A paused frame is no frame of the run: a run paused half way takes the time of one that was not.
+TEST(GameSceneTest, PausedFramesAreNotCountedInTheRunTime)
+{
+    auto run = [](bool pause) {
+        StageFixture fixture(kStage, kTop);
+        auto game = fixture.MakeGame();
+        auto frame = [&](std::initializer_list<int> keys) {
+            fixture.fake.keyboard.Hold(keys);
+            game->Update();
+        };
+        for (int f = 0; f < 10; ++f) frame({platform::VK_RIGHT});
+        if (pause) {
+            frame({platform::VK_P});
+            for (int f = 0; f < 30; ++f) frame({});
+            EXPECT_TRUE(game->Paused());
+            frame({platform::VK_P});
+        } else {
+            frame({});
+        }
+        for (int f = 0; f < 10; ++f) frame({platform::VK_RIGHT});
+        return fixture.frame->mRun.frames;
+    };
+    EXPECT_EQ(run(true), run(false));
+}
+
+// The gap to the ghost under the time: a hero behind the ghost is shown behind (red, "+"), one
+// ahead of it ahead (green, "-").
+TEST(GameSceneTest, TheGhostGapShowsAheadAndBehindTheRightWayRound)
+{
+    const std::vector<std::string> flat = {std::string(80, '1')};
+    for (const float ghostSpeed : {9.0f, 2.0f}) {
+        SCOPED_TRACE(ghostSpeed);
+        const bool behind = ghostSpeed > 5.0f; // the hero walks 5 pixels a frame
+        StageFixture fixture(flat, 34);
+        std::filesystem::copy_file(fixture.dir.Path() / "Resource/Texture" / "ZEM.png",
+                                   fixture.dir.Path() / files::kFont);
+        CBestResultsFile bests(fixture.dir.Path() / "best-results.txt");
+        fixture.frame->SetBestResults(&bests);
+        GhostPath ghost;
+        for (int f = 0; f < 600; ++f) ghost.Add({200.0f + ghostSpeed * static_cast<float>(f), 1300.0f, 45, 75});
+        std::ofstream(CGhostRace::FileFor(bests, "1"), std::ios::binary) << ghost.Encode(GameDataStamp());
+        auto game = fixture.MakeGame();
+        fixture.fake.keyboard.Hold({platform::VK_RIGHT});
+        for (int f = 0; f < 60; ++f) game->Update();
+        ASSERT_NE(fixture.frame->GhostRace().Ghost(), nullptr);
+
+        std::vector<DrawCall> gap; // the time is white; the gap is coloured
+        for (const DrawCall& draw : DrawsOf(fixture.fake.DrawFrame(*game), "Font.png")) {
+            if (draw.color != 0xFFFFFFFF) gap.push_back(draw);
+        }
+        ASSERT_FALSE(gap.empty());
+        const auto red = [](const DrawCall& draw) { return (draw.color >> 16) & 0xFF; };
+        const auto green = [](const DrawCall& draw) { return (draw.color >> 8) & 0xFF; };
+        for (const DrawCall& draw : gap) EXPECT_EQ(red(draw) > green(draw), behind) << std::hex << draw.color;
+        const platform::Rect sign = fontsheet::CellOf(behind ? '+' : '-');
+        EXPECT_EQ(gap.front().source.left, sign.left);
+        EXPECT_EQ(gap.front().source.top, sign.top);
     }
 }
 

@@ -94,6 +94,43 @@ TEST_F(OptionsOnTheTitle, OpenAndChangeTheVolumesHeardAtOnce)
     EXPECT_EQ(read, Now());
 }
 
+// Options closed with a change the file cannot keep: said once, and the run's closing check
+// still answers that what the player changed is not kept (the runners exit non-zero on it).
+TEST_F(OptionsOnTheTitle, AChangeThatCannotBeKeptStaysAFailure)
+{
+    const auto notAFolder = fixture.dir.Write("not-a-folder", "");
+    file = std::make_unique<CSettingsFile>(notAFolder / "settings.ini");
+    fixture.frame->StartSettings(Settings{}, file.get());
+    Frame();
+    Tap(VK_O);
+    Tap(VK_LEFT);
+    testing::internal::CaptureStderr();
+    Tap(VK_O);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(title->Options().IsOpen());
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("the settings are not kept"), std::string::npos) << said;
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(fixture.frame->SaveSettings()) << "the run's end";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "said once";
+
+    // Once the change can be kept, it is, and the run ends well.
+    file = std::make_unique<CSettingsFile>(fixture.dir.Path() / "config" / "settings.ini");
+    fixture.frame->StartSettings(Now(), file.get());
+    EXPECT_TRUE(fixture.frame->SaveSettings()) << "nothing changed since the start";
+    // The start-up answer was not kept (said then): a failure, until a change is kept.
+    fixture.frame->StartSettings(Now(), file.get(), false);
+    EXPECT_FALSE(fixture.frame->SaveSettings());
+    Tap(VK_O);
+    Tap(VK_LEFT);
+    Tap(VK_O);
+    EXPECT_TRUE(fixture.frame->SaveSettings());
+    Settings read;
+    file->Load(read);
+    EXPECT_EQ(read.musicVolume, Settings::kVolumeSteps - 2);
+}
+
 TEST_F(OptionsOnTheTitle, BindAKeyAndAButtonToAnAction)
 {
     Frame();
