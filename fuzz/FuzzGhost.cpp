@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string stamp;
     bool read = false;
     // The file's bytes, its frames (16 bytes for each 13 of the file), the column index and the
-    // stream's buffer; a file larger than a full ghost is refused before it is read.
-    WithinBudget(size, 3, 32 * 1024, [&] {
+    // stream's buffer: 2.5 times the file; a file larger than a full ghost is refused unread.
+    WithinBudget(size, 3, 16 * 1024, [&] {
         std::string problem;
         read = ghost.Load(path, stamp, problem);
     });
