@@ -15,9 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const std::string alphabet = StageLegendAlphabet();
     static const StageDescription defaults = FirstStage();
     std::optional<StageDescription> stage;
-    // The rows and settings as read (at most the file), the line being read, the messages and
-    // the stream's buffer; then the five grids of 36 x 350 numbers (about 256 KB).
-    WithinBudget(size, 3, 384 * 1024, [&] {
+    // The rows and at most 16 settings as read, the line being read (grown in doubling steps: a
+    // file of one line holds 3.1 times it), the messages and the stream's buffer; then the five
+    // grids of 36 x 350 numbers (273 KB in all for the game's first stage).
+    WithinBudget(size, 4, 320 * 1024, [&] {
         const auto grid = ReadCharGrid(path, kStageRows, kStageColumns, alphabet);
         if (!grid) return;
         if (grid->rows.size() != kStageRows || grid->lines.size() != kStageRows) std::abort();
