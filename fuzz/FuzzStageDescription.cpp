@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The title draws the name in the game's lettering; the stage plays one of the game's tunes
     // and looks with the hero inside it.
-    if (stage.name.empty() || stage.name.size() > 32 ||
-        std::any_of(stage.name.begin(), stage.name.end(), [](char c) { return c < 0x20 || c > 0x7E || (c >= 'a' && c <= 'z'); }))
+    const auto unshowable = [](char c) { return c < 0x20 || c > 0x7E || (c >= 'a' && c <= 'z'); };
+    if (stage.name.empty() || stage.name.size() > 32 || std::any_of(stage.name.begin(), stage.name.end(), unshowable))
         std::abort();
     if (stage.tune < 1 || stage.tune > files::kStageTuneCount || stage.look < 1 || stage.look > files::kStageLookCount)
         std::abort();

@@ -21,9 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // line break.
     for (int i = 0; i < kTextCount; ++i) {
         const std::string& text = texts.Get(static_cast<TextId>(i));
-        if (text.empty() || text.size() > 400 ||
-            std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\n'; }))
-            std::abort();
+        const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\n'; };
+        if (text.empty() || text.size() > 400 || std::any_of(text.begin(), text.end(), control)) std::abort();
     }
     return 0;
 }

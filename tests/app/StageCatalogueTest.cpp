@@ -16,11 +16,11 @@ TEST(StageDescriptionTest, EachLineIsReadOrRefusedByItself)
         const char* line;
         bool ok;
     } cases[] = {
-        {"name = Sunset Cliffs", true},   {"tune = 3", true},         {"look=2", true},
-        {"start = 400 1000", true},       {"tune = 4", false},        {"look = 0", false},
-        {"start = 200", false},           {"start = -5 100", false},  {"start = 200 99999", false},
-        {"colour = red", false},          {"name =", false},          {"just words", false},
-        {"tune = 2 3", false},            {"tune = 2 # sunset", true}, {"name = # none", false},
+        {"name = Sunset Cliffs", true}, {"tune = 3", true},          {"look=2", true},
+        {"start = 400 1000", true},     {"tune = 4", false},         {"look = 0", false},
+        {"start = 200", false},         {"start = -5 100", false},   {"start = 200 99999", false},
+        {"colour = red", false},        {"name =", false},           {"just words", false},
+        {"tune = 2 3", false},          {"tune = 2 # sunset", true}, {"name = # none", false},
     };
     for (const auto& c : cases) {
         StageDescription stage = FirstStage();
