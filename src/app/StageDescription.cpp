@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 
 #include "app/AssetFiles.h"
@@ -72,7 +73,7 @@ StageDescription FirstStage()
 bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem)
 {
     std::string key, value;
-    if (!SplitNameValue(line, key, value)) {
+    if (!SplitNameValue(line.substr(0, line.find('#')), key, value)) {
         problem = "expected 'key = value'";
         return false;
     }
@@ -118,6 +119,8 @@ std::string FormatStageDescription(const StageDescription& stage)
     out << "name = " << stage.name << "\n";
     out << "tune = " << stage.tune << "\n";
     out << "look = " << stage.look << "\n";
+    // Every digit the start needs to read back the same (200 stays "200").
+    out.precision(std::numeric_limits<float>::max_digits10);
     out << "start = " << stage.start.x << " " << stage.start.y << "\n";
     return out.str();
 }

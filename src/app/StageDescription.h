@@ -38,7 +38,8 @@ StageDescription ReadStageFolder(const std::filesystem::path& folder, const std:
 // The description's text, as ReadStageFolder reads it (for the stage compiler's output).
 std::string FormatStageDescription(const StageDescription& stage);
 
-// Takes one "key = value" line of a description into `stage`; false with the reason in `problem`.
+// Takes one "key = value" line of a description into `stage` ('#' starts a comment); false with
+// the reason in `problem`.
 bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem);
 
 // The game's own stages, in order: Resource/Data, then Resource/Stages/2, 3.

@@ -318,16 +318,6 @@ std::bitset<256> SdlSystem::ControllerKeys() const
     return mControllers ? mControllers->HeldKeys() : std::bitset<256>{};
 }
 
-bool IsKeyName(const std::string& name)
-{
-    return !name.empty() && SDL_GetScancodeFromName(name.c_str()) != SDL_SCANCODE_UNKNOWN;
-}
-
-bool IsButtonName(const std::string& name)
-{
-    return !name.empty() && SDL_GameControllerGetButtonFromString(name.c_str()) != SDL_CONTROLLER_BUTTON_INVALID;
-}
-
 void ShowErrorBox(const std::string& caption, const std::string& text)
 {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);

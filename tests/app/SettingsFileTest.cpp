@@ -146,6 +146,20 @@ TEST(SettingsFileTest, KeysSwappedByHandAreNoClash)
     EXPECT_EQ((settings.bindings.Keys(Action::Bubble)), (std::vector<std::string>{"Up", "Z"}));
 }
 
+// The platform reads a name only as far as a NUL byte: a name with one is no name, or a key
+// already bound could be bound again under a name that compares unequal to it.
+TEST(SettingsFileTest, ANameCutShortByANulByteIsNoName)
+{
+    Settings settings;
+    std::vector<std::string> problems;
+    using namespace std::string_literals;
+    ParseSettings("key.jump = Space\0x\nbutton.form = b\0\n"s, settings, problems);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].rfind("line 1: 'Space?x' is no key name", 0), 0u) << problems[0];
+    EXPECT_EQ(problems[1].rfind("line 2: 'b?' is no controller button name", 0), 0u) << problems[1];
+    EXPECT_EQ(settings, Settings{});
+}
+
 TEST(SettingsFileTest, LivesInTheConfigDirectory)
 {
     const char* savedXdg = std::getenv("XDG_CONFIG_HOME");

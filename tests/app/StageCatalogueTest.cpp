@@ -16,11 +16,11 @@ TEST(StageDescriptionTest, EachLineIsReadOrRefusedByItself)
         const char* line;
         bool ok;
     } cases[] = {
-        {"name = Sunset Cliffs", true},   {"tune = 3", true},         {"look=2", true},
-        {"start = 400 1000", true},       {"tune = 4", false},        {"look = 0", false},
-        {"start = 200", false},           {"start = -5 100", false},  {"start = 200 99999", false},
-        {"colour = red", false},          {"name =", false},          {"just words", false},
-        {"tune = 2 3", false},
+        {"name = Sunset Cliffs", true}, {"tune = 3", true},          {"look=2", true},
+        {"start = 400 1000", true},     {"tune = 4", false},         {"look = 0", false},
+        {"start = 200", false},         {"start = -5 100", false},   {"start = 200 99999", false},
+        {"colour = red", false},        {"name =", false},           {"just words", false},
+        {"tune = 2 3", false},          {"tune = 2 # sunset", true}, {"name = # none", false},
     };
     for (const auto& c : cases) {
         StageDescription stage = FirstStage();
@@ -32,6 +32,28 @@ TEST(StageDescriptionTest, EachLineIsReadOrRefusedByItself)
     std::string problem;
     ASSERT_TRUE(ParseStageDescriptionLine("name = caf\xC3\xA9 \x1B[31mnight", stage, problem));
     EXPECT_EQ(stage.name, "CAF?? ?[31MNIGHT"); // upper case, nothing the lettering lacks, no escapes
+    // '#' starts a comment wherever the line is read, so zem-stage names a stage as the game will.
+    ASSERT_TRUE(ParseStageDescriptionLine("name = RED#1", stage, problem));
+    EXPECT_EQ(stage.name, "RED");
+}
+
+// zem-stage writes the start the game reads back: to the last bit, or the hero would start
+// elsewhere than the compiler checked, or nowhere the game takes (13999.95 written as 14000).
+TEST(StageDescriptionTest, TheStartIsWrittenToTheLastBit)
+{
+    for (const platform::Vec2 start : {platform::Vec2{200.0f, 1300.0f}, platform::Vec2{200.123457f, 1300.5f},
+                                       platform::Vec2{13999.95f, 1000.0f}, platform::Vec2{0.1f, 1439.99f}}) {
+        StageDescription stage = FirstStage();
+        stage.start = start;
+        TempDir dir;
+        dir.Write("again/Stage.ini", FormatStageDescription(stage));
+        testing::internal::CaptureStderr();
+        const StageDescription again = ReadStageFolder(dir.Path() / "again", "again", FirstStage());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(again.start.x, start.x);
+        EXPECT_EQ(again.start.y, start.y);
+    }
+    EXPECT_NE(FormatStageDescription(FirstStage()).find("\nstart = 200 1300\n"), std::string::npos);
 }
 
 TEST(StageDescriptionTest, AFolderIsReadWithItsGridsAndDescriptionAndBadLinesAreNamed)

@@ -10,6 +10,8 @@ namespace {
 constexpr int kMaxReported = 20;
 // A source is a few dozen kilobytes; anything far larger is not a source at all.
 constexpr std::uintmax_t kMaxSourceBytes = 1 << 20;
+// A stage has four settings; lines of settings past this many are named as errors and not kept.
+constexpr std::size_t kMaxSettings = 16;
 
 class ErrorLog {
 public:
@@ -72,6 +74,10 @@ std::optional<CharGrid> ReadCharGrid(const std::filesystem::path& path, int rowC
         if (!text.empty() && text.back() == '\r') text.pop_back();
         if (text.empty() || text.front() == ';') continue;
         if (text.front() == '@') {
+            if (grid.settings.size() == kMaxSettings) {
+                errors.At(line, 1, "more than " + std::to_string(kMaxSettings) + " settings");
+                continue;
+            }
             grid.settings.emplace_back(line, text.substr(1));
             continue;
         }

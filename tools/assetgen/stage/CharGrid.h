@@ -14,7 +14,7 @@ struct CharGrid {
     std::string path;           // as given, for messages
     std::vector<std::string> rows;
     std::vector<int> lines;     // 1-based file line of each row
-    // Lines starting with '@' are settings ("@key = value"), kept with their file line.
+    // Lines starting with '@' are settings ("@key = value"), kept with their file line; at most 16.
     std::vector<std::pair<int, std::string>> settings;
 
     char At(int row, int column) const { return rows[row][column]; }
