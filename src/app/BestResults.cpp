@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "app/Quote.h"
 #include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
 
@@ -102,7 +103,7 @@ bool ParseBestResults(const std::string& text, BestResultsBook& book, std::strin
                                    : name == "frames" ? &best.frames
                                                       : nullptr;
         if (slot == nullptr) {
-            damaged(number, "unknown entry '" + name.substr(0, 32) + "'");
+            damaged(number, "unknown entry " + Quote(name, 32));
             continue;
         }
         if (!(words >> value) || (words >> extra) || value < 0 || value > 1000000000) {
@@ -121,22 +122,24 @@ void CBestResultsFile::Load()
     std::error_code ec;
     if (!std::filesystem::exists(mPath, ec)) return;
     if (!std::filesystem::is_regular_file(mPath, ec)) {
-        std::fprintf(stderr, "zem: %s: not a regular file; playing on without best results\n", mPath.c_str());
+        std::fprintf(stderr, "zem: %s: not a regular file; playing on without best results\n",
+                     QuotePath(mPath).c_str());
         return;
     }
     std::string text;
     if (!platform::ReadAtMost(mPath, kFileBytes, text)) {
-        std::fprintf(stderr, "zem: %s: cannot read the best results; playing on without them\n", mPath.c_str());
+        std::fprintf(stderr, "zem: %s: cannot read the best results; playing on without them\n",
+                     QuotePath(mPath).c_str());
         return;
     }
     if (text.size() == kFileBytes) {
         std::fprintf(stderr, "zem: %s: longer than %zu bytes, so damaged; the best results start afresh\n",
-                     mPath.c_str(), kFileBytes);
+                     QuotePath(mPath).c_str(), kFileBytes);
         return;
     }
     std::string problem;
     if (!ParseBestResults(text, mBook, problem)) {
-        std::fprintf(stderr, "zem: %s: %s; the other results are kept\n", mPath.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the other results are kept\n", QuotePath(mPath).c_str(), problem.c_str());
     }
 }
 
@@ -152,7 +155,7 @@ NewBests CBestResultsFile::Record(const std::string& stage, int score, int perce
     const NewBests news = Improve(mBook[stage], score, percent, frames);
     std::string error;
     if (news.Any() && !platform::WriteFileAtomically(mPath, FormatBestResults(mBook), error)) {
-        std::fprintf(stderr, "zem: %s: %s; the new best is not kept\n", mPath.c_str(), error.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the new best is not kept\n", QuotePath(mPath).c_str(), error.c_str());
     }
     return news;
 }

@@ -174,27 +174,30 @@ void CSettingsFile::Load(Settings& settings) const
     if (!std::filesystem::exists(mPath, ec)) return;
     std::string problem;
     if (!platform::IsRegularFile(mPath.string(), problem)) {
-        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", mPath.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", QuotePath(mPath).c_str(),
+                     problem.c_str());
         return;
     }
     std::string text;
     if (!platform::ReadAtMost(mPath, kMaxBytes + 1, text)) {
-        std::fprintf(stderr, "zem: %s: cannot read the settings; playing with the default settings\n", mPath.c_str());
+        std::fprintf(stderr, "zem: %s: cannot read the settings; playing with the default settings\n",
+                     QuotePath(mPath).c_str());
         return;
     }
     if (text.size() > kMaxBytes) {
         // The lines that fit are kept; the cut one and the rest are not read.
         text.resize(text.rfind('\n', kMaxBytes) == std::string::npos ? 0 : text.rfind('\n', kMaxBytes));
         std::fprintf(stderr, "zem: %s: longer than %zu bytes, so damaged; only the lines before are read\n",
-                     mPath.c_str(), kMaxBytes);
+                     QuotePath(mPath).c_str(), kMaxBytes);
     }
     std::vector<std::string> problems;
     ParseSettings(text, settings, problems);
     for (size_t i = 0; i < problems.size() && i < kProblemsNamed; ++i) {
-        std::fprintf(stderr, "zem: %s: %s; skipped\n", mPath.c_str(), problems[i].c_str());
+        std::fprintf(stderr, "zem: %s: %s; skipped\n", QuotePath(mPath).c_str(), problems[i].c_str());
     }
     if (problems.size() > kProblemsNamed) {
-        std::fprintf(stderr, "zem: %s: %zu more bad lines skipped\n", mPath.c_str(), problems.size() - kProblemsNamed);
+        std::fprintf(stderr, "zem: %s: %zu more bad lines skipped\n", QuotePath(mPath).c_str(),
+                     problems.size() - kProblemsNamed);
     }
 }
 
@@ -202,7 +205,7 @@ bool CSettingsFile::Save(const Settings& settings) const
 {
     std::string error;
     if (!platform::WriteFileAtomically(mPath, FormatSettings(settings), error)) {
-        std::fprintf(stderr, "zem: %s: %s; the settings are not kept\n", mPath.c_str(), error.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the settings are not kept\n", QuotePath(mPath).c_str(), error.c_str());
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "platform/SdlRender.h"
 
 #include "platform/ImageFile.h"
+#include "platform/TerminalText.h"
 
 #include <SDL_image.h>
 
@@ -182,7 +183,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
     loaded.reset();
     if (surface == nullptr) {
-        error = SDL_GetError();
+        error = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, surface);
@@ -201,7 +202,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     // The cells keep both surfaces to cut from.
     auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy);
     if (texture == nullptr) {
-        error = SDL_GetError();
+        error = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);

@@ -111,6 +111,8 @@ TEST(GhostRaceTest, AFasterRunBecomesTheGhostAndOtherDataOrDamageShowNone)
         {"stamp-a", "", true, ""},
         {"stamp-b", "", false, "made on other game data"},
         {"stamp-a", "ZEMGHOST", false, "not a ghost file"},
+        // A stamp's bytes reach the message escaped.
+        {"stamp-a", Walk(10, 1.0f).Encode("\x1b]0;x\a"), false, "(stamp '\\e]0;x\\a', this game's is 'stamp-a')"},
     };
     for (const auto& c : cases) {
         if (!c.bytes.empty()) std::ofstream(file, std::ios::binary) << c.bytes;
