@@ -16,6 +16,7 @@
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
 #include "app/KeyTimeline.h"
+#include "app/Quote.h"
 #include "app/RunRecorder.h"
 #include "app/SettingsFile.h"
 #include "app/Texts.h"
@@ -47,11 +48,15 @@ void EnterDataDirectory()
     const auto programDir = platform::ProgramDirectory();
     const auto dataDir = platform::FindDataDirectory(programDir, ZEM_INSTALLED_DATA_DIR);
     if (!dataDir) {
-        std::fprintf(stderr, "zem: game data (TitleMap.txt, Resource/) not found beside %s or in %s; using the current directory\n",
-                     programDir.c_str(), ZEM_INSTALLED_DATA_DIR);
+        std::fprintf(
+            stderr,
+            "zem: game data (TitleMap.txt, Resource/) not found beside %s or in %s; using the current directory\n",
+            QuotePath(programDir).c_str(), QuotePath(ZEM_INSTALLED_DATA_DIR).c_str());
         return;
     }
-    if (chdir(dataDir->c_str()) != 0) std::fprintf(stderr, "zem: %s: cannot enter the data directory\n", dataDir->c_str());
+    if (chdir(dataDir->c_str()) != 0) {
+        std::fprintf(stderr, "zem: %s: cannot enter the data directory\n", QuotePath(*dataDir).c_str());
+    }
 }
 
 platform::FullscreenChoice ChoiceOf(const CommandLine& commandLine, const Settings& settings)
@@ -87,26 +92,19 @@ std::optional<CSettingsFile> UserSettings()
     return CSettingsFile(*dir / "settings.ini");
 }
 
-// Reads a recorded run; false (said in one line) when it cannot be read or was made on other
-// game data than the data found here.
+// Reads a recorded run; false (said in one line) when it cannot be read.
 bool LoadReplay(const std::string& file, KeyTimeline& timeline)
 {
     std::string error;
     std::ifstream in;
     if (platform::IsRegularFile(file, error)) in.open(file);
     if (!in.is_open() || !in) {
-        std::fprintf(stderr, "zem: %s: cannot read the recording%s%s\n", file.c_str(), error.empty() ? "" : ": ",
-                     error.c_str());
+        std::fprintf(stderr, "zem: %s: cannot read the recording%s%s\n", QuotePath(file).c_str(),
+                     error.empty() ? "" : ": ", error.c_str());
         return false;
     }
     if (!timeline.Parse(in, file, error)) {
         std::fprintf(stderr, "zem: %s\n", error.c_str());
-        return false;
-    }
-    if (timeline.DataStamp() != GameDataStamp()) {
-        std::fprintf(stderr, "zem: %s: recorded on other game data (stamp %s, this game's is %s); not replayed\n",
-                     file.c_str(), timeline.DataStamp().empty() ? "none" : timeline.DataStamp().c_str(),
-                     GameDataStamp().c_str());
         return false;
     }
     return true;
@@ -169,11 +167,28 @@ bool OpenRunFiles(const CommandLine& commandLine, RunFiles& files)
     if (files.Recording()) {
         files.recordOut.open(files.recordFile, std::ios::trunc);
         if (!files.recordOut) {
-            std::fprintf(stderr, "zem: %s: cannot write the recording\n", files.recordFile.c_str());
+            std::fprintf(stderr, "zem: %s: cannot write the recording\n", QuotePath(files.recordFile).c_str());
             return false;
         }
     }
     return true;
+}
+
+// The stages the title lists: the game's own, then the player's. A replay lists those its
+// recording's title listed, the game's own alone when the recording names none of the player's;
+// false (said in one line) when the game data or the player's stages are not those it was
+// recorded with.
+bool ListStages(const RunFiles& files, std::vector<StageDescription>& stages)
+{
+    if (!files.Replaying()) {
+        stages = AllStages();
+        return true;
+    }
+    stages = files.replay.StagesStamp().empty() ? GameStages() : AllStages();
+    const std::string problem = RecordedDataProblem(files.replay.DataStamp(), files.replay.StagesStamp(), stages);
+    if (problem.empty()) return true;
+    std::fprintf(stderr, "zem: %s: %s; not replayed\n", QuotePath(files.replayFile).c_str(), problem.c_str());
+    return false;
 }
 
 // The window, the renderer and the controllers; null after the start-up failure is shown. An
@@ -264,6 +279,8 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = AnswerCommandLine(commandLine)) return *status;
     RunFiles files;
     if (!OpenRunFiles(commandLine, files)) return 2;
+    std::vector<StageDescription> stages;
+    if (!ListStages(files, stages)) return 2;
     // The game's words in the player's language, from the data directory.
     CTexts texts;
     texts.Load(TextFileOf(PlayerLanguage()));
@@ -301,9 +318,11 @@ int main(int argc, char** argv)
     // A replay leaves the best results alone, and opens the stages its run had open.
     std::optional<CBestResultsFile> bests;
     if (!files.Replaying()) bests = UserBestResults();
-    std::vector<StageDescription> stages = AllStages();
     std::optional<CRunRecorder> recorder;
-    if (files.Recording()) recorder.emplace(files.recordOut, GameDataStamp(), OpenOwnStages(stages, bests ? &*bests : nullptr));
+    if (files.Recording()) {
+        recorder.emplace(files.recordOut, GameDataStamp(), OpenOwnStages(stages, bests ? &*bests : nullptr),
+                         PlayerStagesStamp(stages));
+    }
     std::optional<CClockReplay> clockReplay;
     if (files.Replaying()) clockReplay.emplace(files.replay.TakeClockReadings(), files.replayFile);
 
@@ -324,7 +343,8 @@ int main(int argc, char** argv)
     // the game could not keep (said when the write failed) is no success.
     if (!frame->SaveSettings()) status = 1;
     if (recorder && (!recorder->Finish(played) || (files.recordOut.close(), !files.recordOut))) {
-        std::fprintf(stderr, "zem: %s: the recording could not be written completely\n", files.recordFile.c_str());
+        std::fprintf(stderr, "zem: %s: the recording could not be written completely\n",
+                     QuotePath(files.recordFile).c_str());
         status = 1; // a recording that did not reach the disk is no success
     }
     if (files.Replaying()) {

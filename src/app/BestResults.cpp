@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/PlayerFile.h"
+#include "app/Quote.h"
 #include "app/StageIdText.h"
 #include "platform/FileLock.h"
 #include "platform/UserFiles.h"
@@ -101,12 +102,12 @@ bool ParseBestResults(const std::string& text, BestResultsBook& book, std::strin
         std::string extra;
         BestResults unowned;
         BestResults& best = stage ? read[*stage] : unowned;
-        std::optional<int>* slot = name == "score" ? &best.score
+        std::optional<int>* slot = name == "score"     ? &best.score
                                    : name == "percent" ? &best.percent
-                                   : name == "frames" ? &best.frames
-                                                      : nullptr;
+                                   : name == "frames"  ? &best.frames
+                                                       : nullptr;
         if (slot == nullptr) {
-            damaged(number, "unknown entry '" + name.substr(0, 32) + "'");
+            damaged(number, "unknown entry " + Quote(name, 32));
             continue;
         }
         if (!(words >> value) || (words >> extra) || value < 0 || value > 1000000000) {
@@ -125,17 +126,18 @@ void CBestResultsFile::Load()
     switch (read.state) {
     case PlayerFileText::State::Missing: return;
     case PlayerFileText::State::Unread:
-        std::fprintf(stderr, "zem: %s: %s; playing on without best results\n", mPath.c_str(), read.problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; playing on without best results\n", QuotePath(mPath).c_str(),
+                     read.problem.c_str());
         return;
     case PlayerFileText::State::Cut:
-        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", mPath.c_str(),
+        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", QuotePath(mPath).c_str(),
                      read.problem.c_str());
         break;
     case PlayerFileText::State::Whole: break;
     }
     std::string problem;
     if (!ParseBestResults(read.text, mBook, problem)) {
-        std::fprintf(stderr, "zem: %s: %s; the other results are kept\n", mPath.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the other results are kept\n", QuotePath(mPath).c_str(), problem.c_str());
     }
 }
 
@@ -163,7 +165,7 @@ NewBests CBestResultsFile::Record(const std::string& stage, int score, int perce
     if (!SetAsideUnlessWhole(mPath, onDisk, notKept)) return news;
     std::string error;
     if (!platform::WriteFileAtomically(mPath, FormatBestResults(mBook), error)) {
-        std::fprintf(stderr, "zem: %s: %s; %s\n", mPath.c_str(), error.c_str(), notKept);
+        std::fprintf(stderr, "zem: %s: %s; %s\n", QuotePath(mPath).c_str(), error.c_str(), notKept);
     }
     return news;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/Quote.h"
+
 uint32_t CClockReplay::Read(long frame, uint32_t clockNow)
 {
     if (!mDiverged && mNext < mReadings.size() && mReadings[mNext].frame == frame) {
@@ -14,7 +16,8 @@ uint32_t CClockReplay::Read(long frame, uint32_t clockNow)
     }
     if (!mDiverged) {
         mDiverged = true;
-        std::fprintf(stderr, "zem: %s: frame %ld: the run no longer follows the recording\n", mName.c_str(), frame);
+        std::fprintf(stderr, "zem: %s: frame %ld: the run no longer follows the recording\n", QuotePath(mName).c_str(),
+                     frame);
     }
     return clockNow;
 }

@@ -2,6 +2,15 @@
 
 #include <string_view>
 
+#include "app/Quote.h"
+
+namespace {
+
+// An unknown option is shown at most this long.
+constexpr size_t kOptionShown = 64;
+
+} // namespace
+
 CommandLine ParseCommandLine(std::span<const char* const> args)
 {
     CommandLine result;
@@ -26,7 +35,7 @@ CommandLine ParseCommandLine(std::span<const char* const> args)
             return result;
         } else {
             result.action = CommandLine::Action::Error;
-            result.error = "unknown option '" + std::string(option) + "' (try --help)";
+            result.error = "unknown option " + Quote(option, kOptionShown) + " (try --help)";
             return result;
         }
     }

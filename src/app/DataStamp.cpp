@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/AssetFiles.h"
+#include "app/Quote.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -44,7 +45,7 @@ void MixFile(uint64_t& hash, const std::string& name)
     }
 }
 
-// The files whose bytes decide what a run does: the title map and every stage of the game's own
+// The files whose bytes decide what a run on the game's own stages does: the title map and every stage of the game's own
 // (its grids and its description).
 std::vector<std::string> StampedFiles()
 {
@@ -61,17 +62,81 @@ std::vector<std::string> StampedFiles()
     return names;
 }
 
+constexpr uint64_t kFirstHash = 0xCBF29CE484222325ull;
+
+std::string StampText(uint64_t hash)
+{
+    char text[17];
+    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// What decides a run on a stage: the folder's name (the stage's id, under which its best results
+// and ghost are kept), what its description set, and its grid files.
+void MixStage(uint64_t& hash, const StageDescription& stage)
+{
+    // The start exactly, as hexadecimal floats; each word ends with a zero byte, so that "ab" "c"
+    // and "a" "bc" differ.
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, "%d %d %a %a", stage.tune, stage.look, static_cast<double>(stage.start.x),
+                  static_cast<double>(stage.start.y));
+    for (const std::string_view word :
+         {std::string_view(stage.id), std::string_view(stage.name), std::string_view(numbers)}) {
+        Mix(hash, word);
+        Mix(hash, std::string_view("", 1));
+    }
+    for (const std::string* file :
+         {&stage.tileMap, &stage.enemyMap, &stage.scoreMap, &stage.recoveryMap, &stage.signMap}) {
+        if (file->empty()) Mix(hash, "\x01none"); // no sign grid
+        if (!file->empty()) MixFile(hash, *file);
+    }
+}
+
 } // namespace
 
 std::string GameDataStamp()
 {
-    uint64_t hash = 0xCBF29CE484222325ull;
+    uint64_t hash = kFirstHash;
     for (const std::string& name : StampedFiles()) {
         const char* file = name.c_str();
         Mix(hash, file);
         MixFile(hash, name);
     }
-    char text[17];
-    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    return StampText(hash);
+}
+
+std::string StageDataStamp(const StageDescription& stage)
+{
+    if (stage.ownStage) return GameDataStamp();
+    uint64_t hash = kFirstHash;
+    MixStage(hash, stage);
+    return StampText(hash);
+}
+
+std::string PlayerStagesStamp(const std::vector<StageDescription>& stages)
+{
+    uint64_t hash = kFirstHash;
+    bool any = false;
+    for (const StageDescription& stage : stages) {
+        if (stage.ownStage) continue;
+        MixStage(hash, stage);
+        any = true;
+    }
+    return any ? StampText(hash) : std::string();
+}
+
+std::string RecordedDataProblem(const std::string& dataStamp, const std::string& stagesStamp,
+                                const std::vector<StageDescription>& stages)
+{
+    constexpr size_t kShown = 32;
+    const std::string data = GameDataStamp();
+    if (dataStamp != data) {
+        return "recorded on other game data (stamp " + (dataStamp.empty() ? "none" : Quote(dataStamp, kShown)) +
+               ", this game's is " + Quote(data, kShown) + ")";
+    }
+    const std::string listed = PlayerStagesStamp(stages);
+    if (stagesStamp == listed) return {};
+    if (stagesStamp.empty()) return "recorded without stages of the player's own, and the title lists some now";
+    return "recorded with other stages of the player's own (stamp " + Quote(stagesStamp, kShown) + ", " +
+           (listed.empty() ? std::string("there are none now") : "now " + Quote(listed, kShown)) + ")";
 }

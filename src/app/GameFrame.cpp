@@ -4,6 +4,7 @@
 
 #include "app/Keys.h"
 #include "app/PictureDensity.h"
+#include "app/Quote.h"
 
 CGameFrameConstruct::CGameFrameConstruct(const platform::Platform& platform) : mPlatform(platform) {}
 
@@ -103,11 +104,11 @@ int CGameFrameConstruct::LoadTexture(std::unique_ptr<platform::Texture>& out, co
     std::string error;
     out = mPlatform.device->LoadTexture(path, error);
     if (!out) {
-        std::fprintf(stderr, "zem: %s: cannot load image: %s\n", path.c_str(), error.c_str());
+        std::fprintf(stderr, "zem: %s: cannot load image: %s\n", QuotePath(path).c_str(), error.c_str());
         return -1;
     }
     // Loaded from a damaged file: what was wrong with it.
-    if (!error.empty()) std::fprintf(stderr, "zem: %s: %s\n", path.c_str(), error.c_str());
+    if (!error.empty()) std::fprintf(stderr, "zem: %s: %s\n", QuotePath(path).c_str(), error.c_str());
     out->SetDensity(PictureDensity(path, out->Width(), out->Height()));
     return 0;
 }

@@ -47,6 +47,16 @@ int ColumnOf(float x)
 
 } // namespace
 
+bool GhostPath::ShowsAHeroPicture(const GhostFrame& frame)
+{
+    constexpr uint8_t kLastBigRow = 5;
+    constexpr uint8_t kMiniRow = 255;
+    constexpr uint8_t kLastCell = 7;
+    const bool big = frame.width == 45 && frame.height == 75;
+    const bool mini = frame.width == 40 && frame.height == 40;
+    return (big || mini) && (frame.anim <= kLastBigRow || frame.anim == kMiniRow) && frame.cell <= kLastCell;
+}
+
 void GhostPath::Add(const GhostFrame& frame)
 {
     if (Full()) return;
@@ -125,8 +135,12 @@ bool GhostPath::Decode(const std::string& bytes, std::string& dataStamp, std::st
         f.cell = static_cast<uint8_t>(bytes[at + 11]);
         f.facing = static_cast<int8_t>(bytes[at + 12]);
         if (!std::isfinite(f.x) || !std::isfinite(f.y) || std::fabs(f.x) > 1e6f || std::fabs(f.y) > 1e6f ||
-            f.width > 64 || f.height > 96 || f.cell > 15 || (f.facing != 1 && f.facing != -1)) {
+            (f.facing != 1 && f.facing != -1)) {
             problem = "damaged at frame " + std::to_string(frames.size() + 1);
+            return false;
+        }
+        if (!ShowsAHeroPicture(f)) {
+            problem = "damaged at frame " + std::to_string(frames.size() + 1) + ": not one of the hero's pictures";
             return false;
         }
         frames.push_back(f);

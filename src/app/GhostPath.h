@@ -27,6 +27,12 @@ public:
     static constexpr size_t kFrameBytes = 13;
     static constexpr size_t kHeaderBytes = 40;
 
+    // Whether a frame shows one of the hero's own pictures, as the game records them: the box is
+    // the big form's 45 x 75 or the mini form's 40 x 40 (player/PlayerAnimation.cpp), the row one
+    // of the big form's six (0 to 5) or the mini form's (kept as 255), the cell one of a row's
+    // eight at most. A ghost drawing anything else would cut ever new pictures from the sheet.
+    static bool ShowsAHeroPicture(const GhostFrame& frame);
+
     void Clear() { mFrames.clear(); mReach.clear(); }
     // Room for a run of `frames` frames, so that recording it allocates nothing more.
     void Reserve(size_t frames) { mFrames.reserve(std::min(frames, kMaxFrames)); }

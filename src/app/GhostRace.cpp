@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/BestResults.h"
+#include "app/Quote.h"
 #include "app/StageIdText.h"
 #include "platform/UserFiles.h"
 
@@ -31,13 +32,15 @@ void CGhostRace::BeginStage(const std::string& stageId, const CBestResultsFile* 
     std::string stamp;
     std::string problem;
     if (!mGhost.Load(file, stamp, problem)) {
-        std::fprintf(stderr, "zem: %s: %s; no ghost to race\n", file.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; no ghost to race\n", QuotePath(file).c_str(), problem.c_str());
         mGhost.Clear();
         return;
     }
     if (stamp != dataStamp) {
+        // A stamp is sixteen hex digits; a damaged file's may be anything, and a message shows no more.
+        constexpr size_t kStampShown = 16;
         std::fprintf(stderr, "zem: %s: made on other game data (stamp %s, this game's is %s); the ghost is not shown\n",
-                     file.c_str(), stamp.c_str(), dataStamp.c_str());
+                     QuotePath(file).c_str(), Quote(stamp, kStampShown).c_str(), Quote(dataStamp, kStampShown).c_str());
         mGhost.Clear();
         return;
     }
@@ -50,7 +53,7 @@ bool CGhostRace::KeepRun(const std::string& stageId, const CBestResultsFile& bes
     const std::filesystem::path file = FileFor(bests, stageId);
     std::string error;
     if (!platform::WriteFileAtomically(file, mRun.Encode(dataStamp), error)) {
-        std::fprintf(stderr, "zem: %s: %s; the ghost is not kept\n", file.c_str(), error.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the ghost is not kept\n", QuotePath(file).c_str(), error.c_str());
         return false;
     }
     // The next race on this stage is against this run.

@@ -29,6 +29,10 @@ int KeyIndexOf(const std::string& keyName)
 
 // How much of a word of the file a message quotes.
 constexpr size_t kQuotedChars = 24;
+// The most equal readings one "MSxCOUNT" word may stand for.
+constexpr long long kMostEqualReadings = 100000;
+// A stamp is a few hex digits; no line holds a longer one.
+constexpr size_t kMostStampChars = 32;
 
 // A whole decimal number within [least, most]; false for anything else.
 bool ReadNumber(const std::string& text, long long least, long long most, long long& out)
@@ -152,7 +156,7 @@ bool KeyTimeline::ParseClockLine(WordStream& words, std::string& problem)
     std::string word;
     long long frame = 0;
     if (words.Read(word) != WordStream::Next::Word || !ReadNumber(word, 0, kLastFrame, frame)) {
-        problem = "'clock' needs a frame number (0 or more)";
+        problem = "'clock' needs a frame number (0 to " + std::to_string(kLastFrame) + ")";
         return false;
     }
     WordStream::Next next = WordStream::Next::Word;
@@ -161,8 +165,10 @@ bool KeyTimeline::ParseClockLine(WordStream& words, std::string& problem)
         long long value = 0;
         long long count = 1;
         if (!ReadNumber(word.substr(0, times), 0, UINT32_MAX, value) ||
-            (times != std::string::npos && !ReadNumber(word.substr(times + 1), 1, 100000, count))) {
-            problem = Quote(word, kQuotedChars) + " is not a clock reading (MS or MSxCOUNT)";
+            (times != std::string::npos && !ReadNumber(word.substr(times + 1), 1, kMostEqualReadings, count))) {
+            problem = Quote(word, kQuotedChars) + " is not a clock reading (MS from 0 to " +
+                      std::to_string(UINT32_MAX) + ", or MSxCOUNT with COUNT from 1 to " +
+                      std::to_string(kMostEqualReadings) + ")";
             return false;
         }
         // Equal readings of one frame are one entry, however they are written.
@@ -182,7 +188,7 @@ bool KeyTimeline::ParseKeyLine(const std::string& first, WordStream& words, std:
 {
     long long frame = 0;
     if (!ReadNumber(first, 1, kLastFrame, frame)) {
-        problem = Quote(first, kQuotedChars) + " is not a frame number (1 or more)";
+        problem = Quote(first, kQuotedChars) + " is not a frame number (1 to " + std::to_string(kLastFrame) + ")";
         return false;
     }
     Change change{static_cast<int32_t>(frame), 0};
@@ -211,15 +217,22 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
         if (next == WordStream::Next::EndOfLine) continue;
         std::string problem;
         bool ok = next == WordStream::Next::Word;
-        if (ok && first == "data") {
-            ok = words.Read(mDataStamp) == WordStream::Next::Word && mDataStamp.size() <= 32;
-            if (!ok) problem = "'data' needs the stamp of the game data";
+        if (ok && (first == "data" || first == "stages")) {
+            std::string& stamp = first == "data" ? mDataStamp : mStagesStamp;
+            ok = words.Read(stamp) == WordStream::Next::Word && stamp.size() <= kMostStampChars;
+            if (!ok) {
+                problem = first == "data" ? "'data' needs the stamp of the game data"
+                                          : "'stages' needs the stamp of the player's stages";
+            }
             ok = ok && words.SkipLine();
         } else if (ok && first == "open") {
             long long count = 0;
             std::string word;
-            ok = words.Read(word) == WordStream::Next::Word && ReadNumber(word, 1, 1000, count);
-            if (!ok) problem = "'open' needs how many of the game's stages were open (1 or more)";
+            ok = words.Read(word) == WordStream::Next::Word && ReadNumber(word, 1, kMostOpenStages, count);
+            if (!ok) {
+                problem = "'open' needs how many of the game's stages were open (1 to " +
+                          std::to_string(kMostOpenStages) + ")";
+            }
             mOpenStages = static_cast<int>(count);
             ok = ok && words.SkipLine();
         } else if (ok && first == "clock") {
@@ -228,12 +241,13 @@ bool KeyTimeline::Parse(std::istream& in, const std::string& name, std::string& 
             ok = ParseKeyLine(first, words, problem);
         }
         if (!ok) {
-            error = words.TooLong() ? name + words.Failure() : name + ":" + std::to_string(words.Line()) + ": " + problem;
+            error = QuotePath(name) +
+                    (words.TooLong() ? words.Failure() : ":" + std::to_string(words.Line()) + ": " + problem);
             return false;
         }
     }
     if (in.bad()) {
-        error = name + ": cannot read the key timeline";
+        error = QuotePath(name) + ": cannot read the key timeline";
         return false;
     }
     // By frame; of two lines for one frame the later one counts. Lines in order (as every

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/Quote.h"
 #include "platform/RegularFile.h"
 #include "platform/UserFiles.h"
 
@@ -37,13 +38,13 @@ bool SetAsideUnlessWhole(const std::filesystem::path& path, const PlayerFileText
     std::filesystem::path aside;
     std::string problem;
     if (platform::SetAside(path, aside, problem)) {
-        std::fprintf(stderr, "zem: %s: %s, so not read whole; moved aside to %s\n", path.c_str(), read.problem.c_str(),
-                     aside.c_str());
+        std::fprintf(stderr, "zem: %s: %s, so not read whole; moved aside to %s\n", QuotePath(path).c_str(),
+                     read.problem.c_str(), QuotePath(aside).c_str());
         return true;
     }
     // Gone in the meantime: nothing is lost by writing.
     if (!std::filesystem::exists(path, error)) return true;
-    std::fprintf(stderr, "zem: %s: %s, so not read whole, and %s; %s\n", path.c_str(), read.problem.c_str(),
+    std::fprintf(stderr, "zem: %s: %s, so not read whole, and %s; %s\n", QuotePath(path).c_str(), read.problem.c_str(),
                  problem.c_str(), notKept);
     return false;
 }

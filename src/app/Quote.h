@@ -1,13 +1,21 @@
 #pragma once
+#include <filesystem>
 #include <string>
+#include <string_view>
 
-// A word of a file as a message quotes it: in single quotes, at most `shown` characters (then
-// "..."), control characters as '?', so a hostile file can neither flood a one-line message
-// nor send escape sequences to the terminal.
-inline std::string Quote(const std::string& word, size_t shown)
+#include "platform/TerminalText.h"
+
+// Every word a message takes from outside the game (a file, a folder's name, the environment, the
+// command line) goes through these, so that it is shown escaped (platform::TerminalText says how)
+// and cut short: a hostile word can neither flood a one-line message nor send escape sequences to
+// the terminal.
+
+// A word in single quotes, at most `shown` bytes of it (then "...").
+inline std::string Quote(std::string_view word, size_t shown)
 {
-    std::string text;
-    for (const char c : word.substr(0, shown)) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    if (word.size() > shown) text += "...";
-    return "'" + text + "'";
+    return "'" + platform::TerminalText(word, shown) + "'";
 }
+
+// A path as a message names it, without quotes ("zem: PATH: what is wrong"); a path of more than a
+// few hundred bytes shows its start and its end (the file's own name) around "...".
+std::string QuotePath(const std::filesystem::path& path);

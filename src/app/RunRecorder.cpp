@@ -19,11 +19,14 @@ const std::vector<int>& RecordedKeys()
 
 } // namespace
 
-CRunRecorder::CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages) : mOut(out)
+CRunRecorder::CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages,
+                           const std::string& stagesStamp)
+    : mOut(out)
 {
     mOut << "# a recorded run of zem: zem --replay FILE, or zem-headless --keys FILE\n";
     mOut << "data " << dataStamp << "\n";
     mOut << "open " << openStages << "\n";
+    if (!stagesStamp.empty()) mOut << "stages " << stagesStamp << "\n";
 }
 
 void CRunRecorder::Keys(long frame, const platform::Keyboard& keyboard)

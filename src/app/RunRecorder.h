@@ -12,8 +12,10 @@
 // that the run can be played again exactly.
 class CRunRecorder final : public SeedClockHook {
 public:
-    // `openStages`: how many of the game's own stages are open as the run begins.
-    CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages = 1);
+    // `openStages`: how many of the game's own stages are open as the run begins; `stagesStamp`:
+    // the player's stages the title lists (PlayerStagesStamp), empty for none.
+    CRunRecorder(std::ostream& out, const std::string& dataStamp, int openStages = 1,
+                 const std::string& stagesStamp = "");
 
     // The keys the game sees in `frame` (frames count from 1), given before the frame runs.
     void Keys(long frame, const platform::Keyboard& keyboard);

@@ -22,7 +22,8 @@ float VolumeGain(int step)
 FullscreenSetting FullscreenAtStart(std::optional<bool> commandLine, const char* environment, FullscreenSetting kept)
 {
     if (commandLine) return *commandLine ? FullscreenSetting::Yes : FullscreenSetting::No;
-    if (environment != nullptr) return std::string(environment) == "yes" ? FullscreenSetting::Yes : FullscreenSetting::No;
+    if (environment != nullptr)
+        return std::string(environment) == "yes" ? FullscreenSetting::Yes : FullscreenSetting::No;
     return kept;
 }
 
@@ -229,11 +230,12 @@ void CSettingsFile::Load(Settings& settings) const
     switch (read.state) {
     case PlayerFileText::State::Missing: return;
     case PlayerFileText::State::Unread:
-        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", mPath.c_str(), read.problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; playing with the default settings\n", QuotePath(mPath).c_str(),
+                     read.problem.c_str());
         return;
     case PlayerFileText::State::Cut:
         // The lines that fit are kept; the cut one and the rest are not read.
-        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", mPath.c_str(),
+        std::fprintf(stderr, "zem: %s: %s, so damaged; only the lines before are read\n", QuotePath(mPath).c_str(),
                      read.problem.c_str());
         break;
     case PlayerFileText::State::Whole: break;
@@ -241,10 +243,11 @@ void CSettingsFile::Load(Settings& settings) const
     std::vector<std::string> problems;
     ParseSettings(read.text, settings, problems);
     for (size_t i = 0; i < problems.size() && i < kProblemsNamed; ++i) {
-        std::fprintf(stderr, "zem: %s: %s; skipped\n", mPath.c_str(), problems[i].c_str());
+        std::fprintf(stderr, "zem: %s: %s; skipped\n", QuotePath(mPath).c_str(), problems[i].c_str());
     }
     if (problems.size() > kProblemsNamed) {
-        std::fprintf(stderr, "zem: %s: %zu more bad lines skipped\n", mPath.c_str(), problems.size() - kProblemsNamed);
+        std::fprintf(stderr, "zem: %s: %zu more bad lines skipped\n", QuotePath(mPath).c_str(),
+                     problems.size() - kProblemsNamed);
     }
 }
 
@@ -255,7 +258,7 @@ bool CSettingsFile::Save(const Settings& settings) const
     if (!SetAsideUnlessWhole(mPath, ReadPlayerFile(mPath, kMaxBytes), notKept)) return false;
     std::string error;
     if (!platform::WriteFileAtomically(mPath, FormatSettings(settings), error)) {
-        std::fprintf(stderr, "zem: %s: %s; %s\n", mPath.c_str(), error.c_str(), notKept);
+        std::fprintf(stderr, "zem: %s: %s; %s\n", QuotePath(mPath).c_str(), error.c_str(), notKept);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "app/AssetFiles.h"
 #include "app/Geometry.h"
+#include "app/Quote.h"
 #include "app/Trim.h"
 #include "platform/RegularFile.h"
 
@@ -107,7 +108,7 @@ bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage,
         stage.start = {x, y};
         return true;
     }
-    problem = "unknown key '" + ShowableName(key) + "'";
+    problem = "unknown key " + Quote(key, kNameLength);
     return false;
 }
 
@@ -134,14 +135,14 @@ StageDescription ReadStageFolder(const std::filesystem::path& folder, const std:
     const std::filesystem::path path = folder / files::kStageDescriptionName;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        std::fprintf(stderr, "zem: %s: no stage description; the stage keeps its defaults\n", path.c_str());
+        std::fprintf(stderr, "zem: %s: no stage description; the stage keeps its defaults\n", QuotePath(path).c_str());
         ApplyTuneAndLook(stage);
         return stage;
     }
     std::string text;
     platform::ReadAtMost(path, kDescriptionBytes, text); // unreadable: nothing read, the defaults stay
     if (text.size() == kDescriptionBytes) {
-        std::fprintf(stderr, "zem: %s: longer than %zu bytes; only its start is read\n", path.c_str(),
+        std::fprintf(stderr, "zem: %s: longer than %zu bytes; only its start is read\n", QuotePath(path).c_str(),
                      kDescriptionBytes);
     }
     std::istringstream lines(text);
@@ -151,7 +152,7 @@ StageDescription ReadStageFolder(const std::filesystem::path& folder, const std:
         if (Trim(line).empty()) continue;
         std::string problem;
         if (!ParseStageDescriptionLine(line, stage, problem)) {
-            std::fprintf(stderr, "zem: %s: line %d: %s; skipped\n", path.c_str(), number, problem.c_str());
+            std::fprintf(stderr, "zem: %s: line %d: %s; skipped\n", QuotePath(path).c_str(), number, problem.c_str());
         }
     }
     ApplyTuneAndLook(stage);
@@ -184,8 +185,8 @@ std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir)
     }
     std::sort(folders.begin(), folders.end());
     if (folders.size() > kPlayerStageLimit) {
-        std::fprintf(stderr, "zem: %s: more than %d stages; the first %d are shown\n", dir.c_str(), kPlayerStageLimit,
-                     kPlayerStageLimit);
+        std::fprintf(stderr, "zem: %s: more than %d stages; the first %d are shown\n", QuotePath(dir).c_str(),
+                     kPlayerStageLimit, kPlayerStageLimit);
         folders.resize(kPlayerStageLimit);
     }
     std::vector<StageDescription> stages;

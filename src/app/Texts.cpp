@@ -144,8 +144,13 @@ bool CTexts::Parse(const std::string& text, std::string& problems)
         }
         if (index == mTexts.size()) {
             complain("unknown text " + Quote(name, 40));
-        } else if (value.empty() || value.size() > kMaxTextBytes || HasControlCharacters(value)) {
-            complain("'" + name + "' needs a text of at most " + std::to_string(kMaxTextBytes) + " bytes on its line");
+        } else if (value.empty()) {
+            complain("'" + name + "' needs a text on its line");
+        } else if (value.size() > kMaxTextBytes) {
+            complain("'" + name + "' needs a text of at most " + std::to_string(kMaxTextBytes) + " bytes, not " +
+                     std::to_string(value.size()));
+        } else if (HasControlCharacters(value)) {
+            complain("'" + name + "' has a control character in its text (a line break is written \\n)");
         } else {
             mTexts[index] = value;
         }
@@ -160,18 +165,19 @@ bool CTexts::Load(const std::string& path)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true; // no translation: English
     if (!platform::IsRegularFile(path, problem)) {
-        std::fprintf(stderr, "zem: %s: %s; the texts stay English\n", path.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: %s; the texts stay English\n", QuotePath(path).c_str(), problem.c_str());
         return false;
     }
     std::string text;
     platform::ReadAtMost(path, kMaxFileBytes + 1, text); // unreadable: nothing read, and English stays
     if (text.size() > kMaxFileBytes) {
-        std::fprintf(stderr, "zem: %s: longer than %zu bytes; the texts stay English\n", path.c_str(), kMaxFileBytes);
+        std::fprintf(stderr, "zem: %s: longer than %zu bytes; the texts stay English\n", QuotePath(path).c_str(),
+                     kMaxFileBytes);
         return false;
     }
     std::string problems;
     if (!Parse(text, problems)) {
-        std::fprintf(stderr, "zem: %s: %s; those texts stay English\n", path.c_str(), problems.c_str());
+        std::fprintf(stderr, "zem: %s: %s; those texts stay English\n", QuotePath(path).c_str(), problems.c_str());
     }
     return true;
 }

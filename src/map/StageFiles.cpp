@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/AssetFiles.h"
+#include "app/Quote.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -33,8 +34,8 @@ class FieldConverter {
 public:
     void Add(char c)
     {
-        if (mQuoted.size() < kQuotedChars) mQuoted += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
-        else mCut = true;
+        // One byte past what a message quotes tells it that the field was cut short.
+        if (mStart.size() <= kQuotedChars) mStart += c;
         switch (mPhase) {
         case Phase::Blanks:
             if (IsBlank(c)) return;
@@ -64,7 +65,7 @@ public:
         }
     }
 
-    bool Empty() const { return mQuoted.empty(); }
+    bool Empty() const { return mStart.empty(); }
 
     // False when the field does not begin with a number or the number is outside 32 bits.
     bool Value(int32_t& value) const
@@ -76,15 +77,14 @@ public:
         return true;
     }
 
-    std::string Quoted() const { return mCut ? mQuoted + "..." : mQuoted; }
+    std::string Quoted() const { return Quote(mStart, kQuotedChars); }
 
 private:
     enum class Phase { Blanks, Sign, Digits, Done, Invalid };
     Phase mPhase = Phase::Blanks;
     bool mNegative = false;
     int64_t mMagnitude = 0;
-    std::string mQuoted;
-    bool mCut = false;
+    std::string mStart; // the field's first bytes, as far as a message quotes them
 };
 
 // Feeds a stage file byte by byte into the grid: line n is row n, field m column m. Only
@@ -130,7 +130,7 @@ public:
         if (mLineStarted && mRow < kMapRows) EndLine();
         if (mBadFields > kReportedFields) {
             std::fprintf(stderr, "zem: %s: %d more fields are not whole numbers; their cells keep their values\n",
-                         mPath.c_str(), mBadFields - kReportedFields);
+                         QuotePath(mPath).c_str(), mBadFields - kReportedFields);
         }
     }
 
@@ -184,8 +184,8 @@ private:
             return;
         }
         if (++mBadFields <= kReportedFields) {
-            std::fprintf(stderr, "zem: %s:%d:%d: '%s' is not a whole number; the cell keeps %d\n", mPath.c_str(),
-                         mRow + 1, mColumn + 1, mField.Quoted().c_str(), cell);
+            std::fprintf(stderr, "zem: %s:%d:%d: %s is not a whole number; the cell keeps %d\n",
+                         QuotePath(mPath).c_str(), mRow + 1, mColumn + 1, mField.Quoted().c_str(), cell);
         }
     }
 
@@ -194,8 +194,8 @@ private:
     {
         if (mExtraReported) return;
         mExtraReported = true;
-        std::fprintf(stderr, "zem: %s:%d: more than %d rows of %d fields; the rest is ignored\n", mPath.c_str(),
-                     mRow + 1, kMapRows, kMapCols);
+        std::fprintf(stderr, "zem: %s:%d: more than %d rows of %d fields; the rest is ignored\n",
+                     QuotePath(mPath).c_str(), mRow + 1, kMapRows, kMapCols);
     }
 
     static constexpr unsigned char kByteOrderMark[3] = {0xEF, 0xBB, 0xBF};
@@ -229,12 +229,13 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
 {
     std::string problem;
     if (!platform::IsRegularFile(path, problem)) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", QuotePath(path).c_str(), problem.c_str());
         return false;
     }
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", QuotePath(path).c_str(),
+                     std::strerror(errno));
         return false;
     }
     StageCsvParser parser(path, grid);
@@ -243,7 +244,7 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
     unsigned long read = 0;
     while (wanted) {
         if (read >= files::kStageFileMaxBytes) {
-            std::fprintf(stderr, "zem: %s: longer than %lu bytes; the rest is not read\n", path.c_str(),
+            std::fprintf(stderr, "zem: %s: longer than %lu bytes; the rest is not read\n", QuotePath(path).c_str(),
                          files::kStageFileMaxBytes);
             break;
         }
@@ -253,7 +254,8 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
         wanted = parser.Feed(buffer, got);
     }
     if (std::ferror(file.get())) {
-        std::fprintf(stderr, "zem: %s: cannot read the stage file (%s)\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "zem: %s: cannot read the stage file (%s)\n", QuotePath(path).c_str(),
+                     std::strerror(errno));
         return false;
     }
     parser.Finish();
@@ -267,8 +269,8 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
         std::fputs("NG\n\n", stdout);
         std::fflush(stdout);
         if (problem.empty()) problem = std::strerror(errno);
-        std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n", path.c_str(),
-                     problem.c_str());
+        std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n",
+                     QuotePath(path).c_str(), problem.c_str());
         return false;
     }
     // Flushed at once, so that whoever watches the output sees the title has started.
@@ -296,7 +298,10 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
         if (column < kTitleMapCols) grid[row][column++] = c - '0';
     }
     const bool readAll = !std::ferror(file);
-    if (!readAll) std::fprintf(stderr, "zem: %s: cannot read the title map (%s)\n", path.c_str(), std::strerror(errno));
+    if (!readAll) {
+        std::fprintf(stderr, "zem: %s: cannot read the title map (%s)\n", QuotePath(path).c_str(),
+                     std::strerror(errno));
+    }
     std::fclose(file);
     return readAll;
 }

@@ -1,6 +1,7 @@
 #include "platform/ImageFile.h"
 #include "platform/RegularFile.h"
 #include "platform/StandardErrorCapture.h"
+#include "platform/TerminalText.h"
 
 #include <SDL_image.h>
 
@@ -204,14 +205,14 @@ SurfacePtr LoadImageSurface(const std::string& path, const PictureBudget& budget
     if (!budget.Fits(header.width, header.height, error)) return nullptr;
     SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");
     if (stream == nullptr) {
-        error = SDL_GetError();
+        error = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     StandardErrorCapture decoderLines;
     SurfacePtr surface(IMG_LoadTyped_RW(stream, 1, TypeName(header.kind)));
     const std::string said = decoderLines.Finish();
     if (!surface) {
-        error = IMG_GetError() + (said.empty() ? "" : " (" + said + ")");
+        error = TerminalText(IMG_GetError(), kLibraryTextShown) + (said.empty() ? "" : " (" + said + ")");
         return nullptr;
     }
     // The decoder reads its own idea of the size; it must still be the one checked.

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/SoundConversion.h"
+#include "platform/TerminalText.h"
 
 namespace platform {
 
@@ -88,7 +89,8 @@ SdlAudio::SdlAudio(Output output, long long soundBudgetBytes) : mSounds(soundBud
     std::optional<QuietStandardError> quiet(std::in_place);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         quiet.reset();
-        std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n", SDL_GetError());
+        std::fprintf(stderr, "zem: no sound: cannot start SDL audio (%s)\n",
+                     TerminalText(SDL_GetError(), kLibraryTextShown).c_str());
         return;
     }
     mSubsystemStarted = true;
@@ -105,7 +107,8 @@ SdlAudio::SdlAudio(Output output, long long soundBudgetBytes) : mSounds(soundBud
     mDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     quiet.reset();
     if (mDevice == 0) {
-        std::fprintf(stderr, "zem: no sound: cannot open the sound device (%s)\n", SDL_GetError());
+        std::fprintf(stderr, "zem: no sound: cannot open the sound device (%s)\n",
+                     TerminalText(SDL_GetError(), kLibraryTextShown).c_str());
         return;
     }
     SDL_PauseAudioDevice(mDevice, 0);

@@ -1,15 +1,20 @@
 #include "platform/SdlCellTextures.h"
 
+#include <string>
+#include <utility>
+
 namespace platform {
 
-SdlCellTextures::SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested)
-    : mRenderer(renderer), mPicture(picture), mAlphaTested(alphaTested)
+SdlCellTextures::SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested,
+                                 PictureBudget budget)
+    : mRenderer(renderer), mPicture(picture), mAlphaTested(alphaTested), mBudget(std::move(budget))
 {
 }
 
 SdlCellTextures::~SdlCellTextures()
 {
-    for (auto& [key, cell] : mCells) {
+    for (auto& [key, held] : mCells) {
+        const Cell& cell = held.cell;
         if (cell.alphaTested != nullptr && cell.alphaTested != cell.texture) SDL_DestroyTexture(cell.alphaTested);
         if (cell.texture != nullptr) SDL_DestroyTexture(cell.texture);
     }
@@ -17,16 +22,20 @@ SdlCellTextures::~SdlCellTextures()
     SDL_FreeSurface(mPicture);
 }
 
-SdlCellTextures::Cell SdlCellTextures::Get(const Rect& rect)
+std::optional<SdlCellTextures::Cell> SdlCellTextures::Get(const Rect& rect)
 {
     const auto key = std::make_tuple(rect.left, rect.top, rect.right, rect.bottom);
-    if (auto found = mCells.find(key); found != mCells.end()) return found->second;
+    if (auto found = mCells.find(key); found != mCells.end()) return found->second.cell;
+    const long long width = rect.right - rect.left;
+    const long long height = rect.bottom - rect.top;
+    std::string refused;
+    if (!mBudget.Fits(width, height, refused)) return std::nullopt;
     Cell cell;
     cell.area = rect;
     cell.opaque = AllOpaque(mPicture, rect);
     cell.texture = Cut(mPicture, rect);
     cell.alphaTested = mAlphaTested != nullptr ? Cut(mAlphaTested, rect) : cell.texture;
-    mCells.emplace(key, cell);
+    mCells.emplace(key, HeldCell{cell, mBudget.Take(width, height)});
     return cell;
 }
 

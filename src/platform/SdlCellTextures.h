@@ -2,8 +2,10 @@
 #include <SDL.h>
 
 #include <map>
+#include <optional>
 #include <tuple>
 
+#include "platform/PictureBudget.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -17,6 +19,8 @@ bool AllOpaque(const SDL_Surface* argb, const Rect& rect);
 // cell of the sheet (a green line at a soil tile's edge, a dark line beside the hero). So every
 // source rectangle smaller than the picture gets a texture of its own, made on first use:
 // the renderer clamps at a texture's edge, so a cell only ever blends its own border pixels.
+// Each cell's pixels count against the device's picture budget until the picture goes; a cell
+// that would pass it is not made, and its rectangle draws from the whole picture instead.
 class SdlCellTextures {
 public:
     struct Cell {
@@ -27,21 +31,29 @@ public:
     };
 
     // Takes ownership of both surfaces (ARGB8888; `alphaTested` may be null: no clear pixel).
-    SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested);
+    // `budget` shares the device's count of the pixels held.
+    SdlCellTextures(SDL_Renderer* renderer, SDL_Surface* picture, SDL_Surface* alphaTested, PictureBudget budget);
     ~SdlCellTextures();
     SdlCellTextures(const SdlCellTextures&) = delete;
     SdlCellTextures& operator=(const SdlCellTextures&) = delete;
 
     // The textures of `rect`, which lies inside the picture; null textures when SDL fails.
-    Cell Get(const Rect& rect);
+    // Nothing when the cell would take the pictures held past their budget.
+    std::optional<Cell> Get(const Rect& rect);
 
 private:
+    struct HeldCell {
+        Cell cell;
+        PictureBudget::Share share;
+    };
+
     SDL_Texture* Cut(SDL_Surface* from, const Rect& rect) const;
 
     SDL_Renderer* mRenderer = nullptr;
     SDL_Surface* mPicture = nullptr;
     SDL_Surface* mAlphaTested = nullptr;
-    std::map<std::tuple<int, int, int, int>, Cell> mCells;
+    PictureBudget mBudget;
+    std::map<std::tuple<int, int, int, int>, HeldCell> mCells;
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/Keyboard.h"
+#include "platform/TerminalText.h"
 
 namespace platform {
 
@@ -41,7 +42,7 @@ SdlControllers::SdlControllers()
             static_cast<int16_t>(VirtualKeyOfButton(static_cast<SDL_GameControllerButton>(b)));
     }
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        std::fprintf(stderr, "zem: no game controllers: %s\n", SDL_GetError());
+        std::fprintf(stderr, "zem: no game controllers: %s\n", TerminalText(SDL_GetError(), kLibraryTextShown).c_str());
         return;
     }
     mStarted = true;

@@ -1,6 +1,7 @@
 #include "platform/SdlRender.h"
 
 #include "platform/ImageFile.h"
+#include "platform/TerminalText.h"
 
 #include <SDL_image.h>
 
@@ -74,9 +75,11 @@ SdlTexture::~SdlTexture()
 
 SdlCellTextures::Cell SdlTexture::CellOf(const Rect& rect) const
 {
-    if ((rect.left == 0 && rect.top == 0 && rect.right == mWidth && rect.bottom == mHeight) || !mCells)
-        return {mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}, mOpaque};
-    return mCells->Get(rect);
+    const SdlCellTextures::Cell whole{mTexture, AlphaTestedHandle(), Rect{0, 0, mWidth, mHeight}, mOpaque};
+    if ((rect.left == 0 && rect.top == 0 && rect.right == mWidth && rect.bottom == mHeight) || !mCells) return whole;
+    // A cell past the picture budget draws from the whole picture: its edges may blend with their
+    // neighbours' pixels, but it draws.
+    return mCells->Get(rect).value_or(whole);
 }
 
 SdlDevice::SdlDevice(SDL_Renderer* renderer, long long pictureBudgetPixels)
@@ -182,7 +185,7 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
     loaded.reset();
     if (surface == nullptr) {
-        error = SDL_GetError();
+        error = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     SDL_Texture* texture = SDL_CreateTextureFromSurface(mRenderer, surface);
@@ -199,9 +202,9 @@ std::unique_ptr<Texture> SdlDevice::LoadTexture(const std::string& path, std::st
     const int height = surface->h;
     const bool opaque = AllOpaque(surface, Rect{0, 0, width, height});
     // The cells keep both surfaces to cut from.
-    auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy);
+    auto cells = std::make_unique<SdlCellTextures>(mRenderer, surface, copy, mPictures);
     if (texture == nullptr) {
-        error = SDL_GetError();
+        error = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);

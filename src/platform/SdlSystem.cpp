@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/TerminalText.h"
 #include "platform/X11Window.h"
 
 namespace platform {
@@ -150,7 +151,7 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         failure = StartupFailure::Video;
-        detail = SDL_GetError();
+        detail = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     // Without a display SDL falls back to a driver that shows nothing; unless someone asked for
@@ -170,7 +171,7 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
                                        kClientHeight, flags);
     if (system->mWindow == nullptr) {
         failure = StartupFailure::Window;
-        detail = SDL_GetError();
+        detail = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
 
@@ -186,7 +187,7 @@ std::unique_ptr<SdlSystem> SdlSystem::Create(const SdlOptions& options, StartupF
     }
     if (system->mRenderer == nullptr) {
         failure = StartupFailure::Renderer;
-        detail = SDL_GetError();
+        detail = TerminalText(SDL_GetError(), kLibraryTextShown);
         return nullptr;
     }
     SDL_RenderSetLogicalSize(system->mRenderer, kClientWidth, kClientHeight);

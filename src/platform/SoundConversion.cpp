@@ -8,6 +8,7 @@
 #include <memory>
 #include <numeric>
 
+#include "platform/TerminalText.h"
 #include "platform/WaveFormatCheck.h"
 
 namespace platform {
@@ -101,7 +102,7 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
                                               static_cast<int>(format.samplesPerSec), AUDIO_S16SYS, kMixChannels,
                                               kMixRate));
     if (!stream) {
-        error = std::string("cannot convert the samples: ") + SDL_GetError();
+        error = "cannot convert the samples: " + TerminalText(SDL_GetError(), kLibraryTextShown);
         return false;
     }
     // Whole frames only; a torn last frame is dropped.
@@ -133,7 +134,7 @@ bool ConvertToMixFormat(const WaveFormat& format, std::span<const uint8_t> sampl
         ok = put(silence.data(), std::min(left, silence.size()));
     ok = ok && SDL_AudioStreamFlush(stream.get()) == 0 && Drain(stream.get(), out, wantedValues);
     if (!ok) {
-        error = std::string("cannot convert the samples: ") + SDL_GetError();
+        error = "cannot convert the samples: " + TerminalText(SDL_GetError(), kLibraryTextShown);
         out.clear();
         return false;
     }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/TerminalText.h"
+
 namespace platform {
 
 namespace {
@@ -63,19 +65,17 @@ std::string StandardErrorCapture::Finish()
             if (c == '\n') {
                 if (!current.empty()) {
                     ++lines;
-                    if (messages.size() < kShownMessages) messages.push_back(current);
+                    if (messages.size() < kShownMessages) messages.push_back(TerminalText(current, kMessageChars));
                 }
                 current.clear();
-            } else if (current.size() < kMessageChars) {
-                current += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
-            } else if (current.size() == kMessageChars) {
-                current += "...";
+            } else if (current.size() <= kMessageChars) {
+                current += static_cast<char>(c); // one byte past the bound tells that it was cut
             }
         }
     }
     if (!current.empty()) {
         ++lines;
-        if (messages.size() < kShownMessages) messages.push_back(current);
+        if (messages.size() < kShownMessages) messages.push_back(TerminalText(current, kMessageChars));
     }
     // A write of a line finds room for all of it or fails: a pipe with less room left than the
     // longest line may have turned some away.

@@ -33,7 +33,7 @@ void CGame::Init()
     if (!mpFrame->mRetry) mpFrame->mRun = {};
     // The ghost is kept beside the best results; without them there is none to race.
     const CBestResultsFile* bests = mpFrame->BestResults();
-    mpFrame->GhostRace().BeginStage(mpFrame->mStage.id, bests, bests != nullptr ? GameDataStamp() : "",
+    mpFrame->GhostRace().BeginStage(mpFrame->mStage.id, bests, bests != nullptr ? StageDataStamp(mpFrame->mStage) : "",
                                     mpFrame->mRetry);
 
     LoadPlayerPictures();

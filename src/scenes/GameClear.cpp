@@ -98,7 +98,8 @@ void CGameClear::Init()
         if (mpFrame->mRun.Counts()) {
             mNewBests = bests->Record(mpFrame->mStage.id, mpFrame->mScore, mPercent, mpFrame->mRun.frames);
             // The fastest run so far is the ghost to race from now on.
-            if (mNewBests.frames) mpFrame->GhostRace().KeepRun(mpFrame->mStage.id, *bests, GameDataStamp());
+            if (mNewBests.frames)
+                mpFrame->GhostRace().KeepRun(mpFrame->mStage.id, *bests, StageDataStamp(mpFrame->mStage));
         }
     }
     FindNextStage();

@@ -57,6 +57,12 @@ TEST(GhostPathTest, DamagedFilesAreRefusedWithTheirReason)
     badFacing[GhostPath::kHeaderBytes + 12] = 3;
     std::string huge = good;
     huge[GhostPath::kHeaderBytes - 1] = 0x7F; // claims two billion frames
+    // A picture the hero never shows, in the second frame: another box, row or cell.
+    const auto showing = [&good](size_t field, char value) {
+        std::string bytes = good;
+        bytes[GhostPath::kHeaderBytes + GhostPath::kFrameBytes + field] = value;
+        return bytes;
+    };
     const struct {
         std::string bytes;
         const char* problem;
@@ -68,6 +74,11 @@ TEST(GhostPathTest, DamagedFilesAreRefusedWithTheirReason)
         {wrongCount, "damaged: it claims 11 frames"},
         {huge, "damaged: it claims"},
         {badFacing, "damaged at frame 1"},
+        {showing(8, 46), "damaged at frame 2: not one of the hero's pictures"},
+        {showing(9, 96), "damaged at frame 2: not one of the hero's pictures"},
+        {showing(10, 6), "damaged at frame 2: not one of the hero's pictures"},
+        {showing(10, 99), "damaged at frame 2: not one of the hero's pictures"},
+        {showing(11, 8), "damaged at frame 2: not one of the hero's pictures"},
     };
     for (const auto& c : cases) {
         GhostPath path = Walk(3, 1.0f);
@@ -111,6 +122,8 @@ TEST(GhostRaceTest, AFasterRunBecomesTheGhostAndOtherDataOrDamageShowNone)
         {"stamp-a", "", true, ""},
         {"stamp-b", "", false, "made on other game data"},
         {"stamp-a", "ZEMGHOST", false, "not a ghost file"},
+        // A stamp's bytes reach the message escaped.
+        {"stamp-a", Walk(10, 1.0f).Encode("\x1b]0;x\a"), false, "(stamp '\\e]0;x\\a', this game's is 'stamp-a')"},
     };
     for (const auto& c : cases) {
         if (!c.bytes.empty()) std::ofstream(file, std::ios::binary) << c.bytes;

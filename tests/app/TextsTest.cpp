@@ -94,7 +94,7 @@ TEST(TextsTest, ABadTranslationKeepsItsGoodLines)
     // cannot send escape sequences to the terminal.
     std::string problems;
     EXPECT_FALSE(CTexts().Parse("\x1b[2J" + std::string(100, 'x') + " = X\n", problems));
-    EXPECT_EQ(problems, "line 1: unknown text '?[2J" + std::string(36, 'x') + "...'");
+    EXPECT_EQ(problems, "line 1: unknown text '\\e[2J" + std::string(36, 'x') + "...'");
 
     // No file: English, silently; a folder in its place: one line.
     testing::internal::CaptureStderr();
@@ -102,6 +102,28 @@ TEST(TextsTest, ABadTranslationKeepsItsGoodLines)
     EXPECT_FALSE(CTexts().Load(dir.Path().string()));
     const std::string folder = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(folder.begin(), folder.end(), '\n'), 1) << folder;
+}
+
+// Each refused text says its own reason.
+TEST(TextsTest, ARefusedTextSaysWhy)
+{
+    const struct {
+        std::string line;
+        std::string problem;
+    } cases[] = {
+        {"options.music =", "line 1: 'options.music' needs a text on its line"},
+        {"options.music = " + std::string(401, 'M'),
+         "line 1: 'options.music' needs a text of at most 400 bytes, not 401"},
+        {"options.music = MU\\nSIC", ""}, // a line break written as the file writes it
+        {"options.music = MU\aSIC",
+         "line 1: 'options.music' has a control character in its text (a line break is written \\n)"},
+    };
+    for (const auto& c : cases) {
+        std::string problems;
+        CTexts texts;
+        EXPECT_EQ(texts.Parse(c.line + "\n", problems), c.problem.empty()) << c.line;
+        EXPECT_EQ(problems, c.problem);
+    }
 }
 
 TEST(TextsTest, FillIn)

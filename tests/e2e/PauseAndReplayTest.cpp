@@ -1,6 +1,7 @@
 // Pause, recorded runs and their replays, on the generated stage.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -170,6 +171,43 @@ TEST(RecordedRunTest, ARecordingOntoAFullDiskEndsInFailure)
     EXPECT_EQ(run.exitCode, 1) << ReadFile(err);
     const std::string said = ReadFile(err);
     EXPECT_EQ(said, "zem: /dev/full: the recording could not be written completely\n");
+}
+
+// The game records the player's stages its title lists; once one of them is edited or gone, the
+// recording is refused in one line by both programs instead of playing another stage.
+TEST(RecordedRunTest, ARecordingIsTiedToThePlayersStagesItsTitleListed)
+{
+    TempDir dir;
+    const std::filesystem::path stages = dir.Path() / "data/zem/stages";
+    std::filesystem::create_directories(stages / "castle");
+    for (const auto& file : std::filesystem::directory_iterator(std::string(ZEM_RUN_DIR) + "/Resource/Stages/2"))
+        std::filesystem::copy_file(file.path(), stages / "castle" / file.path().filename());
+    const std::string recording = (dir.Path() / "run.keys").string();
+    const std::string home =
+        "HOME=" + dir.Path().string() + " XDG_CONFIG_HOME= XDG_DATA_HOME=" + (dir.Path() / "data").string() + " ";
+    const std::string out = (dir.Path() / "out.txt").string();
+    const auto record =
+        RunCommand("cd " + dir.Path().string() + " && " + home + "stdbuf -oL " + ZEM_GAME + " --windowed --record " +
+                   recording + " > " + out + " & game=$!; for i in $(seq 600); do grep -q OK " + out +
+                   " && break; sleep 0.1; done; kill -TERM $game; wait $game");
+    ASSERT_EQ(record.exitCode, 0) << record.err;
+    EXPECT_NE(ReadFile(recording).find("\nstages "), std::string::npos) << ReadFile(recording);
+
+    const std::string headless = std::string(ZEM_HEADLESS) + " --dir " + ZEM_RUN_DIR + " --no-render --keys " +
+                                 recording + " --stages " + stages.string();
+    const std::string game = home + ZEM_GAME + " --windowed --replay " + recording;
+    EXPECT_EQ(RunCommand(headless).exitCode, 0) << "the same stages";
+    std::ofstream(stages / "castle/Map005.csv", std::ios::app) << "1\n";
+    for (const std::string& command : {headless, game}) {
+        const auto run = RunCommand(command);
+        EXPECT_EQ(run.exitCode, 2) << command;
+        EXPECT_NE(run.err.find("recorded with other stages of the player's own"), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    std::filesystem::remove_all(stages / "castle");
+    const auto gone = RunCommand(headless);
+    EXPECT_EQ(gone.exitCode, 2);
+    EXPECT_NE(gone.err.find("there are none now"), std::string::npos) << gone.err;
 }
 
 TEST(RecordedRunTest, TheGameReplaysARecordingInItsWindow)

@@ -70,11 +70,13 @@ TEST(KeyTimelineTest, LinesOutOfOrderAreSortedAndTheLastOfAFrameCounts)
 
 TEST(KeyTimelineTest, ARecordingCarriesItsDataStampClockReadingsAndEnd)
 {
-    std::istringstream text("data 00ff\nclock 0 1234\n1\n30 Enter P\nclock 31 900x3 901\n31 FocusLost\n32\n99 Escape\n");
+    std::istringstream text(
+        "data 00ff\nstages 0a0b\nclock 0 1234\n1\n30 Enter P\nclock 31 900x3 901\n31 FocusLost\n32\n99 Escape\n");
     KeyTimeline timeline;
     std::string error;
     ASSERT_TRUE(timeline.Parse(text, "run.keys", error)) << error;
     EXPECT_EQ(timeline.DataStamp(), "00ff");
+    EXPECT_EQ(timeline.StagesStamp(), "0a0b");
     std::vector<std::pair<long, uint32_t>> readings;
     for (const auto& r : timeline.ClockReadings()) {
         for (uint32_t i = 0; i < r.count; ++i) readings.emplace_back(r.frame, r.value);
@@ -108,6 +110,36 @@ TEST(KeyTimelineTest, MalformedLinesAreNamed)
     }
 }
 
+// A number out of range is refused with the range it must be in, and the file's name is shown
+// escaped like every word that comes from outside.
+TEST(KeyTimelineTest, ARefusedLineSaysTheTrueReason)
+{
+    const struct {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"open 1001\n", "run.keys:1: 'open' needs how many of the game's stages were open (1 to 1000)"},
+        {"open 0\n", "run.keys:1: 'open' needs how many of the game's stages were open (1 to 1000)"},
+        {"2147483648 Left\n", "run.keys:1: '2147483648' is not a frame number (1 to 2147483647)"},
+        {"clock 2147483648 5\n", "run.keys:1: 'clock' needs a frame number (0 to 2147483647)"},
+        {"clock 1 5x100001\n", "run.keys:1: '5x100001' is not a clock reading (MS from 0 to 4294967295, or MSxCOUNT "
+                               "with COUNT from 1 to 100000)"},
+        {"stages\n", "run.keys:1: 'stages' needs the stamp of the player's stages"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream text(c.text);
+        KeyTimeline timeline;
+        std::string error;
+        EXPECT_FALSE(timeline.Parse(text, "run.keys", error)) << c.text;
+        EXPECT_EQ(error, c.message);
+    }
+    std::istringstream text("x\n");
+    KeyTimeline timeline;
+    std::string error;
+    EXPECT_FALSE(timeline.Parse(text, "runs/x\x1b]0;PWNED\a\xc2\x9b.keys", error));
+    EXPECT_EQ(error, "runs/x\\e]0;PWNED\\a\\u009b.keys:1: 'x' is not a frame number (1 to 2147483647)");
+}
+
 TEST(TraceWriterTest, NestedObjectsArraysAndNumbers)
 {
     CTraceWriter trace;
@@ -138,7 +170,7 @@ namespace {
 
 // What a hostile timeline can make the reader hold or say: equal clock readings are one entry
 // however they are written, a line past the bound is refused without being held, and a quoted
-// word is cut short with its control characters shown as '?'.
+// word is cut short with its control characters shown escaped.
 TEST(KeyTimelineBoundsTest, HostileTextHoldsLittleAndIsQuotedShort)
 {
     {
@@ -156,7 +188,8 @@ TEST(KeyTimelineBoundsTest, HostileTextHoldsLittleAndIsQuotedShort)
         std::string error;
     } cases[] = {
         {std::string(2u << 20, '7') + "\n", "long.keys:1: longer than 1048576 bytes; not a line of a key timeline"},
-        {"1 Left \x1b[31mRED" + std::string(100, 'x') + "\n", "long.keys:1: unknown key '?[31mREDxxxxxxxxxxxxxxxx...'"},
+        {"1 Left \x1b[31mRED" + std::string(100, 'x') + "\n",
+         "long.keys:1: unknown key '\\e[31mREDxxxxxxxxxxxxxxxx...'"},
         {"99999999999 Left\n", "long.keys:1: '99999999999' is not a frame number"},
         {"data " + std::string(40, 'f') + "\n", "'data' needs the stamp"},
     };

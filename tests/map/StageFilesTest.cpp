@@ -161,6 +161,21 @@ TEST(StageFilesTest, AnEnormousLineFillsOneRowAndNoMore)
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
 }
 
+// A bad field and the folder's name reach the message escaped, never as raw control bytes.
+TEST(StageFilesTest, ABadFieldAndItsPathAreShownEscaped)
+{
+    TempDir dir;
+    const auto path = dir.Write("x\x1b]0;PWNED\a/Map.csv", "5,\x1b]2;X\a\xc2\x9b\xff,7\n");
+    auto holder = std::make_unique<Grid>();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(LoadStageCsv(path.string(), holder->cells));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("x\\e]0;PWNED\\a/Map.csv:1:2: '\\e]2;X\\a\\u009b\\xff' is not a whole number"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(holder->cells[0][2], 7);
+}
+
 TEST(TitleMapFileTest, OkAndNgLinesAndTheDigits)
 {
     TempDir dir;

@@ -309,7 +309,8 @@ namespace {
 
 TEST(SdlAudioTest, WithoutADeviceTheGamePlaysSilentlyAndSaysSoOnce)
 {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    // SDL names the driver it was asked for: the name from the environment reaches the line escaped.
+    setenv("SDL_AUDIODRIVER", "no-such-driver\x1b]0;PWNED\a", 1);
     testing::internal::CaptureStderr();
     std::string error;
     {
@@ -333,6 +334,8 @@ TEST(SdlAudioTest, WithoutADeviceTheGamePlaysSilentlyAndSaysSoOnce)
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_EQ(err.rfind("zem: no sound: ", 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("no-such-driver\\e]0;PWNED\\a"), std::string::npos) << err;
+    EXPECT_EQ(err.find('\x1b'), std::string::npos) << err;
 }
 
 } // namespace

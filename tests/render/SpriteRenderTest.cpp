@@ -381,6 +381,50 @@ TEST_F(SpriteRenderTest, TexturesHoldTheirPicturesPixelsOfTheBudgetUntilTheyGo)
     EXPECT_EQ(device.Pictures().Held(), 16); // the texture just made went at once
 }
 
+// The textures cut for a picture's cells hold their pixels of the budget too, until the picture
+// goes; a cell that would pass the budget is not made and draws from the whole picture.
+TEST_F(SpriteRenderTest, CellsHoldTheirPixelsOfTheBudgetAndPastItDrawFromThePicture)
+{
+    // Four 2 x 2 cells of their own colours; room for the picture and its four cells, no more.
+    const uint32_t colours[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFFFFFF00u, 0xFF00FFFFu};
+    std::vector<uint32_t> pixels(16);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) pixels[static_cast<size_t>(y * 4 + x)] = colours[(y / 2) * 2 + x / 2];
+    const auto path = (mDir.Path() / "cells.png").string();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), 4, 4, 32, 16, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_EQ(IMG_SavePNG(surface, path.c_str()), 0);
+    SDL_FreeSurface(surface);
+
+    platform::SdlDevice device(mSystem->Device().Renderer(), 32);
+    platform::SdlSprite sprite(device);
+    std::string error;
+    auto picture = device.LoadTexture(path, error);
+    ASSERT_TRUE(picture) << error;
+    EXPECT_EQ(device.Pictures().Held(), 16);
+    const auto draw = [&](Rect cell, float x) {
+        sprite.Begin();
+        sprite.SetTransform(Matrix::Scaling(10, 10, 1) * Matrix::Translation(x, 100, 0));
+        sprite.Draw(picture.get(), &cell, nullptr, 0xFFFFFFFF);
+        sprite.End();
+    };
+    mSystem->Device().Clear(0xFF0000FF);
+    draw(Rect{0, 0, 2, 2}, 100);
+    draw(Rect{0, 0, 2, 2}, 100);
+    EXPECT_EQ(device.Pictures().Held(), 20) << "a cell drawn twice is held once";
+    draw(Rect{2, 0, 4, 2}, 200);
+    draw(Rect{0, 2, 2, 4}, 300);
+    draw(Rect{2, 2, 4, 4}, 400);
+    EXPECT_EQ(device.Pictures().Held(), 32);
+    draw(Rect{1, 1, 3, 3}, 600);
+    EXPECT_EQ(device.Pictures().Held(), 32) << "a fifth cell is past the budget";
+    EndFrame();
+    // Drawn all the same, from the whole picture: its pixels (1, 1) and (2, 2).
+    EXPECT_TRUE(Near(At(602, 102), colours[0] & 0xFFFFFF)) << std::hex << At(602, 102);
+    EXPECT_TRUE(Near(At(617, 117), colours[3] & 0xFFFFFF)) << std::hex << At(617, 117);
+    picture.reset();
+    EXPECT_EQ(device.Pictures().Held(), 0);
+}
+
 TEST_F(SpriteRenderTest, MissingImageGivesNullWithAReason)
 {
     std::string error;

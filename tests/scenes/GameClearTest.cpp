@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "support/TempDir.h"
 #include "app/Random.h"
 #include "app/TraceWriter.h"
+#include "scenes/Game.h"
 #include "scenes/GameClear.h"
 #include "support/DrawnPictures.h"
 #include "support/StageFixture.h"
@@ -394,6 +396,44 @@ TEST_F(ResultScreen, OnlyAFasterRunReplacesTheGhost)
         EXPECT_EQ(after != before, c.keeps);
         scene->Release();
     }
+    stage.frame->SetBestResults(nullptr);
+}
+
+// The ghost of a player's stage carries that stage's own stamp: once the folder is edited, the
+// stage's ghost is no longer raced, with one line saying why.
+TEST_F(ResultScreen, AGhostOfAPlayersStageGoesWithThatStage)
+{
+    TempDir dir;
+    CBestResultsFile bests(dir.Path() / "best-results.txt");
+    stage.frame->SetBestResults(&bests);
+    const auto grid = dir.Write("stages/mine/Map005.csv", "1,1,1\n");
+    StageDescription fallback = FirstStage();
+    fallback.ownStage = false;
+    testing::internal::CaptureStderr(); // the stage has no description
+    stage.frame->SetStages({FirstStage(), ReadStageFolder(dir.Path() / "stages/mine", "mine", fallback)});
+    stage.frame->ChooseStage(1);
+    // A cleared run of the player's stage leaves its path as the stage's ghost.
+    stage.frame->GhostRace().BeginStage("mine", &bests, "", false);
+    for (long f = 0; f < 50; ++f) stage.frame->GhostRace().Record({static_cast<float>(f), 0, 45, 75});
+    stage.frame->mRun = {5000, false, true};
+    Make(10, 20)->Release();
+    ASSERT_TRUE(std::filesystem::exists(CGhostRace::FileFor(bests, "mine")));
+    const auto raced = [&] {
+        stage.frame->GhostRace() = CGhostRace();
+        stage.frame->mRetry = false;
+        auto game = stage.MakeGame();
+        const bool shown = stage.frame->GhostRace().Ghost() != nullptr;
+        game->Release();
+        return shown;
+    };
+    EXPECT_TRUE(raced()) << "the stage as it was cleared";
+    testing::internal::GetCapturedStderr();
+
+    std::ofstream(grid, std::ios::app) << "1,1,1\n";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(raced()) << "the stage edited";
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("ghost-mine.bin: made on other game data"), std::string::npos) << err;
     stage.frame->SetBestResults(nullptr);
 }
 

@@ -19,6 +19,7 @@
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
 #include "app/KeyTimeline.h"
+#include "app/Quote.h"
 #include "app/SettingsFile.h"
 #include "app/TraceWriter.h"
 #include "platform/HeadlessDevice.h"
@@ -36,6 +37,10 @@ namespace {
 
 // About 19 days of play at 60 frames a second.
 constexpr long kMaxFrames = 100'000'000;
+// The highest stage number --stage takes.
+constexpr long kMostStages = 1000;
+// How much of an option's value a message quotes.
+constexpr size_t kOptionShown = 64;
 
 struct Options {
     std::string dir;
@@ -80,8 +85,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
             options.frames = std::strtol(text.c_str(), &end, 10);
             options.framesGiven = true;
             if (text.empty() || *end != '\0' || errno == ERANGE || options.frames < 0 || options.frames > kMaxFrames) {
-                std::fprintf(stderr, "zem-headless: --frames: '%s' is not a frame count (0 to %ld)\n", text.c_str(),
-                             kMaxFrames);
+                std::fprintf(stderr, "zem-headless: --frames: %s is not a frame count (0 to %ld)\n",
+                             Quote(text, kOptionShown).c_str(), kMaxFrames);
                 return false;
             }
         } else if (arg == "--keys") {
@@ -96,7 +101,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
             const long frame = colon == std::string::npos ? 0 : std::strtol(text.c_str(), &end, 10);
             if (colon == std::string::npos || end != text.c_str() + colon || errno == ERANGE || frame < 1 ||
                 colon + 1 == text.size()) {
-                std::fprintf(stderr, "zem-headless: --shot: '%s' is not FRAME:FILE.png\n", text.c_str());
+                std::fprintf(stderr, "zem-headless: --shot: %s is not FRAME:FILE.png\n",
+                             Quote(text, kOptionShown).c_str());
                 return false;
             }
             options.shots.emplace(frame, text.substr(colon + 1));
@@ -109,8 +115,9 @@ bool ParseOptions(int argc, char** argv, Options& options)
             char* end = nullptr;
             errno = 0;
             options.stage = std::strtol(text.c_str(), &end, 10);
-            if (text.empty() || *end != '\0' || errno == ERANGE || options.stage < 1 || options.stage > 1000) {
-                std::fprintf(stderr, "zem-headless: --stage: '%s' is not a stage number (1 or more)\n", text.c_str());
+            if (text.empty() || *end != '\0' || errno == ERANGE || options.stage < 1 || options.stage > kMostStages) {
+                std::fprintf(stderr, "zem-headless: --stage: %s is not a stage number (1 to %ld)\n",
+                             Quote(text, kOptionShown).c_str(), kMostStages);
                 return false;
             }
         } else if (arg == "--stages") {
@@ -121,7 +128,7 @@ bool ParseOptions(int argc, char** argv, Options& options)
             Usage();
             std::exit(0);
         } else {
-            std::fprintf(stderr, "zem-headless: unknown option '%s'\n", arg.c_str());
+            std::fprintf(stderr, "zem-headless: unknown option %s\n", Quote(arg, kOptionShown).c_str());
             return false;
         }
     }
@@ -186,7 +193,7 @@ int main(int argc, char** argv)
     std::set<std::string> shotFiles;
     for (const auto& [frame, file] : options.shots) {
         if (!shotFiles.insert(file).second) {
-            std::fprintf(stderr, "zem-headless: --shot: %s is named twice\n", file.c_str());
+            std::fprintf(stderr, "zem-headless: --shot: %s is named twice\n", QuotePath(file).c_str());
             return 2;
         }
     }
@@ -210,8 +217,8 @@ int main(int argc, char** argv)
         std::ifstream keys;
         if (platform::IsRegularFile(keysPath, problem)) keys.open(keysPath);
         if (!keys.is_open() || !keys) {
-            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline%s%s\n", options.keysFile.c_str(),
-                         problem.empty() ? "" : ": ", problem.c_str());
+            std::fprintf(stderr, "zem-headless: %s: cannot open the key timeline%s%s\n",
+                         QuotePath(options.keysFile).c_str(), problem.empty() ? "" : ": ", problem.c_str());
             return 2;
         }
         std::string error;
@@ -225,7 +232,7 @@ int main(int argc, char** argv)
     if (!options.traceFile.empty()) {
         traceOut = std::fopen(Absolute(options.traceFile, startDir).c_str(), "w");
         if (traceOut == nullptr) {
-            std::fprintf(stderr, "zem-headless: %s: cannot write the trace\n", options.traceFile.c_str());
+            std::fprintf(stderr, "zem-headless: %s: cannot write the trace\n", QuotePath(options.traceFile).c_str());
             return 2;
         }
     }
@@ -233,17 +240,25 @@ int main(int argc, char** argv)
     for (const auto& [frame, file] : options.shots) shots.emplace(frame, Absolute(file, startDir));
 
     if (!options.dir.empty() && chdir(options.dir.c_str()) != 0) {
-        std::fprintf(stderr, "zem-headless: %s: cannot enter the directory\n", options.dir.c_str());
+        std::fprintf(stderr, "zem-headless: %s: cannot enter the directory\n", QuotePath(options.dir).c_str());
         return 2;
     }
 
-    // A recorded run: the same game data, the recorded clock readings, and (unless --frames
-    // says otherwise) up to the recording's end.
+    // The game's own stages and any the player made.
+    std::vector<StageDescription> stages = GameStages();
+    if (!options.stagesDir.empty()) {
+        for (auto& stage : PlayerStages(Absolute(options.stagesDir, startDir))) stages.push_back(std::move(stage));
+    }
+
+    // A recorded run: the same game data and the same stages of the player's own (none unless the
+    // recording names them), the recorded clock readings, and (unless --frames says otherwise) up
+    // to the recording's end.
     std::optional<CClockReplay> clockReplay;
     if (!timeline.DataStamp().empty()) {
-        if (timeline.DataStamp() != GameDataStamp()) {
-            std::fprintf(stderr, "zem-headless: %s: recorded on other game data (stamp %s, this data's is %s); not replayed\n",
-                         options.keysFile.c_str(), timeline.DataStamp().c_str(), GameDataStamp().c_str());
+        const std::string problem = RecordedDataProblem(timeline.DataStamp(), timeline.StagesStamp(), stages);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "zem-headless: %s: %s; not replayed\n", QuotePath(options.keysFile).c_str(),
+                         problem.c_str());
             return 2;
         }
         clockReplay.emplace(timeline.TakeClockReadings(), options.keysFile);
@@ -309,11 +324,6 @@ int main(int argc, char** argv)
     game->StartSettings(settings, settingsFile ? &*settingsFile : nullptr);
     if (clockReplay) game->SetSeedClockHook(&*clockReplay);
     if (bests) game->SetBestResults(&*bests);
-    // The game's own stages and any the player made; a stage named here is chosen and open.
-    std::vector<StageDescription> stages = GameStages();
-    if (!options.stagesDir.empty()) {
-        for (auto& stage : PlayerStages(Absolute(options.stagesDir, startDir))) stages.push_back(std::move(stage));
-    }
     game->SetStages(std::move(stages));
     if (options.stage > static_cast<long>(game->Stages().size())) {
         std::fprintf(stderr, "zem-headless: --stage %ld: there are %zu stages\n", options.stage, game->Stages().size());
@@ -339,13 +349,14 @@ int main(int argc, char** argv)
         if (system) system->Device().FinishFrame();
         for (auto it = first; it != last && status == 0; ++it) {
             if (system->Device().CaptureFailed() || (it != first && !CopyFile(first->second, it->second))) {
-                std::fprintf(stderr, "zem-headless: %s: cannot save the frame %ld shot\n", it->second.c_str(), frame);
+                std::fprintf(stderr, "zem-headless: %s: cannot save the frame %ld shot\n",
+                             QuotePath(it->second).c_str(), frame);
                 status = 1;
             }
         }
         if (traceOut != nullptr && !WriteTraceLine(traceOut, frame, clock, *game, audio)) {
-            std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n", options.traceFile.c_str(),
-                         std::strerror(errno));
+            std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n",
+                         QuotePath(options.traceFile).c_str(), std::strerror(errno));
             status = 1;
         }
     }
@@ -357,7 +368,7 @@ int main(int argc, char** argv)
         status = 1;
     }
     if (traceOut != nullptr && std::fclose(traceOut) != 0 && status == 0) {
-        std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n", options.traceFile.c_str(),
+        std::fprintf(stderr, "zem-headless: %s: cannot write the trace (%s)\n", QuotePath(options.traceFile).c_str(),
                      std::strerror(errno));
         status = 1;
     }
