@@ -6,18 +6,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sstream>
 
 #include "app/AssetFiles.h"
 #include "platform/RegularFile.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Bad fields beyond these many are only counted, in one line at the end.
 constexpr int kReportedFields = 5;
@@ -228,13 +222,9 @@ std::vector<std::string> Split(const std::string& line, char delimiter)
 bool LoadStageCsv(const std::string& path, StageGrid& grid)
 {
     std::string problem;
-    if (!platform::IsRegularFile(path, problem)) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), problem.c_str());
-        return false;
-    }
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    const platform::FilePtr file = platform::OpenRegularFile(path, problem);
     if (!file) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", path.c_str(), problem.c_str());
         return false;
     }
     StageCsvParser parser(path, grid);
@@ -262,11 +252,11 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
 bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
 {
     std::string problem;
-    std::FILE* file = platform::IsRegularFile(path, problem) ? std::fopen(path.c_str(), "rb") : nullptr;
+    const platform::FilePtr opened = platform::OpenRegularFile(path, problem);
+    std::FILE* const file = opened.get();
     if (file == nullptr) {
         std::fputs("NG\n\n", stdout);
         std::fflush(stdout);
-        if (problem.empty()) problem = std::strerror(errno);
         std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n", path.c_str(),
                      problem.c_str());
         return false;
@@ -297,6 +287,5 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
     }
     const bool readAll = !std::ferror(file);
     if (!readAll) std::fprintf(stderr, "zem: %s: cannot read the title map (%s)\n", path.c_str(), std::strerror(errno));
-    std::fclose(file);
     return readAll;
 }
