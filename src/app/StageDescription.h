@@ -38,14 +38,23 @@ StageDescription ReadStageFolder(const std::filesystem::path& folder, const std:
 // The description's text, as ReadStageFolder reads it (for the stage compiler's output).
 std::string FormatStageDescription(const StageDescription& stage);
 
-// Takes one "key = value" line of a description into `stage` ('#' starts a comment); false with
-// the reason in `problem`.
-bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem);
+// Takes one "key = value" line of a description into `stage` ('#' starts a comment); false with the reason in `problem`.
+// A line taken with a change (a name cut to the length the title shows) says so in `problem`.
+// `at`, when given, is set to where in the line a problem lies (from 0).
+bool ParseStageDescriptionLine(const std::string& line, StageDescription& stage, std::string& problem,
+                               size_t* at = nullptr);
+
+// The longest name the title shows.
+constexpr size_t kStageNameLength = 32;
+// A name as the game's lettering shows it: printable ASCII in upper case, any other byte as '?',
+// at most kStageNameLength characters.
+std::string ShowableStageName(const std::string& text);
 
 // The game's own stages, in order: Resource/Data, then Resource/Stages/2, 3.
 std::vector<StageDescription> GameStages();
 // A player's stages: each folder of `dir` holding a tile grid, by folder name, at most a few
-// dozen; none when `dir` does not exist.
+// dozen; none when `dir` does not exist. Every other entry is named in one line (the first few),
+// except what zem-stage leaves while it writes a stage.
 std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir);
 
 // Sets the music, backgrounds and tiles from the tune and look numbers.

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sstream>
 
 #include "app/AssetFiles.h"
@@ -14,11 +13,6 @@
 #include "platform/RegularFile.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Bad fields beyond these many are only counted, in one line at the end.
 constexpr int kReportedFields = 5;
@@ -228,14 +222,9 @@ std::vector<std::string> Split(const std::string& line, char delimiter)
 bool LoadStageCsv(const std::string& path, StageGrid& grid)
 {
     std::string problem;
-    if (!platform::IsRegularFile(path, problem)) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", QuotePath(path).c_str(), problem.c_str());
-        return false;
-    }
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    const platform::FilePtr file = platform::OpenRegularFile(path, problem);
     if (!file) {
-        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", QuotePath(path).c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "zem: %s: cannot open the stage file (%s)\n", QuotePath(path).c_str(), problem.c_str());
         return false;
     }
     StageCsvParser parser(path, grid);
@@ -264,13 +253,13 @@ bool LoadStageCsv(const std::string& path, StageGrid& grid)
 bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
 {
     std::string problem;
-    std::FILE* file = platform::IsRegularFile(path, problem) ? std::fopen(path.c_str(), "rb") : nullptr;
+    const platform::FilePtr opened = platform::OpenRegularFile(path, problem);
+    std::FILE* const file = opened.get();
     if (file == nullptr) {
         std::fputs("NG\n\n", stdout);
         std::fflush(stdout);
-        if (problem.empty()) problem = std::strerror(errno);
-        std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n",
-                     QuotePath(path).c_str(), problem.c_str());
+        std::fprintf(stderr, "zem: %s: cannot read the title map (%s); the title shows no ground\n", QuotePath(path).c_str(),
+                     problem.c_str());
         return false;
     }
     // Flushed at once, so that whoever watches the output sees the title has started.
@@ -298,10 +287,6 @@ bool LoadTitleMapFile(const std::string& path, TitleGrid& grid)
         if (column < kTitleMapCols) grid[row][column++] = c - '0';
     }
     const bool readAll = !std::ferror(file);
-    if (!readAll) {
-        std::fprintf(stderr, "zem: %s: cannot read the title map (%s)\n", QuotePath(path).c_str(),
-                     std::strerror(errno));
-    }
-    std::fclose(file);
+    if (!readAll) std::fprintf(stderr, "zem: %s: cannot read the title map (%s)\n", QuotePath(path).c_str(), std::strerror(errno));
     return readAll;
 }

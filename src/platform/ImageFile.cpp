@@ -14,11 +14,6 @@ namespace platform {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
 uint32_t BigEndian32(const unsigned char* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
 uint16_t BigEndian16(const unsigned char* p) { return uint16_t(p[0] << 8 | p[1]); }
 uint32_t LittleEndian32(const unsigned char* p) { return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]; }
@@ -158,12 +153,8 @@ std::string SizeText(long long width, long long height)
 
 bool ReadImageHeader(const std::string& path, ImageHeader& header, std::string& error)
 {
-    if (!IsRegularFile(path, error)) return false;
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
+    const FilePtr file = OpenRegularFile(path, error);
+    if (!file) return false;
     unsigned char magic[8] = {};
     const size_t got = std::fread(magic, 1, sizeof magic, file.get());
     if (std::ferror(file.get())) {

@@ -5,6 +5,7 @@
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
+#include "map/LoadedStageCheck.h"
 #include "player/GhostHero.h"
 #include "scenes/RaceClock.h"
 
@@ -145,6 +146,8 @@ void CGame::SpawnFromGrids()
         if (code == kHealHeart) SpawnHeal(x, y);
     });
     mpMap->LoadSignMap(stage.signMap);
+    // A player's stage may come from anywhere: what zem-stage would refuse is named, and it plays on.
+    if (!stage.ownStage) CheckLoadedStage(*mpMap, stage);
 }
 
 // The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.

@@ -42,10 +42,22 @@ TEST(HostileFilesTest, OnlyRegularFilesAreOpened)
         {h.pipe, "a pipe"}, {h.zero, "a device"}, {h.folder, "a directory"}, {h.dir.Path() / "missing", "No such file"},
     };
     std::string problem;
+    std::string text;
     EXPECT_TRUE(platform::IsRegularFile(good.string(), problem));
+    EXPECT_TRUE(platform::OpenRegularFile(good.string(), problem));
+    EXPECT_TRUE(platform::ReadAtMost(good, 10, text, problem));
+    EXPECT_EQ(text, "x");
     for (const auto& c : cases) {
         EXPECT_FALSE(platform::IsRegularFile(c.path, problem)) << c.path;
         EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        // Opening looks again at what was opened; a pipe's open does not wait for a writer.
+        problem.clear();
+        EXPECT_FALSE(platform::OpenRegularFile(c.path, problem)) << c.path;
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        problem.clear();
+        EXPECT_FALSE(platform::ReadAtMost(c.path, 10, text, problem)) << c.path;
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        EXPECT_EQ(text, "");
     }
 }
 

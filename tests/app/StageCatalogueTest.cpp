@@ -2,6 +2,9 @@
 // them the title lets the player choose.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/AssetFiles.h"
 #include "app/BestResults.h"
 #include "app/StageDescription.h"
@@ -83,6 +86,64 @@ TEST(StageDescriptionTest, AFolderIsReadWithItsGridsAndDescriptionAndBadLinesAre
     EXPECT_FLOAT_EQ(again.start.y, stage.start.y);
 }
 
+TEST(StageDescriptionTest, ALongDescriptionIsReadAsFarAsItsWholeLinesWithinTheBound)
+{
+    const std::string comment = "# " + std::string(97, '-') + "\n"; // 100 bytes
+    std::string full;
+    for (int i = 0; i < 40; ++i) full += comment;
+    full += "look = 2\n"; // 4,009 bytes so far
+    const struct {
+        const char* name;
+        std::string text;
+        int look;
+        float startY;
+        bool said;
+    } cases[] = {
+        // The bound cuts "start = 300 1000" after "10": that line is not read.
+        {"three bytes past the bound", full + std::string(72, '#') + "\nstart = 300 1000\n", 2, 1300, true},
+        {"exactly at the bound", full + std::string(69, '#') + "\nstart = 300 1000\n", 2, 1000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.Write("long/Stage.ini", c.text);
+        ASSERT_EQ(c.text.size(), c.said ? 4099u : 4096u);
+        testing::internal::CaptureStderr();
+        const StageDescription stage = ReadStageFolder(dir.Path() / "long", "long", FirstStage());
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(stage.look, c.look);
+        EXPECT_FLOAT_EQ(stage.start.y, c.startY);
+        EXPECT_EQ(err.find("longer than 4096 bytes; only the whole lines within them are read") != std::string::npos,
+                  c.said)
+            << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), c.said ? 1 : 0) << err;
+    }
+}
+
+// A name longer than the title shows is cut, and the description says so; a name made up elsewhere
+// (a folder's) can never break the description's lines.
+TEST(StageDescriptionTest, ANameIsCutToWhatTheTitleShowsInOneLineAndWrittenOnOneLine)
+{
+    TempDir dir;
+    dir.Write("long/Stage.ini", "name = " + std::string(50, 'a') + "\n");
+    testing::internal::CaptureStderr();
+    const StageDescription stage = ReadStageFolder(dir.Path() / "long", "long", FirstStage());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(stage.name, std::string(32, 'A'));
+    EXPECT_NE(err.find("Stage.ini: line 1: a name of 50 characters; the title shows the first 32: '" +
+                       std::string(32, 'A') + "'\n"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+
+    StageDescription injected = FirstStage();
+    injected.name = "nl\ntune = 3";
+    const std::string text = FormatStageDescription(injected);
+    EXPECT_NE(text.find("name = NL?TUNE = 3\ntune = 1\n"), std::string::npos) << text;
+}
+
+// Every entry of a player's stages folder that is no stage is named in one line, the first few of
+// them; what zem-stage leaves beside a stage while it writes one is passed over without a word.
 TEST(StageCatalogueTest, APlayersStagesAreTheFoldersHoldingATileGridInNameOrder)
 {
     TempDir dir;
@@ -91,15 +152,29 @@ TEST(StageCatalogueTest, APlayersStagesAreTheFoldersHoldingATileGridInNameOrder)
     dir.Write("alpha/Stage.ini", "name = First Of Mine\n");
     dir.Write("empty-folder/readme.txt", "nothing here\n");
     dir.Write("loose-file.csv", "0\n");
+    dir.Write(".zeta.zem-k3Xq9Z/Map005.csv", "0\n"); // zem-stage at work
+    std::filesystem::create_symlink("loop", dir.Path() / "loop");
     testing::internal::CaptureStderr();
     const auto stages = PlayerStages(dir.Path());
-    testing::internal::GetCapturedStderr();
+    const std::string err = testing::internal::GetCapturedStderr();
     ASSERT_EQ(stages.size(), 2u);
     EXPECT_EQ(stages[0].id, "alpha");
     EXPECT_EQ(stages[0].name, "FIRST OF MINE");
     EXPECT_EQ(stages[1].name, "ZETA"); // no description: named after its folder
     EXPECT_FALSE(stages[0].ownStage);
+    const std::string folder = "zem: " + dir.Path().string() + ": ";
+    EXPECT_EQ(err, folder + "'empty-folder' holds no Map005.csv; skipped\n" + folder +
+                       "'loop' cannot be read (Too many levels of symbolic links); skipped\n" + folder +
+                       "'loose-file.csv' is not a folder; skipped\n" + "zem: " + (dir.Path() / "zeta").string() +
+                       "/Stage.ini: no stage description; the stage keeps its defaults\n");
     EXPECT_TRUE(PlayerStages(dir.Path() / "missing").empty());
+
+    for (int i = 0; i < 6; ++i) dir.Write("note" + std::to_string(i) + ".txt", "");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(PlayerStages(dir.Path()).size(), 2u);
+    const std::string many = testing::internal::GetCapturedStderr();
+    EXPECT_NE(many.find(folder + "4 more entries that are no stages skipped\n"), std::string::npos) << many;
+    EXPECT_EQ(std::count(many.begin(), many.end(), '\n'), 5 + 1 + 1) << many;
 }
 
 TEST(StagePickerTest, TheGameOwnStagesOpenOneByOneAndAPlayersAreOpenFromTheStart)

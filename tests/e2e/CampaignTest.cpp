@@ -74,7 +74,7 @@ TEST(CampaignTest, APlayersStageIsMadeWithZemStageAndPlayed)
     const auto noGoalFile = dir.Write("nogoal.txt", noGoal);
     const auto result = RunCommand(kStageCompiler + " " + noGoalFile.string() + " " + (dir.Path() / "out").string());
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("no goal marker 'G'"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("no goal marker; the goal star needs one"), std::string::npos) << result.err;
     std::string strange = stage;
     strange[goal] = 'Q';
     const auto strangeFile = dir.Write("strange.txt", strange);

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/StageDescription.h"
 #include "app/WavReader.h"
+#include "map/StageCheck.h"
 #include "map/StageFiles.h"
 #include "platform/HeadlessDevice.h"
 
@@ -126,6 +128,33 @@ TEST(GameDataTest, TheTitleGroundIsEighteenLinesOfThirtyFourDigits)
         EXPECT_EQ(line.find_first_not_of("0123"), std::string::npos) << "line " << lines + 1;
     }
     EXPECT_EQ(lines, kTitleMapRows);
+}
+
+// The check the game makes of a player's stage finds nothing in the game's own three.
+TEST(GameDataTest, TheGameOwnStagesPassTheStageCheck)
+{
+    struct Grids {
+        StageGrid tiles = {}, enemies = {}, scores = {}, heals = {}, signs = {};
+    };
+    const std::filesystem::path folders[] = {kRun / "Resource/Data", kRun / "Resource/Stages/2",
+                                             kRun / "Resource/Stages/3"};
+    for (const auto& folder : folders) {
+        SCOPED_TRACE(folder.string());
+        testing::internal::CaptureStderr();
+        const StageDescription stage = ReadStageFolder(folder, "own", FirstStage());
+        auto grids = std::make_unique<Grids>();
+        EXPECT_TRUE(LoadStageCsv(stage.tileMap, grids->tiles));
+        EXPECT_TRUE(LoadStageCsv(stage.enemyMap, grids->enemies));
+        EXPECT_TRUE(LoadStageCsv(stage.scoreMap, grids->scores));
+        EXPECT_TRUE(LoadStageCsv(stage.recoveryMap, grids->heals));
+        EXPECT_TRUE(LoadStageCsv(stage.signMap, grids->signs));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        std::string problems;
+        EXPECT_EQ(CheckStage({grids->tiles, grids->enemies, grids->scores, grids->heals, grids->signs}, stage.start,
+                             [&](const StageProblem& problem) { problems += problem.what + "\n"; }),
+                  0)
+            << problems;
+    }
 }
 
 } // namespace

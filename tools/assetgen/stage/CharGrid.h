@@ -20,9 +20,10 @@ struct CharGrid {
     char At(int row, int column) const { return rows[row][column]; }
 };
 
-// Reads `path` and checks that it holds exactly `rowCount` rows of `columnCount` characters,
-// each one of `alphabet`. Every problem is reported on standard error as
-// "PATH:LINE:COLUMN: message" (at most a screenful); nothing is returned then.
+// Reads `path` (a regular file of at most 1 MB; a pipe or a device is refused at once) and checks
+// that it holds exactly `rowCount` rows of `columnCount` characters, each one of `alphabet`. Every
+// problem is reported on standard error as "PATH:LINE:COLUMN: message" (the first screenful, the
+// rest counted); nothing is returned then.
 std::optional<CharGrid> ReadCharGrid(const std::filesystem::path& path, int rowCount, int columnCount,
                                      std::string_view alphabet);
 

@@ -20,7 +20,7 @@ bool WriteText(const std::filesystem::path& path, const std::string& text)
 
 }  // namespace
 
-bool WriteCsvGrid(const std::filesystem::path& path, const std::vector<std::vector<int>>& grid)
+std::string CsvGridText(const std::vector<std::vector<int>>& grid)
 {
     std::string text;
     for (const auto& row : grid) {
@@ -30,7 +30,7 @@ bool WriteCsvGrid(const std::filesystem::path& path, const std::vector<std::vect
         }
         text += '\n';
     }
-    return WriteText(path, text);
+    return text;
 }
 
 bool WriteDigitGrid(const std::filesystem::path& path, const std::vector<std::vector<int>>& grid)

@@ -1,94 +1,59 @@
 #include "StageCompiler.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "GridWriter.h"
+#include "SourceErrors.h"
 #include "StageLegend.h"
+#include "app/Quote.h"
 #include "app/AssetFiles.h"
-#include "platform/UserFiles.h"
+#include "map/StageCheck.h"
+#include "platform/FolderSwap.h"
 
 namespace {
 
-// The hero starts with its 45 x 75 box centred on its start; cells are 40 pixels.
-constexpr int kCell = 40;
-constexpr double kHeroWidth = 45, kHeroHeight = 75;
-
-StageGrid EmptyGrid()
+CompiledGrid EmptyGrid()
 {
-    return StageGrid(kStageRows, std::vector<int>(kStageColumns, 0));
+    return CompiledGrid(kStageRows, std::vector<int>(kStageColumns, 0));
 }
 
-bool CheckTwoByTwoItems(const CharGrid& source)
+// The layers as the game holds them once it has loaded the stage's files.
+struct LoadedGrids {
+    StageGrid tiles, enemies, scores, heals, signs;
+};
+
+void CopyGrid(const CompiledGrid& from, StageGrid& to)
 {
-    bool ok = true;
     for (int r = 0; r < kStageRows; ++r) {
-        for (int c = 0; c < kStageColumns; ++c) {
-            const char symbol = source.At(r, c);
-            if (!FillsTwoByTwo(FindLegendEntry(symbol)->cell)) continue;
-            const std::string what = QuoteChar(symbol) + " fills the 2x2 block to its right and below";
-            if (r + 1 >= kStageRows || c + 1 >= kStageColumns) {
-                ReportCellError(source, r, c, what + ", which leaves the stage");
-                ok = false;
-                continue;
-            }
-            for (const auto& [dr, dc] : {std::pair{0, 1}, std::pair{1, 0}, std::pair{1, 1}}) {
-                if (source.At(r + dr, c + dc) != '.') {
-                    ReportCellError(source, r + dr, c + dc, what + "; this cell must be '.'");
-                    ok = false;
-                }
-            }
-        }
+        for (int c = 0; c < kStageColumns; ++c) to[r][c] = from[r][c];
     }
-    return ok;
 }
 
-bool CheckGoalMarker(const CharGrid& source, const StageGrid& tiles)
+// The game's own check of a stage, each problem named at the source's line and column.
+bool CheckAsTheGameDoes(const CharGrid& source, const StageLayers& layers, platform::Vec2 start)
 {
-    int markers = 0;
-    for (int r = 0; r < kStageRows; ++r) {
-        for (int c = 0; c < kStageColumns; ++c) {
-            if (tiles[r][c] != kTileGoalMarker) continue;
-            if (++markers > 1) {
-                ReportCellError(source, r, c, "second goal marker; the goal star is drawn at one only");
-            }
+    const auto loaded = std::make_unique<LoadedGrids>();
+    CopyGrid(layers.tiles, loaded->tiles);
+    CopyGrid(layers.enemies, loaded->enemies);
+    CopyGrid(layers.scores, loaded->scores);
+    CopyGrid(layers.heals, loaded->heals);
+    CopyGrid(layers.signs, loaded->signs);
+    const StageGridsView grids{loaded->tiles, loaded->enemies, loaded->scores, loaded->heals, loaded->signs};
+    SourceErrors errors(source.path);
+    CheckStage(grids, start, [&](const StageProblem& problem) {
+        if (problem.row < 0) {
+            errors.InFile(problem.what);
+        } else {
+            errors.At(source.lines[static_cast<size_t>(problem.row)], problem.column + 1, problem.what);
         }
-    }
-    if (markers == 0) std::fprintf(stderr, "%s: no goal marker 'G'\n", source.path.c_str());
-    return markers == 1;
+    });
+    errors.Finish();
+    return errors.Empty();
 }
 
-bool CheckHeroStart(const CharGrid& source, const StageGrid& tiles, platform::Vec2 start)
-{
-    const int kStartFirstColumn = std::max(0, static_cast<int>((start.x - kHeroWidth / 2) / kCell));
-    const int kStartLastColumn = std::min(kStageColumns - 1, static_cast<int>((start.x + kHeroWidth / 2) / kCell));
-    const int kStartFirstRow = std::max(0, static_cast<int>((start.y - kHeroHeight / 2) / kCell));
-    const int kStartLastRow = std::min(kStageRows - 1, static_cast<int>((start.y + kHeroHeight / 2) / kCell));
-    bool ok = true;
-    bool groundBelow = false;
-    for (int c = kStartFirstColumn; c <= kStartLastColumn; ++c) {
-        for (int r = kStartFirstRow; r <= kStartLastRow; ++r) {
-            if (StopsHero(tiles[r][c])) {
-                ReportCellError(source, r, c,
-                                "the hero starts inside this tile (its box centred on (" + std::to_string(start.x) +
-                                    ", " + std::to_string(start.y) + "))");
-                ok = false;
-            }
-        }
-        for (int r = kStartLastRow + 1; r < kStageRows; ++r) {
-            if (StopsHero(tiles[r][c]) && tiles[r][c] != kTileDamage) groundBelow = true;
-        }
-    }
-    if (!groundBelow) {
-        std::fprintf(stderr, "%s: no ground under the hero's start (columns %d-%d)\n", source.path.c_str(),
-                     kStartFirstColumn, kStartLastColumn);
-        ok = false;
-    }
-    return ok;
-}
-
-}  // namespace
+} // namespace
 
 std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 start)
 {
@@ -99,7 +64,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
                  row.find_first_not_of(StageLegendAlphabet()) == std::string::npos;
     }
     if (!shaped) {
-        std::fprintf(stderr, "%s: not a checked %d x %d stage source\n", source.path.c_str(), kStageRows,
+        std::fprintf(stderr, "%s: not a checked %d x %d stage source\n", QuotePath(source.path).c_str(), kStageRows,
                      kStageColumns);
         return std::nullopt;
     }
@@ -114,10 +79,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
             layers.signs[r][c] = cell.sign;
         }
     }
-    bool ok = CheckTwoByTwoItems(source);
-    ok = CheckGoalMarker(source, layers.tiles) && ok;
-    ok = CheckHeroStart(source, layers.tiles, start) && ok;
-    if (!ok) return std::nullopt;
+    if (!CheckAsTheGameDoes(source, layers, start)) return std::nullopt;
     return layers;
 }
 
@@ -133,15 +95,29 @@ int StageScoreTotal(const StageLayers& layers)
 std::optional<StageDescription> StageSettings(const CharGrid& source, const StageDescription& defaults)
 {
     StageDescription stage = defaults;
-    bool ok = true;
+    SourceErrors errors(source.path);
     for (const auto& [line, text] : source.settings) {
         std::string problem;
-        if (!ParseStageDescriptionLine(text, stage, problem)) {
-            std::fprintf(stderr, "%s:%d: %s\n", source.path.c_str(), line, problem.c_str());
-            ok = false;
+        size_t at = 0;
+        const bool taken = ParseStageDescriptionLine(text, stage, problem, &at);
+        // The column counts the '@' the reader took off.
+        const int column = static_cast<int>(at) + 2;
+        if (!taken) {
+            errors.At(line, column, problem);
+        } else if (!problem.empty()) {
+            errors.NoteAt(line, column, problem);
         }
     }
-    if (!ok) return std::nullopt;
+    // A name that comes from elsewhere (the folder's) is shown like one from the source.
+    if (const std::string shown = ShowableStageName(stage.name); shown != stage.name) {
+        if (stage.name.size() > kStageNameLength) {
+            errors.NoteInFile("the stage is named after its folder, and the title shows the first " +
+                              std::to_string(kStageNameLength) + " characters: '" + shown + "'");
+        }
+        stage.name = shown;
+    }
+    errors.Finish();
+    if (!errors.Empty()) return std::nullopt;
     ApplyTuneAndLook(stage);
     return stage;
 }
@@ -155,23 +131,19 @@ bool CompileStageFolder(const std::filesystem::path& source, const std::filesyst
     if (!stage) return false;
     const auto layers = CompileStage(*grid, stage->start);
     if (!layers) return false;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        std::fprintf(stderr, "%s: cannot make the folder: %s\n", folder.c_str(), error.message().c_str());
+    const std::vector<platform::FolderFile> files{
+        {files::kTileMapName, CsvGridText(layers->tiles)},
+        {files::kEnemyMapName, CsvGridText(layers->enemies)},
+        {files::kScoreMapName, CsvGridText(layers->scores)},
+        {files::kRecoveryMapName, CsvGridText(layers->heals)},
+        {files::kSignMapName, CsvGridText(layers->signs)},
+        {files::kStageDescriptionName, FormatStageDescription(*stage)},
+    };
+    std::string error;
+    if (!platform::ReplaceFolder(folder, files, error)) {
+        std::fprintf(stderr, "%s: %s\n", QuotePath(folder).c_str(), error.c_str());
         return false;
     }
-    bool ok = WriteCsvGrid(folder / files::kTileMapName, layers->tiles);
-    ok = WriteCsvGrid(folder / files::kEnemyMapName, layers->enemies) && ok;
-    ok = WriteCsvGrid(folder / files::kScoreMapName, layers->scores) && ok;
-    ok = WriteCsvGrid(folder / files::kRecoveryMapName, layers->heals) && ok;
-    ok = WriteCsvGrid(folder / files::kSignMapName, layers->signs) && ok;
-    std::string writeError;
-    const auto description = folder / files::kStageDescriptionName;
-    if (!platform::WriteFileAtomically(description, FormatStageDescription(*stage), writeError)) {
-        std::fprintf(stderr, "%s: %s\n", description.c_str(), writeError.c_str());
-        ok = false;
-    }
-    if (ok) std::printf("%s: %s, score total %d\n", folder.c_str(), stage->name.c_str(), StageScoreTotal(*layers));
-    return ok;
+    std::printf("%s: %s, score total %d\n", QuotePath(folder).c_str(), stage->name.c_str(), StageScoreTotal(*layers));
+    return true;
 }

@@ -8,25 +8,26 @@
 constexpr int kStageRows = 36;
 constexpr int kStageColumns = 350;
 
-// One of the game's stage grids, row-major: cells[row][column].
-using StageGrid = std::vector<std::vector<int>>;
+// One of the game's stage grids as the compiler builds it, row-major: cells[row][column].
+using CompiledGrid = std::vector<std::vector<int>>;
 
 struct StageLayers {
-    StageGrid tiles, enemies, scores, heals, signs;
+    CompiledGrid tiles, enemies, scores, heals, signs;
 };
 
-// Turns the checked stage source into the five grids and checks what the game needs of them:
-// 2 x 2 items have their block to themselves, there is one goal marker, and the hero starts
-// (its box centred on `start`) in the open above ground. Problems are reported at their cell;
-// nothing is returned then.
+// Turns the checked stage source into the five grids and checks them as the game checks a
+// player's stage (map/StageCheck.h): 2 x 2 items have their block to themselves, there is one
+// goal marker, and the hero starts (its box centred on `start`) in the open above ground.
+// Problems are reported at their line and column of the source; nothing is returned then.
 std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 start = {200.0f, 1300.0f});
 
 // The stage's description from the source's settings ("@name = ...", "@tune", "@look",
 // "@start"), over `defaults`; a bad setting is reported at its line and the result is empty.
 std::optional<StageDescription> StageSettings(const CharGrid& source, const StageDescription& defaults);
 
-// Reads, checks and compiles the text stage `source` into `folder`: its four grids and its
-// description. Every problem is reported on standard error; false then.
+// Reads, checks and compiles the text stage `source` into `folder`: its grids and its
+// description, put in place in one change (platform/FolderSwap.h). Every problem is reported on
+// standard error; false then.
 bool CompileStageFolder(const std::filesystem::path& source, const std::filesystem::path& folder,
                         const StageDescription& defaults);
 

@@ -26,9 +26,3 @@ const LegendEntry* FindLegendEntry(char symbol);
 
 // Every symbol of the legend, for the reader's alphabet check.
 std::string StageLegendAlphabet();
-
-// Codes the hero cannot stand inside: ground, one-way, damage floor.
-constexpr bool StopsHero(int code) { return code >= kTileGrass && code <= kTileDamage; }
-
-// Big stars and hearts are drawn 80 x 80 over the 2 x 2 block whose top-left cell holds them.
-constexpr bool FillsTwoByTwo(const StageCell& cell) { return cell.score == kScoreBig || cell.heal == kHealHeart; }
