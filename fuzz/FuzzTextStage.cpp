@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             stage.reset();
             return;
         }
-        for (const StageGrid* g : {&layers->tiles, &layers->enemies, &layers->scores, &layers->heals, &layers->signs}) {
+        for (const CompiledGrid* g : {&layers->tiles, &layers->enemies, &layers->scores, &layers->heals, &layers->signs}) {
             if (g->size() != kStageRows) std::abort();
             for (const auto& row : *g) {
                 if (row.size() != kStageColumns) std::abort();
