@@ -155,8 +155,8 @@ TEST(SettingsFileTest, ANameCutShortByANulByteIsNoName)
     using namespace std::string_literals;
     ParseSettings("key.jump = Space\0x\nbutton.form = b\0\n"s, settings, problems);
     ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0].rfind("line 1: 'Space?x' is no key name", 0), 0u) << problems[0];
-    EXPECT_EQ(problems[1].rfind("line 2: 'b?' is no controller button name", 0), 0u) << problems[1];
+    EXPECT_EQ(problems[0].rfind("line 1: 'Space\\x00x' is no key name", 0), 0u) << problems[0];
+    EXPECT_EQ(problems[1].rfind("line 2: 'b\\x00' is no controller button name", 0), 0u) << problems[1];
     EXPECT_EQ(settings, Settings{});
 }
 
