@@ -187,6 +187,14 @@ std::vector<StageDescription> GameStages()
     return stages;
 }
 
+std::string PlayerStageId(const std::string& folderName)
+{
+    // The game's own stages are "1", "2", ...: a folder named so must not share their results or
+    // ghosts, so its id gets a start that no folder's name can hold.
+    const bool number = !folderName.empty() && folderName.find_first_not_of("0123456789") == std::string::npos;
+    return number ? "./" + folderName : folderName;
+}
+
 std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir)
 {
     namespace fs = std::filesystem;
@@ -235,7 +243,7 @@ std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir)
         StageDescription fallback = FirstStage();
         fallback.ownStage = false;
         fallback.name = ShowableStageName(folder.filename().string());
-        stages.push_back(ReadStageFolder(folder, folder.filename().string(), fallback));
+        stages.push_back(ReadStageFolder(folder, PlayerStageId(folder.filename().string()), fallback));
     }
     return stages;
 }

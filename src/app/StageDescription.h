@@ -56,6 +56,9 @@ std::vector<StageDescription> GameStages();
 // dozen; none when `dir` does not exist. Every other entry is named in one line (the first few),
 // except what zem-stage leaves while it writes a stage.
 std::vector<StageDescription> PlayerStages(const std::filesystem::path& dir);
+// A player's stage's id, by which its best results and ghost are kept: its folder's name, but
+// never one of the game's own stages' ids (a folder named "2" is "./2").
+std::string PlayerStageId(const std::string& folderName);
 
 // Sets the music, backgrounds and tiles from the tune and look numbers.
 void ApplyTuneAndLook(StageDescription& stage);

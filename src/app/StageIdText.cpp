@@ -114,7 +114,9 @@ bool ReadStageSection(const std::string& line, std::string& id)
 
 std::string StageFileStem(const std::string& id)
 {
-    if (IsPlainStageId(id)) return id;
+    // A player's stage named like one of the game's has an id with a '/' ("./2"), which a file's
+    // name cannot hold.
+    if (IsPlainStageId(id) && id.find('/') == std::string::npos) return id;
     std::string encoded;
     size_t kept = 0; // the encoded length up to a whole character, where a long one is cut
     for (const char c : id) {

@@ -75,6 +75,7 @@ TEST(BestResultsTest, AnyFolderNameIsKeptUnderItsOwnNameAndNoOther)
     } cases[] = {
         {"2", "[2]", "ghost-2.bin"},
         {"castle", "[castle]", "ghost-castle.bin"},
+        {"./2", "[./2]", "ghost-[.%2f2].bin"}, // a player's folder named "2"
         {"?", "[?]", "ghost-?.bin"},
         {"my stage", "[\"my stage\"]", "ghost-[my%20stage].bin"},
         {"no#1", "[\"no#1\"]", "ghost-[no%231].bin"},

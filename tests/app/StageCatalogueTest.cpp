@@ -175,6 +175,15 @@ TEST(StageCatalogueTest, APlayersStagesAreTheFoldersHoldingATileGridInNameOrder)
     const std::string many = testing::internal::GetCapturedStderr();
     EXPECT_NE(many.find(folder + "4 more entries that are no stages skipped\n"), std::string::npos) << many;
     EXPECT_EQ(std::count(many.begin(), many.end(), '\n'), 5 + 1 + 1) << many;
+
+    // A folder named like one of the game's stages keeps its results apart from that stage's.
+    dir.Write("2/Map005.csv", "0\n");
+    testing::internal::CaptureStderr();
+    const auto withNumber = PlayerStages(dir.Path());
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(withNumber.size(), 3u);
+    EXPECT_EQ(withNumber[0].id, "./2");
+    EXPECT_EQ(withNumber[0].name, "2");
 }
 
 TEST(StagePickerTest, TheGameOwnStagesOpenOneByOneAndAPlayersAreOpenFromTheStart)
