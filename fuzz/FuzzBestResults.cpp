@@ -5,6 +5,7 @@
 #include "AllocationBudget.h"
 #include "InputFile.h"
 #include "app/BestResults.h"
+#include "app/StageIdText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     WithinBudget(read, 10, 96 * 1024, [&] { file.Load(); });
 
     for (const auto& [stage, best] : file.Book()) {
-        if (stage.empty() || stage.size() > 64) std::abort();
+        if (stage.empty() || stage.size() > kStageIdBytes) std::abort();
         for (const auto& value : {best.score, best.percent, best.frames}) {
             if (value && (*value < 0 || *value > 1000000000)) std::abort();
         }
