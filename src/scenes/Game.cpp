@@ -5,6 +5,7 @@
 #include "app/GameFrame.h"
 #include "app/Keys.h"
 #include "app/Sound.h"
+#include "map/LoadedStageLimits.h"
 #include "player/GhostHero.h"
 #include "scenes/RaceClock.h"
 
@@ -30,6 +31,14 @@ void CGame::Init()
     mBackGround.SetGame(this);
     mCamera.SetGame(this);
     mPause.SetFrame(mpFrame);
+    // A stage past its limits is not started: the line on standard error says why, and the
+    // first update goes back to the title.
+    LoadGrids();
+    mRefused = !LoadedStageWithinLimits(*mpMap, mpFrame->mStage);
+    if (mRefused) {
+        mpFrame->mRetry = false; // a continue has no stage to go on in
+        return;
+    }
     if (!mpFrame->mRetry) mpFrame->mRun = {};
     // The ghost is kept beside the best results; without them there is none to race.
     const CBestResultsFile* bests = mpFrame->BestResults();
@@ -124,15 +133,21 @@ void CGame::StartMusic()
     LoopSound(mpMusic);
 }
 
-// The map reads the stage's grids and hands back what they hold, in grid order.
-void CGame::SpawnFromGrids()
+void CGame::LoadGrids()
 {
     const StageDescription& stage = mpFrame->mStage;
     mpMap->Init();
     mpMap->LoadMap(stage.tileMap);
     mpMap->LoadEnemyMap(stage.enemyMap);
-    mpMap->SpawnEnemies([this](int32_t code, float x, float y) { SpawnEnemyOfCode(code, x, y); });
     mpMap->LoadScoreMap(stage.scoreMap);
+    mpMap->LoadRecoveryMap(stage.recoveryMap);
+    mpMap->LoadSignMap(stage.signMap);
+}
+
+// The map hands back what its grids hold, in grid order.
+void CGame::SpawnFromGrids()
+{
+    mpMap->SpawnEnemies([this](int32_t code, float x, float y) { SpawnEnemyOfCode(code, x, y); });
     mpMap->SpawnScoreItems([this](int32_t code, float x, float y) {
         if (ScoreValue(code) == 0) return;
         AddScoreTotal(ScoreValue(code));
@@ -140,11 +155,9 @@ void CGame::SpawnFromGrids()
         const float corner = code == kScoreBig ? kCellSize / 2.0f : 0.0f;
         SpawnScore(x + corner, y + corner, code);
     });
-    mpMap->LoadRecoveryMap(stage.recoveryMap);
     mpMap->SpawnHealItems([this](int32_t code, float x, float y) {
         if (code == kHealHeart) SpawnHeal(x, y);
     });
-    mpMap->LoadSignMap(stage.signMap);
 }
 
 // The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.
@@ -202,6 +215,7 @@ void CGame::InitObjects()
 
 SceneId CGame::Update()
 {
+    if (mRefused) return SCENE_TITLE;
     if (mPause.Update()) return SCENE_NONE;
     SceneId result = SCENE_NONE;
     if (IsKeyDown(platform::VK_M)) {
@@ -250,6 +264,7 @@ SceneId CGame::Update()
 
 void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
+    if (mRefused) return;
     mBackGround.Draw(sprite);
     mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);

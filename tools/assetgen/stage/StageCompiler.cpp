@@ -6,6 +6,7 @@
 
 #include "GridWriter.h"
 #include "StageLegend.h"
+#include "StageLimitsCheck.h"
 #include "app/AssetFiles.h"
 #include "platform/UserFiles.h"
 
@@ -117,6 +118,7 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
     bool ok = CheckTwoByTwoItems(source);
     ok = CheckGoalMarker(source, layers.tiles) && ok;
     ok = CheckHeroStart(source, layers.tiles, start) && ok;
+    ok = CheckCompiledStageLimits(source, layers.enemies, layers.scores, layers.heals) && ok;
     if (!ok) return std::nullopt;
     return layers;
 }
