@@ -29,14 +29,11 @@ std::string FilesOf(const StageDescription& stage, const std::vector<ContentGrid
     return files;
 }
 
-// "30:200" for a cell, "rows 19-36, columns 1-32" for a window; counted from 1.
+// "30:200:" for a cell, " columns 1-32" for a window; counted from 1.
 std::string PlaceOf(const StageLimitProblem& problem)
 {
-    if (problem.rows == 1 && problem.columns == 1) {
-        return std::to_string(problem.row + 1) + ":" + std::to_string(problem.column + 1) + ":";
-    }
-    return " rows " + std::to_string(problem.row + 1) + "-" + std::to_string(problem.row + problem.rows) +
-           ", columns " + std::to_string(problem.column + 1) + "-" + std::to_string(problem.column + problem.columns);
+    if (problem.columns == 1) return std::to_string(problem.row + 1) + ":" + std::to_string(problem.column + 1) + ":";
+    return " columns " + std::to_string(problem.column + 1) + "-" + std::to_string(problem.column + problem.columns);
 }
 
 } // namespace

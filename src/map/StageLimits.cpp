@@ -65,53 +65,45 @@ int CellUnits(const StageContent& content, int r, int c)
     return EnemyUnits(content.enemies[r][c]) + ScoreUnits(content.scores[r][c]) + HealUnits(content.heals[r][c]);
 }
 
-// Sums of units over every rectangle of cells from the top-left corner, so that a window's sum
-// takes four look-ups.
-class UnitSums {
-public:
-    explicit UnitSums(const StageContent& content) : mSums((kMapRows + 1) * (kMapCols + 1), 0)
-    {
-        for (int r = 0; r < kMapRows; ++r) {
-            for (int c = 0; c < kMapCols; ++c) {
-                At(r + 1, c + 1) = CellUnits(content, r, c) + At(r, c + 1) + At(r + 1, c) - At(r, c);
-            }
-        }
+// The units of every column, so that a window's sum is that of its columns.
+std::array<int, kMapCols> ColumnUnits(const StageContent& content)
+{
+    std::array<int, kMapCols> units{};
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapCols; ++c) units[static_cast<size_t>(c)] += CellUnits(content, r, c);
     }
+    return units;
+}
 
-    // The units of the screen-sized window whose top-left cell is (row, column).
-    int Window(int row, int column) const
-    {
-        const int bottom = row + kScreenRows;
-        const int right = column + kScreenColumns;
-        return At(bottom, right) - At(row, right) - At(bottom, column) + At(row, column);
+// The units of every window, by its first column.
+std::vector<int> WindowUnits(const StageContent& content)
+{
+    const std::array<int, kMapCols> columns = ColumnUnits(content);
+    std::vector<int> windows(kMapCols - kScreenColumns + 1, 0);
+    int sum = 0;
+    for (int c = 0; c < kMapCols; ++c) {
+        sum += columns[static_cast<size_t>(c)];
+        if (c >= kScreenColumns) sum -= columns[static_cast<size_t>(c - kScreenColumns)];
+        if (c >= kScreenColumns - 1) windows[static_cast<size_t>(c - kScreenColumns + 1)] = sum;
     }
-
-private:
-    int& At(int r, int c) { return mSums[static_cast<size_t>(r * (kMapCols + 1) + c)]; }
-    int At(int r, int c) const { return mSums[static_cast<size_t>(r * (kMapCols + 1) + c)]; }
-    std::vector<int> mSums;
-};
-
-constexpr int kWindowRowPlaces = kMapRows - kScreenRows + 1;
-constexpr int kWindowColumnPlaces = kMapCols - kScreenColumns + 1;
+    return windows;
+}
 
 struct Window {
-    int row = 0;
     int column = 0;
     int units = 0;
 };
 
 bool Overlap(const Window& a, const Window& b)
 {
-    return a.row < b.row + kScreenRows && b.row < a.row + kScreenRows && a.column < b.column + kScreenColumns &&
-           b.column < a.column + kScreenColumns;
+    return a.column < b.column + kScreenColumns && b.column < a.column + kScreenColumns;
 }
 
 // What a window holds, kind by kind: "120 walking enemies, 1 heart".
 std::string Inventory(const StageContent& content, const Window& window, std::vector<ContentGrid>& grids)
 {
     std::array<int, kThingCount> counts{};
-    for (int r = window.row; r < window.row + kScreenRows; ++r) {
+    for (int r = 0; r < kMapRows; ++r) {
         for (int c = window.column; c < window.column + kScreenColumns; ++c) {
             for (const int thing : {EnemyThing(content.enemies[r][c]), ScoreThing(content.scores[r][c]),
                                     HealThing(content.heals[r][c])}) {
@@ -134,15 +126,13 @@ StageLimitProblem WindowProblem(const StageContent& content, const Window& windo
 {
     StageLimitProblem problem;
     problem.refused = window.units > kScreenUnitsLimit;
-    problem.row = window.row;
     problem.column = window.column;
-    problem.rows = kScreenRows;
     problem.columns = kScreenColumns;
     const std::string inventory = Inventory(content, window, problem.grids);
     problem.what = "hold " + std::to_string(window.units) + " units of drawing (" + inventory + "), more than the " +
                    (problem.refused ? std::to_string(kScreenUnitsLimit) + " a screen may hold"
                                     : std::to_string(kScreenUnitsWarning) +
-                                          " a screen should hold: enemies walking there may crowd together");
+                                          " a screen should hold; a slower machine may drop frames there");
     return problem;
 }
 
@@ -186,27 +176,20 @@ int HealUnits(int32_t code)
 
 int FullestScreenUnits(const StageContent& content)
 {
-    const UnitSums sums(content);
-    int fullest = 0;
-    for (int r = 0; r < kWindowRowPlaces; ++r) {
-        for (int c = 0; c < kWindowColumnPlaces; ++c) fullest = std::max(fullest, sums.Window(r, c));
-    }
-    return fullest;
+    const std::vector<int> windows = WindowUnits(content);
+    return *std::max_element(windows.begin(), windows.end());
 }
 
 std::vector<StageLimitProblem> CheckStageLimits(const StageContent& content)
 {
     std::vector<StageLimitProblem> problems;
     CheckEnemyCount(content, problems);
-    const UnitSums sums(content);
+    const std::vector<int> units = WindowUnits(content);
     std::vector<Window> crowded;
-    for (int r = 0; r < kWindowRowPlaces; ++r) {
-        for (int c = 0; c < kWindowColumnPlaces; ++c) {
-            const int units = sums.Window(r, c);
-            if (units > kScreenUnitsWarning) crowded.push_back({r, c, units});
-        }
+    for (size_t c = 0; c < units.size(); ++c) {
+        if (units[c] > kScreenUnitsWarning) crowded.push_back({static_cast<int>(c), units[c]});
     }
-    // The fullest first; among equals, the first in grid order.
+    // The fullest first; among equals, the first from the left.
     std::stable_sort(crowded.begin(), crowded.end(), [](const Window& a, const Window& b) { return a.units > b.units; });
     std::vector<Window> named;
     for (const Window& window : crowded) {

@@ -9,20 +9,21 @@
 // the README under Limits and Performance, from bench/stage_content_bench.cpp).
 //
 // What is drawn is counted in units of drawing: one unit is about what one walking enemy costs a
-// rendered frame. A screen-sized window of the stage is 18 rows of 32 cells, at any place.
+// rendered frame. A window is a screen's width of columns, at any place, top to bottom: what
+// stands above a screen may fall into it.
 
-// A screen shows this much of the stage.
-constexpr int kScreenRows = 18;
+// A screen is this many columns wide.
 constexpr int kScreenColumns = 32;
 
-// A stage with a window holding more than this is not played.
+// A stage with a window holding more than this is not played. Walking enemies that turn at a wall
+// meet those that follow them, so for a while a screen may show up to twice this in walkers.
 constexpr int kScreenUnitsLimit = 120;
-// Past this the stage compiler warns: walking enemies that turn at a wall meet those that follow
-// them, so a crowd that starts at the limit can double for a while.
+// Past this the stage compiler warns: the screen takes a good part of a frame on the development
+// machine, and a slower one may drop frames there.
 constexpr int kScreenUnitsWarning = 60;
 // A stage holding more enemies than this is not played. Slimes that hop into a pit stay there,
-// so in time a stage's slimes may gather on one screen.
-constexpr int kStageEnemyLimit = 500;
+// so in time all of a stage's slimes may gather on one screen.
+constexpr int kStageEnemyLimit = 300;
 
 // What the cells of a stage's grids make, as the game spawns them: a code that makes nothing
 // weighs nothing.
@@ -38,11 +39,10 @@ enum class ContentGrid { Enemies, Scores, Heals };
 // A limit a stage goes past.
 struct StageLimitProblem {
     bool refused = true; // past a hard limit: the stage is not played; otherwise a warning for its maker
-    // The cell at fault, or the top-left cell of the window, counted from 0; the window's size
-    // (1 x 1 for a single cell).
+    // The cell at fault, or the top-left cell of the window, counted from 0; the window's width
+    // (1 for a single cell; a window is kMapRows high).
     int row = 0;
     int column = 0;
-    int rows = 1;
     int columns = 1;
     // The grids that hold what is counted, in the order Enemies, Scores, Heals.
     std::vector<ContentGrid> grids;
@@ -55,7 +55,7 @@ int EnemyUnits(int32_t code);
 int ScoreUnits(int32_t code);
 int HealUnits(int32_t code);
 
-// The most units any screen-sized window of the stage holds.
+// The most units any window of the stage holds.
 int FullestScreenUnits(const StageContent& content);
 
 // Every limit the stage goes past: first the count of enemies (at the first enemy past the limit,

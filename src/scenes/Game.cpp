@@ -34,7 +34,7 @@ void CGame::Init()
     // A stage past its limits is not started: the line on standard error says why, and the
     // first update goes back to the title.
     LoadGrids();
-    mRefused = !LoadedStageWithinLimits(*mpMap, mpFrame->mStage);
+    mRefused = mpFrame->StageLimitsChecked() && !LoadedStageWithinLimits(*mpMap, mpFrame->mStage);
     if (mRefused) {
         mpFrame->mRetry = false; // a continue has no stage to go on in
         return;

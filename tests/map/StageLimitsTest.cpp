@@ -37,13 +37,16 @@ struct LimitCase {
     std::vector<Expected> problems;
 };
 
-// Row 0 and the bottom row never share a screen-sized window, so what lies along them counts
-// towards the stage's enemies without crowding any screen.
+// Every cell of the top row, then every other cell of the bottom row: never more than 48 units in
+// a window, so they count towards the stage's enemies without crowding any screen.
+Expected EnemyPlace(int index)
+{
+    return index < kMapCols ? Expected{true, 0, index} : Expected{true, kMapRows - 1, 2 * (index - kMapCols)};
+}
+
 void EnemiesAlongTopAndBottom(Content& content, int count)
 {
-    for (int i = 0; i < count; ++i) {
-        content.enemies[i < kMapCols ? 0 : kMapRows - 1][i % kMapCols] = kSpawnWalkEnemy;
-    }
+    for (int i = 0; i < count; ++i) content.enemies[EnemyPlace(i).row][EnemyPlace(i).column] = kSpawnWalkEnemy;
 }
 
 TEST(StageLimitsTest, EachLimitHoldsAtItsValueAndIsPassedOneAbove)
@@ -54,7 +57,7 @@ TEST(StageLimitsTest, EachLimitHoldsAtItsValueAndIsPassedOneAbove)
         {"the stage's enemies at the limit", [](Content& c) { EnemiesAlongTopAndBottom(c, kStageEnemyLimit); }, {}},
         {"one enemy more: named where it is",
          [](Content& c) { EnemiesAlongTopAndBottom(c, kStageEnemyLimit + 1); },
-         {{true, lastRow, kStageEnemyLimit - kMapCols}}},
+         {EnemyPlace(kStageEnemyLimit)}},
         {"a screen at the warning",
          [](Content& c) { c.Fill(c.enemies, kSpawnWalkEnemy, kScreenUnitsWarning, 0, 0, 30); }, {}},
         {"a screen one unit past the warning",
@@ -92,14 +95,13 @@ TEST(StageLimitsTest, EachLimitHoldsAtItsValueAndIsPassedOneAbove)
              c.Fill(c.enemies, kSpawnWalkEnemy, 70, lastRow - 2, 300, 30);
              c.Fill(c.enemies, kSpawnWalkEnemy, 130, 0, 0, 26);
          },
-         {{true, 0, 0}, {false, kMapRows - kScreenRows, 298}}},
+         {{true, 0, 0}, {false, 0, 298}}},
         {"the stage's count comes before its screens",
          [](Content& c) {
              EnemiesAlongTopAndBottom(c, kStageEnemyLimit + 1);
              c.Fill(c.enemies, kSpawnFlyEnemy, 60, 5, 200, 20);
          },
-         // the flying enemies come before the bottom row in the order the game makes them
-         {{true, lastRow, kStageEnemyLimit - kMapCols - 60}, {true, 0, 188}}},
+         {EnemyPlace(kStageEnemyLimit), {true, 0, 188}}},
     };
     for (const LimitCase& limitCase : cases) {
         auto content = std::make_unique<Content>();
@@ -125,7 +127,6 @@ TEST(StageLimitsTest, AWindowSaysWhatItHoldsAndInWhichGrids)
     ASSERT_EQ(problems.size(), 1u);
     const StageLimitProblem& window = problems[0];
     EXPECT_TRUE(window.refused);
-    EXPECT_EQ(window.rows, kScreenRows);
     EXPECT_EQ(window.columns, kScreenColumns);
     EXPECT_EQ(window.grids, (std::vector<ContentGrid>{ContentGrid::Enemies, ContentGrid::Heals}));
     EXPECT_EQ(window.what, "hold 121 units of drawing (101 walking enemies, 1 jumping enemy, 3 hearts), more than the " +

@@ -202,12 +202,13 @@ std::vector<std::string> CrowdedStage(int walkers)
     return picture;
 }
 
-// `enemies` walking enemies along the top and the bottom row, which no screen shows together.
+// `enemies` walking enemies along every cell of the top row, then every other cell of the bottom
+// row, crowding no screen.
 std::vector<std::string> EnemiesAlongTopAndBottom(int enemies)
 {
     std::vector<std::string> picture(kMapRows);
     picture.front() = std::string(std::min(enemies, kMapCols), 'w');
-    picture.back() = std::string(std::max(enemies - kMapCols, 0), 'w');
+    for (int i = kMapCols; i < enemies; ++i) picture.back() += ".w";
     return picture;
 }
 
@@ -225,11 +226,11 @@ TEST(GameSceneTest, AStagePastItsLimitsIsNotStarted)
     } cases[] = {
         {"a screen at its limit", CrowdedStage(kScreenUnitsLimit), 30, ""},
         {"a screen past its limit", CrowdedStage(kScreenUnitsLimit + 1), 30,
-         "zem: Resource/Data/EnemyMap005.csv: rows 18-35, columns 1-32 hold 121 units of drawing (121 walking enemies), "
+         "zem: Resource/Data/EnemyMap005.csv: columns 1-32 hold 121 units of drawing (121 walking enemies), "
          "more than the 120 a screen may hold; the stage is not started\n"},
         {"the stage's enemies at their limit", EnemiesAlongTopAndBottom(kStageEnemyLimit), 0, ""},
         {"one enemy more", EnemiesAlongTopAndBottom(kStageEnemyLimit + 1), 0,
-         "zem: Resource/Data/EnemyMap005.csv:36:151: enemy number 501 of 501, more than the 500 a stage may hold; "
+         "zem: Resource/Data/EnemyMap005.csv:1:301: enemy number 301 of 301, more than the 300 a stage may hold; "
          "the stage is not started\n"},
     };
     for (const auto& c : cases) {

@@ -33,11 +33,9 @@ bool CheckCompiledStageLimits(const CharGrid& source, const std::vector<std::vec
     bool ok = true;
     for (const StageLimitProblem& problem : CheckStageLimits({content->enemies, content->scores, content->heals})) {
         std::string message = problem.refused ? "" : "warning: ";
-        if (problem.rows > 1 || problem.columns > 1) {
-            const int lastRow = problem.row + problem.rows - 1;
-            message += "rows " + std::to_string(problem.row + 1) + "-" + std::to_string(lastRow + 1) + ", columns " +
-                       std::to_string(problem.column + 1) + "-" + std::to_string(problem.column + problem.columns) +
-                       " (to line " + std::to_string(source.lines[static_cast<size_t>(lastRow)]) + ") ";
+        if (problem.columns > 1) {
+            message += "columns " + std::to_string(problem.column + 1) + "-" +
+                       std::to_string(problem.column + problem.columns) + " ";
         }
         ReportCellError(source, problem.row, problem.column, message + problem.what);
         ok = ok && !problem.refused;
