@@ -240,7 +240,7 @@ void BM_CrowdedScreenRendered(benchmark::State& state)
         system->Device().FinishFrame();
     }
     const auto frames = static_cast<double>(state.iterations());
-    state.counters["onScreen"] = EnemiesOnScreen(*game);
+    state.counters["enemiesShown"] = EnemiesOnScreen(*game);
     state.counters["calls/frame"] = static_cast<double>(system->Sprite().GeometryCalls() - callsBefore) / frames;
 }
 

@@ -48,7 +48,7 @@ bool LoadedStageWithinLimits(const CMap& map, const StageDescription& stage)
     const auto more = std::count_if(first + 1, problems.end(), refused);
     std::string text = FilesOf(stage, first->grids) + ":" + PlaceOf(*first) + " " + first->what;
     text += "; the stage is not started";
-    if (more > 0) text += " (" + std::to_string(more) + " more places past the limits)";
+    if (more > 0) text += " (" + std::to_string(more) + (more == 1 ? " more place" : " more places") + " past the limits)";
     std::fprintf(stderr, "zem: %s\n", text.c_str());
     return false;
 }

@@ -232,6 +232,9 @@ TEST(GameSceneTest, AStagePastItsLimitsIsNotStarted)
         {"one enemy more", EnemiesAlongTopAndBottom(kStageEnemyLimit + 1), 0,
          "zem: Resource/Data/EnemyMap005.csv:1:301: enemy number 301 of 301, more than the 300 a stage may hold; "
          "the stage is not started\n"},
+        {"past both: the first named, the rest counted", CrowdedStage(kStageEnemyLimit + 1), 24,
+         "zem: Resource/Data/EnemyMap005.csv:35:1: enemy number 301 of 301, more than the 300 a stage may hold; the "
+         "stage is not started (1 more place past the limits)\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
