@@ -17,7 +17,7 @@ constexpr int kScreenColumns = 32;
 
 // A stage with a window holding more than this is not played. Walking enemies that turn at a wall
 // meet those that follow them, so for a while a screen may show up to twice this in walkers.
-constexpr int kScreenUnitsLimit = 120;
+constexpr int kScreenUnitsLimit = 100;
 // Past this the stage compiler warns: the screen takes a good part of a frame on the development
 // machine, and a slower one may drop frames there.
 constexpr int kScreenUnitsWarning = 60;

@@ -41,7 +41,7 @@ TEST(StageCompilerLimitsTest, RefusesPastAHardLimitAndWarnsPastTheSofterOne)
          "crowd.txt:2:39: warning: columns 39-70 hold 61 units of drawing (61 walking enemies), more than the 60 a "
          "screen should hold; a slower machine may drop frames there\n"},
         {"a screen past the limit", TextStage(kScreenUnitsLimit + 1), 1,
-         "crowd.txt:2:39: columns 39-70 hold 121 units of drawing (121 walking enemies), more than the 120 a screen "
+         "crowd.txt:2:39: columns 39-70 hold 101 units of drawing (101 walking enemies), more than the 100 a screen "
          "may hold\n"},
         // 301 walkers over 301 columns: 32 in any window.
         {"one enemy past the stage's limit", TextStage(kStageEnemyLimit + 1, kStageEnemyLimit + 1), 1,

@@ -69,7 +69,7 @@ TEST(StageLimitsTest, EachLimitHoldsAtItsValueAndIsPassedOneAbove)
         {"a screen one unit past the limit",
          [](Content& c) { c.Fill(c.enemies, kSpawnWalkEnemy, kScreenUnitsLimit + 1, 10, 100, 30); },
          {{true, 0, 98}}},
-        {"flying enemies weigh three, at the limit",
+        {"flying enemies weigh three: as many as the limit holds",
          [](Content& c) { c.Fill(c.enemies, kSpawnFlyEnemy, kScreenUnitsLimit / 3, 0, 0, 20); },
          {{false, 0, 0}}},
         {"one flying enemy more",

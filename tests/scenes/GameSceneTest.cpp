@@ -226,8 +226,8 @@ TEST(GameSceneTest, AStagePastItsLimitsIsNotStarted)
     } cases[] = {
         {"a screen at its limit", CrowdedStage(kScreenUnitsLimit), 30, ""},
         {"a screen past its limit", CrowdedStage(kScreenUnitsLimit + 1), 30,
-         "zem: Resource/Data/EnemyMap005.csv: columns 1-32 hold 121 units of drawing (121 walking enemies), "
-         "more than the 120 a screen may hold; the stage is not started\n"},
+         "zem: Resource/Data/EnemyMap005.csv: columns 1-32 hold 101 units of drawing (101 walking enemies), "
+         "more than the 100 a screen may hold; the stage is not started\n"},
         {"the stage's enemies at their limit", EnemiesAlongTopAndBottom(kStageEnemyLimit), 0, ""},
         {"one enemy more", EnemiesAlongTopAndBottom(kStageEnemyLimit + 1), 0,
          "zem: Resource/Data/EnemyMap005.csv:1:301: enemy number 301 of 301, more than the 300 a stage may hold; "
