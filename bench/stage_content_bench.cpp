@@ -116,6 +116,17 @@ Grids FloorWithPen()
     return grids;
 }
 
+// What one of `content` weighs against a screen's limit.
+int UnitsOf(Content content)
+{
+    switch (content) {
+    case kSmallStars: return ScoreUnits(kScoreSmall);
+    case kBigStars: return ScoreUnits(kScoreBig);
+    case kHearts: return HealUnits(kHealHeart);
+    default: return EnemyUnits(content);
+    }
+}
+
 // `count` of `content` inside the first screen's pen, row by row up from the floor (what fills
 // 2 x 2 cells on every other cell of every other row).
 Grids CrowdedFirstScreen(Content content, int count)
@@ -246,20 +257,19 @@ void BM_CrowdedScreenRendered(benchmark::State& state)
 
 // The empty screen; each kind alone at the limit of a screen (StageLimits.h); the walkers twice
 // that, as when those that turn at a wall meet those that follow; the stage's most enemies, as
-// slimes that have hopped into one pit; and the crowds the limits now refuse.
+// slimes that have hopped into one pit; and crowds the limits refuse: 1,000 walkers, and many of
+// each kind, which weigh the kinds against each other.
 void CrowdedScreens(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Args({kWalkers, 0});
-    const struct {
-        Content content;
-        int units;
-    } kinds[] = {{kWalkers, 1}, {kJumpers, 2}, {kFlyers, 3}, {kSlimes, 1}, {kSmallStars, 2}, {kBigStars, 6}, {kHearts, 6}};
-    for (const auto& kind : kinds) benchmark->Args({kind.content, kScreenUnitsLimit / kind.units});
+    for (const Content kind : {kWalkers, kJumpers, kFlyers, kSlimes, kSmallStars, kBigStars, kHearts}) {
+        benchmark->Args({kind, kScreenUnitsLimit / UnitsOf(kind)});
+    }
     benchmark->Args({kWalkers, 2 * kScreenUnitsLimit});
     benchmark->Args({kSlimes, kStageEnemyLimit});
-    benchmark->Args({kWalkers, 300});
     benchmark->Args({kWalkers, 1000});
-    benchmark->Args({kFlyers, 300});
+    for (const Content kind : {kWalkers, kJumpers, kFlyers, kSmallStars}) benchmark->Args({kind, 300});
+    for (const Content kind : {kBigStars, kHearts}) benchmark->Args({kind, 100});
 }
 BENCHMARK(BM_CrowdedScreenRendered)
     ->Apply(CrowdedScreens)

@@ -24,7 +24,7 @@ constexpr std::array<ThingLook, kThingCount> kThings{{
     {"flying enemy", "flying enemies", 3, ContentGrid::Enemies}, // with its bullets
     {"slime", "slimes", 1, ContentGrid::Enemies},
     {"small star", "small stars", 2, ContentGrid::Scores},
-    {"big star", "big stars", 6, ContentGrid::Scores},
+    {"big star", "big stars", 7, ContentGrid::Scores},
     {"heart", "hearts", 6, ContentGrid::Heals},
 }};
 

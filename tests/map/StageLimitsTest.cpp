@@ -79,8 +79,8 @@ TEST(StageLimitsTest, EachLimitHoldsAtItsValueAndIsPassedOneAbove)
          [](Content& c) {
              c.Fill(c.enemies, kSpawnSlime, 40, 0, 0, 20);   // 40
              c.Fill(c.scores, kScoreSmall, 20, 5, 0, 20);     // 40
-             c.Fill(c.scores, kScoreBig, 3, 10, 0, 3);        // 18
-             c.Fill(c.heals, kHealHeart, 4, 12, 0, 4);        // 24: 122 in all
+             c.Fill(c.scores, kScoreBig, 3, 10, 0, 3);        // 21
+             c.Fill(c.heals, kHealHeart, 4, 12, 0, 4);        // 24: 125 in all
          },
          {{true, 0, 0}}},
         {"codes the game makes nothing of weigh nothing",
