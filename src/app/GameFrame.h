@@ -79,6 +79,10 @@ public:
     // on the command line, or a replay of a run that had them open); -1: none but the first.
     void OpenStagesUpTo(int index) { mStagesOpenUpTo = index; }
     int StagesOpenUpTo() const { return mStagesOpenUpTo; }
+    // The game never starts a stage past its limits (map/StageLimits.h); only the benchmarks turn
+    // the check off, to measure the crowds it refuses.
+    void SetStageLimitsChecked(bool checked) { mStageLimitsChecked = checked; }
+    bool StageLimitsChecked() const { return mStageLimitsChecked; }
 
     // The player's settings. The options screen changes them through SetSettings, which applies
     // them at once (volumes to the sound, bindings and full screen to the controls); they are
@@ -114,6 +118,7 @@ private:
     std::vector<StageDescription> mStages{FirstStage()};
     int mStageIndex = 0;
     int mStagesOpenUpTo = -1;
+    bool mStageLimitsChecked = true;
     CGhostRace mGhostRace;
     Settings mSettings;
     const CSettingsFile* mpSettingsFile = nullptr;

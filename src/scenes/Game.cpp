@@ -6,6 +6,7 @@
 #include "app/Keys.h"
 #include "app/Sound.h"
 #include "map/LoadedStageCheck.h"
+#include "map/LoadedStageLimits.h"
 #include "player/GhostHero.h"
 #include "scenes/RaceClock.h"
 
@@ -31,6 +32,17 @@ void CGame::Init()
     mBackGround.SetGame(this);
     mCamera.SetGame(this);
     mPause.SetFrame(mpFrame);
+    // A stage past its limits is not started: the line on standard error says why, and the
+    // first update goes back to the title.
+    LoadGrids();
+    // A player's stage may come from anywhere: what zem-stage would refuse is named, and it plays
+    // on where it can.
+    if (!mpFrame->mStage.ownStage) CheckLoadedStage(*mpMap, mpFrame->mStage);
+    mRefused = mpFrame->StageLimitsChecked() && !LoadedStageWithinLimits(*mpMap, mpFrame->mStage);
+    if (mRefused) {
+        mpFrame->mRetry = false; // a continue has no stage to go on in
+        return;
+    }
     if (!mpFrame->mRetry) mpFrame->mRun = {};
     // The ghost is kept beside the best results; without them there is none to race.
     const CBestResultsFile* bests = mpFrame->BestResults();
@@ -125,15 +137,21 @@ void CGame::StartMusic()
     LoopSound(mpMusic);
 }
 
-// The map reads the stage's grids and hands back what they hold, in grid order.
-void CGame::SpawnFromGrids()
+void CGame::LoadGrids()
 {
     const StageDescription& stage = mpFrame->mStage;
     mpMap->Init();
     mpMap->LoadMap(stage.tileMap);
     mpMap->LoadEnemyMap(stage.enemyMap);
-    mpMap->SpawnEnemies([this](int32_t code, float x, float y) { SpawnEnemyOfCode(code, x, y); });
     mpMap->LoadScoreMap(stage.scoreMap);
+    mpMap->LoadRecoveryMap(stage.recoveryMap);
+    mpMap->LoadSignMap(stage.signMap);
+}
+
+// The map hands back what its grids hold, in grid order.
+void CGame::SpawnFromGrids()
+{
+    mpMap->SpawnEnemies([this](int32_t code, float x, float y) { SpawnEnemyOfCode(code, x, y); });
     mpMap->SpawnScoreItems([this](int32_t code, float x, float y) {
         if (ScoreValue(code) == 0) return;
         AddScoreTotal(ScoreValue(code));
@@ -141,13 +159,9 @@ void CGame::SpawnFromGrids()
         const float corner = code == kScoreBig ? kCellSize / 2.0f : 0.0f;
         SpawnScore(x + corner, y + corner, code);
     });
-    mpMap->LoadRecoveryMap(stage.recoveryMap);
     mpMap->SpawnHealItems([this](int32_t code, float x, float y) {
         if (code == kHealHeart) SpawnHeal(x, y);
     });
-    mpMap->LoadSignMap(stage.signMap);
-    // A player's stage may come from anywhere: what zem-stage would refuse is named, and it plays on.
-    if (!stage.ownStage) CheckLoadedStage(*mpMap, stage);
 }
 
 // The hero's contacts see every enemy in the stage's order of kinds, whenever one is made.
@@ -205,6 +219,7 @@ void CGame::InitObjects()
 
 SceneId CGame::Update()
 {
+    if (mRefused) return SCENE_TITLE;
     if (mPause.Update()) return SCENE_NONE;
     SceneId result = SCENE_NONE;
     if (IsKeyDown(platform::VK_M)) {
@@ -253,6 +268,7 @@ SceneId CGame::Update()
 
 void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
+    if (mRefused) return;
     mBackGround.Draw(sprite);
     mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);

@@ -96,6 +96,7 @@ private:
     void LoadSharedPictures();
     void LoadSounds();
     void StartMusic();
+    void LoadGrids();
     void SpawnFromGrids();
     void SpawnEnemyOfCode(int32_t code, float x, float y);
     void ListContactEnemies();
@@ -125,6 +126,7 @@ private:
     std::vector<CScore*> mContactScores;
     std::vector<CHeal*> mContactHeals;
     bool mStageCleared = false;
+    bool mRefused = false; // past the stage's limits: nothing was made, and the title comes back
     platform::SoundBuffer* mpMusic = nullptr;
     platform::SoundBuffer* mpGoalJingle = nullptr; // played once, when the goal is first touched
     bool mGoalJinglePlayed = false;

@@ -11,6 +11,7 @@
 #include "app/WavReader.h"
 #include "map/StageCheck.h"
 #include "map/StageFiles.h"
+#include "map/StageLimits.h"
 #include "platform/HeadlessDevice.h"
 
 namespace {
@@ -115,6 +116,24 @@ TEST(GameDataTest, TheFiveStageFilesAreFullGridsOfKnownCodes)
                     << file.name << " holds code " << code;
             }
         }
+    }
+}
+
+// The game's own stages stay well within the limits of what a stage holds: no warning either.
+TEST(GameDataTest, TheGameStagesAreWithinTheLimitsWithoutAWarning)
+{
+    for (const char* folder : {"Resource/Data", "Resource/Stages/2", "Resource/Stages/3"}) {
+        SCOPED_TRACE(folder);
+        auto enemies = std::make_unique<Grid>();
+        auto scores = std::make_unique<Grid>();
+        auto heals = std::make_unique<Grid>();
+        ASSERT_TRUE(LoadStageCsv((kRun / folder / "EnemyMap005.csv").string(), enemies->cells));
+        ASSERT_TRUE(LoadStageCsv((kRun / folder / "ScoreMap005.csv").string(), scores->cells));
+        ASSERT_TRUE(LoadStageCsv((kRun / folder / "RecoveryMap005.csv").string(), heals->cells));
+        const StageContent content{enemies->cells, scores->cells, heals->cells};
+        const auto problems = CheckStageLimits(content);
+        EXPECT_TRUE(problems.empty()) << problems.front().what;
+        RecordProperty(std::string(folder) + " fullest screen units", FullestScreenUnits(content));
     }
 }
 

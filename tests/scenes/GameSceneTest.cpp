@@ -1,6 +1,7 @@
 // The stage scene: loading, spawning, the update's order and outcome, continuing, ownership.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +10,7 @@
 #include "app/FontSheet.h"
 #include "app/GhostRace.h"
 #include "app/Keys.h"
+#include "map/StageLimits.h"
 #include "scenes/Game.h"
 #include "scenes/SceneFactory.h"
 #include "support/DrawnPictures.h"
@@ -254,3 +256,79 @@ TEST(GameSceneTest, TheGhostGapShowsAheadAndBehindTheRightWayRound)
 }
 
 } // namespace
+
+namespace {
+
+// A stage of `walkers` walking enemies packed into one screen (30 to a row) over a floor.
+std::vector<std::string> CrowdedStage(int walkers)
+{
+    std::vector<std::string> picture;
+    for (int left = walkers; left > 0; left -= 30) picture.push_back(std::string(std::min(left, 30), 'w'));
+    picture.push_back(std::string(40, '1'));
+    return picture;
+}
+
+// `enemies` walking enemies along every cell of the top row, then every other cell of the bottom
+// row, crowding no screen.
+std::vector<std::string> EnemiesAlongTopAndBottom(int enemies)
+{
+    std::vector<std::string> picture(kMapRows);
+    picture.front() = std::string(std::min(enemies, kMapCols), 'w');
+    for (int i = kMapCols; i < enemies; ++i) picture.back() += ".w";
+    return picture;
+}
+
+} // namespace
+
+// A stage past its limits makes nothing, says why in one line with its file and place, and the
+// title comes back; a continue into it is dropped. At the limits it plays.
+TEST(GameSceneTest, AStagePastItsLimitsIsNotStarted)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> picture;
+        int topRow;
+        const char* message; // empty: the stage plays
+    } cases[] = {
+        {"a screen at its limit", CrowdedStage(kScreenUnitsLimit), 30, ""},
+        {"a screen past its limit", CrowdedStage(kScreenUnitsLimit + 1), 30,
+         "zem: Resource/Data/EnemyMap005.csv: columns 1-32 hold 101 units of drawing (101 walking enemies), "
+         "more than the 100 a screen may hold; the stage is not started\n"},
+        {"the stage's enemies at their limit", EnemiesAlongTopAndBottom(kStageEnemyLimit), 0, ""},
+        {"one enemy more", EnemiesAlongTopAndBottom(kStageEnemyLimit + 1), 0,
+         "zem: Resource/Data/EnemyMap005.csv:1:301: enemy number 301 of 301, more than the 300 a stage may hold; "
+         "the stage is not started\n"},
+        {"past both: the first named, the rest counted", CrowdedStage(kStageEnemyLimit + 1), 24,
+         "zem: Resource/Data/EnemyMap005.csv:35:1: enemy number 301 of 301, more than the 300 a stage may hold; the "
+         "stage is not started (1 more place past the limits)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StageFixture fixture(c.picture, c.topRow);
+        fixture.frame->mRetry = true;
+        fixture.frame->Start(CreateScene);
+        fixture.fake.audio.TakeOperations();
+        fixture.fake.keyboard.Hold({platform::VK_RETURN});
+        testing::internal::CaptureStderr();
+        fixture.frame->RunFrame();
+        const std::string said = testing::internal::GetCapturedStderr();
+        fixture.fake.keyboard.ReleaseAll();
+        auto* game = dynamic_cast<CGame*>(fixture.frame->SceneManager().Current());
+        ASSERT_NE(game, nullptr);
+        const bool plays = std::string(c.message).empty();
+        if (plays) EXPECT_EQ(said.find("not started"), std::string::npos) << said;
+        else EXPECT_EQ(said, c.message);
+        size_t walkers = 0;
+        for (const std::string& row : c.picture) walkers += static_cast<size_t>(std::count(row.begin(), row.end(), 'w'));
+        EXPECT_EQ(game->GetEnemies().size(), plays ? walkers : 0u);
+        const auto ops = fixture.fake.audio.TakeOperations();
+        EXPECT_EQ(std::any_of(ops.begin(), ops.end(), [](const auto& op) { return op.file == "rensaku_10_morivalte.wav"; }),
+                  plays)
+            << "the stage's music";
+        fixture.frame->RunFrame();
+        EXPECT_STREQ(fixture.frame->SceneManager().Current()->TraceName(), plays ? "game" : "title");
+        if (!plays) {
+            EXPECT_FALSE(fixture.frame->mRetry);
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include "GridWriter.h"
 #include "SourceErrors.h"
 #include "StageLegend.h"
+#include "StageLimitsCheck.h"
 #include "app/Quote.h"
 #include "app/AssetFiles.h"
 #include "map/StageCheck.h"
@@ -79,7 +80,9 @@ std::optional<StageLayers> CompileStage(const CharGrid& source, platform::Vec2 s
             layers.signs[r][c] = cell.sign;
         }
     }
-    if (!CheckAsTheGameDoes(source, layers, start)) return std::nullopt;
+    bool ok = CheckAsTheGameDoes(source, layers, start);
+    ok = CheckCompiledStageLimits(source, layers.enemies, layers.scores, layers.heals) && ok;
+    if (!ok) return std::nullopt;
     return layers;
 }
 
