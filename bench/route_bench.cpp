@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "AllocationCounter.h"
+#include "OffscreenRenderer.h"
 #include "app/AssetFiles.h"
 #include "app/GameFrame.h"
 #include "app/StageDescription.h"
@@ -175,21 +176,8 @@ void RunRouteRendered(benchmark::State& state, bool shortcuts)
     const std::optional<KeyTimeline> loaded = LoadRoute(state);
     if (!loaded) return;
     const KeyTimeline& route = *loaded;
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    // Mesa's software rasteriser draws in the calling thread: the process's CPU time is then the
-    // drawing itself, without the hand-over between its threads, which varies from run to run.
-    setenv("LP_NUM_THREADS", "0", 0);
-    platform::StartupFailure failure = platform::StartupFailure::None;
-    std::string detail;
-    platform::SdlOptions options;
-    options.fullscreen = platform::FullscreenChoice::Windowed;
-    options.controllers = false;
-    options.hidden = true;
-    auto system = platform::SdlSystem::Create(options, failure, detail);
-    if (!system) {
-        state.SkipWithError(("no offscreen renderer: " + detail).c_str());
-        return;
-    }
+    auto system = OffscreenRenderer(state);
+    if (!system) return;
     system->Device().SetShortcuts(shortcuts);
     FakePlatform fake;
     constexpr long kFrames = 600;

@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "OffscreenRenderer.h"
 #include "app/AssetFiles.h"
 #include "app/GameFrame.h"
 #include "app/Geometry.h"
@@ -206,23 +207,6 @@ int EnemiesOnScreen(CGame& game)
     add(game.GetFlyEnemies());
     add(game.GetSlimes());
     return count;
-}
-
-std::unique_ptr<platform::SdlSystem> OffscreenRenderer(benchmark::State& state)
-{
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    // Mesa's software rasteriser draws in the calling thread, so the process's CPU time is the
-    // drawing itself (as in BM_RouteRendered).
-    setenv("LP_NUM_THREADS", "0", 0);
-    platform::StartupFailure failure = platform::StartupFailure::None;
-    std::string detail;
-    platform::SdlOptions options;
-    options.fullscreen = platform::FullscreenChoice::Windowed;
-    options.controllers = false;
-    options.hidden = true;
-    auto system = platform::SdlSystem::Create(options, failure, detail);
-    if (!system) state.SkipWithError(("no offscreen renderer: " + detail).c_str());
-    return system;
 }
 
 // Rendered frames of the first screen crowded with range(1) of the content range(0); the time

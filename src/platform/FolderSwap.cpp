@@ -11,6 +11,7 @@
 #include <random>
 
 #include "platform/TerminalText.h"
+#include "platform/UserFiles.h"
 
 namespace platform {
 
@@ -60,18 +61,7 @@ bool WriteNewFile(const fs::path& path, const std::string& content, std::string&
         error = SystemError("cannot write " + path.filename().string());
         return false;
     }
-    size_t written = 0;
-    bool ok = true;
-    while (ok && written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-        } else {
-            written += static_cast<size_t>(n);
-        }
-    }
-    ok = ok && ::fsync(fd) == 0;
+    bool ok = WriteAllAndSync(fd, content);
     if (!ok) error = SystemError("cannot write " + path.filename().string());
     if (::close(fd) != 0 && ok) {
         ok = false;

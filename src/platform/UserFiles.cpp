@@ -61,6 +61,18 @@ std::optional<std::filesystem::path> UserConfigDirectory()
     return std::nullopt;
 }
 
+bool WriteAllAndSync(int fd, const std::string& text)
+{
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
 bool WriteFileAtomically(const std::filesystem::path& file, const std::string& text, std::string& error)
 {
     std::error_code ec;
@@ -71,15 +83,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, const std::string& t
         error = std::string("cannot write beside it: ") + std::strerror(errno);
         return false;
     }
-    size_t written = 0;
-    bool ok = true;
-    while (ok && written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else written += static_cast<size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
+    bool ok = WriteAllAndSync(fd, text);
     if (!ok) error = std::string("cannot write: ") + std::strerror(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;

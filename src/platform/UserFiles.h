@@ -11,6 +11,10 @@ std::optional<std::filesystem::path> UserDataDirectory();
 // The user's own settings directory for the game: $XDG_CONFIG_HOME/zem, or ~/.config/zem.
 std::optional<std::filesystem::path> UserConfigDirectory();
 
+// Writes all of `text` to the open file `fd` and syncs it to the disk; false on the first failure
+// (errno says why).
+bool WriteAllAndSync(int fd, const std::string& text);
+
 // Replaces `file` with `text` so that a crash or a full disk leaves either the old or the new
 // content, never a mix: a temporary file beside it is written, synced and renamed over it.
 // Each call writes a temporary file of its own name, so two games replacing the same file at
