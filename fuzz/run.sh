@@ -59,6 +59,14 @@ for target in "$regressions"/*/; do
   mkdir -p "$build/seeds/$target"
   cp -f "$regressions/$target"/* "$build/seeds/$target/"
 done
+# So do the corpora the long runs left (fuzz/corpus/TARGET, merged to the inputs that reach
+# something new), so a short run starts where they ended.
+for target in "$root"/fuzz/corpus/*/; do
+  [ -d "$target" ] || continue
+  target=$(basename "$target")
+  mkdir -p "$build/seeds/$target"
+  cp -f "$root/fuzz/corpus/$target"/* "$build/seeds/$target/"
+done
 
 # Limits: a text reader holds no more than a few times its input; a picture no more than its
 # surfaces of at most 4096 x 2048 pixels (32 MB each). A file read within a bound (settings
