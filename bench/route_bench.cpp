@@ -14,15 +14,14 @@
 #include "OffscreenRenderer.h"
 #include "app/AssetFiles.h"
 #include "app/GameFrame.h"
-#include "app/StageDescription.h"
-#include "app/Keys.h"
 #include "app/KeyTimeline.h"
+#include "app/StageDescription.h"
 #include "app/TraceWriter.h"
 #include "platform/SdlRender.h"
 #include "platform/SdlSystem.h"
 #include "scenes/Game.h"
-#include "support/FakePlatform.h"
 #include "scenes/SceneFactory.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -77,7 +76,6 @@ RouteRun PlayRoute(FakePlatform& fake, const KeyTimeline& route, int stageNumber
         services.device = &renderer->Device();
         services.sprite = &renderer->Sprite();
     }
-    ResetKeyPressed();
     auto game = std::make_unique<CGameFrameConstruct>(services);
     game->Init();
     // The route chooses its stage on the title, among the game's stages, all open.

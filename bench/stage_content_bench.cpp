@@ -15,7 +15,6 @@
 #include "app/AssetFiles.h"
 #include "app/GameFrame.h"
 #include "app/Geometry.h"
-#include "app/Keys.h"
 #include "app/StageDescription.h"
 #include "map/CellCodes.h"
 #include "map/StageLimits.h"
@@ -175,7 +174,6 @@ std::unique_ptr<CGameFrameConstruct> StartStage(FakePlatform& fake, const platfo
                                                 const StageDescription& stage, int warmUp,
                                                 platform::SdlSystem* renderer = nullptr)
 {
-    ResetKeyPressed();
     auto frame = std::make_unique<CGameFrameConstruct>(services);
     frame->Init();
     frame->SetStageLimitsChecked(false); // the crowds measured include those the limits refuse

@@ -25,6 +25,8 @@ public:
     virtual const char* TraceName() const = 0;
     virtual void WriteTrace(CTraceWriter&) const {}
 
+    CGameFrameConstruct* Frame() const { return mpFrame; }
+
 protected:
     CGameFrameConstruct* mpFrame = nullptr;
 };

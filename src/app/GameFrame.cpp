@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "app/Keys.h"
 #include "app/PictureDensity.h"
 #include "app/Quote.h"
 
@@ -12,17 +11,16 @@ CGameFrameConstruct::~CGameFrameConstruct()
 {
     mSceneManager.Release();
     mFinishingSounds.clear();
-    if (CurrentKeyboard() == mPlatform.keyboard) SetKeyboard(nullptr);
 }
 
 void CGameFrameConstruct::Init()
 {
     mFrameTimer.SetClock(mPlatform.clock);
-    SetKeyboard(mPlatform.keyboard);
 }
 
 void CGameFrameConstruct::Start(SceneFactory factory)
 {
+    mInput = FrameInput::Read(mPlatform.keyboard); // what the first scene finds held as it starts
     mSceneManager.SetFactory(std::move(factory));
     mSceneManager.Start(this);
 }
@@ -79,7 +77,13 @@ uint32_t CGameFrameConstruct::Now()
 
 void CGameFrameConstruct::RunFrame()
 {
+    RunFrame(FrameInput::Read(mPlatform.keyboard));
+}
+
+void CGameFrameConstruct::RunFrame(const FrameInput& input)
+{
     ++mFrameNumber;
+    mInput = input;
     mFrameTimer.BeginFrame();
     mPlatform.device->Clear(kClearColor);
     mSceneManager.Update();

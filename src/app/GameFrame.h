@@ -5,14 +5,17 @@
 #include <vector>
 
 #include "app/BestResults.h"
+#include "app/FrameInput.h"
 #include "app/FrameTimer.h"
 #include "app/GhostRace.h"
+#include "app/Random.h"
 #include "app/RunProgress.h"
 #include "app/SceneManager.h"
 #include "app/SeedClockHook.h"
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
 #include "app/StageDescription.h"
+#include "app/TapLatch.h"
 #include "app/Texts.h"
 #include "platform/Platform.h"
 
@@ -39,12 +42,24 @@ public:
     CGameFrameConstruct(const CGameFrameConstruct&) = delete;
     CGameFrameConstruct& operator=(const CGameFrameConstruct&) = delete;
 
-    // Wires the platform's services (keyboard, clock) into the game.
+    // Wires the platform's clock into the frame's pacing.
     void Init();
     // Starts the scene manager with the title scene, its scenes made by `factory`.
     void Start(SceneFactory factory);
-    // One frame: pace, clear, update (and switch), draw, present, pace.
+    // One frame: pace, clear, update (and switch) with `input` as what the player does in it,
+    // draw, present, pace. Without an input, the platform's keyboard is read.
+    void RunFrame(const FrameInput& input);
     void RunFrame();
+
+    // What the player does in the frame running, and the rules' press test of one of its keys.
+    const FrameInput& Input() const { return mInput; }
+    // Hands over the input of the frame about to run: RunFrame does, and so does whoever runs a
+    // scene's update without the frame (tests).
+    void SetInput(const FrameInput& input) { mInput = input; }
+    bool Pressed(int virtualKey) { return mTapLatch.Test(mInput, virtualKey); }
+    // The run's press flags and random sequence, as a stage snapshot saves and restores them.
+    TapLatch& Latch() { return mTapLatch; }
+    RandomSequence& Random() { return mRandom; }
 
     // Loads an image at its own size (0, 0 and no colour key are all the game passes).
     // On failure `out` is null and one line on standard error names the file; returns 0 on success.
@@ -68,6 +83,7 @@ public:
     void SetSeedClockHook(SeedClockHook* hook) { mpSeedClockHook = hook; }
     // The frame running: 0 before the first RunFrame, then 1, 2, ...
     long FrameNumber() const { return mFrameNumber; }
+    void SetFrameNumber(long frame) { mFrameNumber = frame; }
 
     // The stages to choose from (the game's own, then the player's); without a list, the first
     // stage alone. Choosing one makes it the stage the game scene plays.
@@ -115,6 +131,9 @@ private:
     SeedClockHook* mpSeedClockHook = nullptr;
     CBestResultsFile* mpBests = nullptr;
     long mFrameNumber = 0;
+    FrameInput mInput;
+    TapLatch mTapLatch;
+    RandomSequence mRandom;
     std::vector<StageDescription> mStages{FirstStage()};
     int mStageIndex = 0;
     int mStagesOpenUpTo = -1;

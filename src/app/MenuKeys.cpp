@@ -1,28 +1,26 @@
 #include "app/MenuKeys.h"
 
-#include "app/Keys.h"
-
 namespace {
 
-std::bitset<256> HeldKeys()
+std::bitset<256> HeldKeys(const FrameInput& input)
 {
     std::bitset<256> held;
-    for (size_t vk = 0; vk < held.size(); ++vk) held[vk] = IsKeyDown(static_cast<int>(vk));
+    for (size_t vk = 0; vk < held.size(); ++vk) held[vk] = input.Held(static_cast<int>(vk));
     return held;
 }
 
 } // namespace
 
-void CMenuKeys::Prime()
+void CMenuKeys::Prime(const FrameInput& input)
 {
-    mDown = HeldKeys();
+    mDown = HeldKeys(input);
     mWasDown = mDown;
 }
 
-void CMenuKeys::Update()
+void CMenuKeys::Update(const FrameInput& input)
 {
     mWasDown = mDown;
-    mDown = HeldKeys();
+    mDown = HeldKeys(input);
 }
 
 bool CMenuKeys::Pressed(int virtualKey) const

@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "app/Keys.h"
+#include "app/FrameInput.h"
+#include "platform/Keyboard.h"
 
 // The run in progress, for the best results: stage frames played since the run began at the
 // title or a new game (a continue goes on counting), whether a testing aid (A, C, Z) was
@@ -11,11 +12,11 @@ struct RunProgress {
     bool aided = false;
     bool reachedGoal = false;
 
-    // One stage frame played; `cleared`: the stage's clear flag after it.
-    void Track(bool cleared)
+    // One stage frame played with `input`; `cleared`: the stage's clear flag after it.
+    void Track(bool cleared, const FrameInput& input)
     {
         ++frames;
-        if (IsKeyDown(platform::VK_A) || IsKeyDown(platform::VK_C) || IsKeyDown(platform::VK_Z)) aided = true;
+        if (input.Held(platform::VK_A) || input.Held(platform::VK_C) || input.Held(platform::VK_Z)) aided = true;
         reachedGoal = cleared;
     }
     // Whether the run may set best results.

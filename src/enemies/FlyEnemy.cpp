@@ -60,7 +60,7 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
             mVelY -= std::sin(static_cast<float>(mFrame) * kBobDegreesPerFrame * kDegToRad);
             mPos.y += mVelY;
             mDeltaY = mPos.y - mPrevPos.y;
-            if (!mCaptured && mFireWait <= 0 && Rand() % kShotChances == index) {
+            if (!mCaptured && mFireWait <= 0 && mpGame->Random().Next() % kShotChances == index) {
                 std::unique_ptr<CFlyEnemyBullet> bullet = NewBullet();
                 bullet->mActive = true;
                 bullet->SetTexture(mpTexBullet);

@@ -22,7 +22,7 @@ constexpr int kCellHeight = 80;
 void CJumpEnemy::Init()
 {
     mJumpAlpha = 255;
-    Srand(mpGame->Now());
+    mpGame->Random().Seed(mpGame->Now());
     mAirborne = true;
 }
 
@@ -33,7 +33,7 @@ void CJumpEnemy::Update(int)
     if (mJumpAlpha == 0) return;
     if (mAlive) {
         mVelY += kGravity;
-        if (Rand() % kJumpChances == 0 && !mAirborne) {
+        if (mpGame->Random().Next() % kJumpChances == 0 && !mAirborne) {
             mVelY = kJumpSpeed;
             mAirborne = true;
         }

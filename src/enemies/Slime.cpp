@@ -44,10 +44,10 @@ void CSlime::Update(int)
         switch (mState) {
         case kResting:
             // The hop and its direction are two separate draws; the sideways speed starts next frame.
-            if (Rand() % kHopChances == 0) {
+            if (mpGame->Random().Next() % kHopChances == 0) {
                 mVelY = kHopSpeed;
                 mAirborne = true;
-                if (Rand() % 2 == 0) {
+                if (mpGame->Random().Next() % 2 == 0) {
                     mFacing = 1;
                     mState = kHopRight;
                 } else {

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <span>
 
+#include "app/FrameInput.h"
+#include "app/Random.h"
 #include "platform/Types.h"
 
 class CMap;
@@ -20,6 +22,11 @@ public:
     virtual CMap& GetMap() = 0;
     // The frame's millisecond clock, which some enemies seed the random generator from.
     virtual uint32_t Now() const = 0;
+    // The run's random sequence.
+    virtual RandomSequence& Random() = 0;
+    // What the player does this frame, and the rules' press test of one of its keys.
+    virtual const FrameInput& Input() const = 0;
+    virtual bool Pressed(int virtualKey) = 0;
 
     virtual std::span<CEnemyBase* const> ContactEnemies() const = 0;
     virtual std::span<CScore* const> ContactScores() const = 0;

@@ -5,11 +5,11 @@
 
 #include "app/Assert.h"
 #include "app/Geometry.h"
-#include "app/Keys.h"
 #include "app/Sound.h"
 #include "app/WorldRules.h"
 #include "map/Map.h"
 #include "map/StageView.h"
+#include "platform/Keyboard.h"
 
 namespace {
 
@@ -130,8 +130,8 @@ void CPlayer::Update()
     }
 
     // Debug keys.
-    if (IsKeyDown(platform::VK_A)) mScore += 1;
-    if (IsKeyDown(platform::VK_Z)) mInvincible = 1;
+    if (mpGame->Input().Held(platform::VK_A)) mScore += 1;
+    if (mpGame->Input().Held(platform::VK_Z)) mInvincible = 1;
 
     if (mAlive && mHurtTimer <= 0) Control();
     mVelY = std::min(mVelY, kMaxFallSpeed);
@@ -188,14 +188,14 @@ void CPlayer::Update()
 // Arrows and jump, while the player is alive and not reeling from a hit.
 void CPlayer::Control()
 {
-    if (IsKeyPressed(platform::VK_UP) && !mJumping && mOnGround) {
+    if (mpGame->Pressed(platform::VK_UP) && !mJumping && mOnGround) {
         RestartSound(Sound(SND_JUMP));
         mJumping = true;
         mVelY = kJumpSpeed;
     }
 
-    const bool left = IsKeyDown(platform::VK_LEFT);
-    const bool right = IsKeyDown(platform::VK_RIGHT);
+    const bool left = mpGame->Input().Held(platform::VK_LEFT);
+    const bool right = mpGame->Input().Held(platform::VK_RIGHT);
     if (left) {
         if (!mMini) mVelX -= kBigWalk;
         else if (mVelX > -kMiniTopSpeed) mVelX -= 1.0f;

@@ -1,6 +1,7 @@
 // The player's animation states, which also drive its actions, and the change of form.
-#include "app/Keys.h"
 #include "app/Sound.h"
+#include "map/StageView.h"
+#include "platform/Keyboard.h"
 #include "player/Player.h"
 
 namespace {
@@ -23,7 +24,7 @@ void Loop(int32_t& frame, int counter, int period, int last)
 // asked when the rest allows it, so a press that cannot change the size stays free for a Mona.
 void CPlayer::ChangeSize()
 {
-    if (!mOnGround || mActionLock || !mRoomToResize || !IsKeyPressed(platform::VK_DOWN)) return;
+    if (!mOnGround || mActionLock || !mRoomToResize || !mpGame->Pressed(platform::VK_DOWN)) return;
     if (!mMini) {
         RestartSound(Sound(SND_MINI));
         mAnimFrame = 0;

@@ -1,6 +1,7 @@
 // Mona platforms: blown under the feet in big form, they carry the hero for a while.
-#include "app/Keys.h"
 #include "app/Sound.h"
+#include "map/StageView.h"
+#include "platform/Keyboard.h"
 #include "player/Player.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr float kMonaHop = -12.5f;
 // Down in big form, when no size change took the press: blow a Mona under the feet and hop.
 void CPlayer::BlowMona()
 {
-    if (!IsKeyPressed(platform::VK_DOWN) || mMonaCount >= kMonasBetweenLandings) return;
+    if (!mpGame->Pressed(platform::VK_DOWN) || mMonaCount >= kMonasBetweenLandings) return;
     if (mActionLock) return;
     for (CMona& mona : mMonas) {
         if (mona.IsActive() || mona.State() != CMona::kFree) continue;

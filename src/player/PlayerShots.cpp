@@ -1,8 +1,8 @@
 // The hero's bubbles: blowing them, flying them against the tiles, drawing them.
-#include "app/Keys.h"
 #include "app/Sound.h"
 #include "map/Map.h"
 #include "map/StageView.h"
+#include "platform/Keyboard.h"
 #include "player/Player.h"
 
 namespace {
@@ -20,7 +20,7 @@ constexpr float kBubbleTileLookAhead = 10.0f;
 // rate of fire.
 void CPlayer::Shoot()
 {
-    if (!IsKeyPressed(platform::VK_SPACE)) return;
+    if (!mpGame->Pressed(platform::VK_SPACE)) return;
     if (mShotCooldown <= 0 && !mActionLock) {
         for (CBubble& bubble : mBubbles) {
             if (bubble.IsActive()) continue; // a popping bubble counts as free

@@ -1,7 +1,8 @@
 // The two updates that exist only for drawing: the Mona stock icons and the mini form's trail.
 #include "app/Geometry.h"
-#include "app/Keys.h"
 #include "app/Random.h"
+#include "map/StageView.h"
+#include "platform/Keyboard.h"
 #include "player/Player.h"
 
 namespace {
@@ -10,9 +11,9 @@ namespace {
 constexpr float kTrailReach = 64.0f;
 
 // A fresh number from the game's generator, 0 to 1.
-float Fraction()
+float Fraction(RandomSequence& random)
 {
-    return static_cast<float>(Rand()) / static_cast<float>(kRandMax);
+    return static_cast<float>(random.Next()) / static_cast<float>(kRandMax);
 }
 
 } // namespace
@@ -73,14 +74,14 @@ void CPlayer::UpdateTrail(TrailBubble& particle, float camX, float camY)
     particle.mLife -= 1;
 
     if (mAnimState == kAnimMini && particle.mLife <= 0) {
-        const float parkFor = Fraction();
+        const float parkFor = Fraction(mpGame->Random());
         EmitTrailBubble(particle, -100.0f, -100.0f, 0.0f, 0.0f, 0.8f, static_cast<int>(50.0f + 30.0f * parkFor));
         // The numbers are drawn in the order life, vertical speed, horizontal speed.
-        const bool right = IsKeyDown(platform::VK_RIGHT);
-        if (right || IsKeyDown(platform::VK_LEFT)) {
-            const float forLife = Fraction();
-            const float forVelY = Fraction();
-            const float forVelX = Fraction();
+        const bool right = mpGame->Input().Held(platform::VK_RIGHT);
+        if (right || mpGame->Input().Held(platform::VK_LEFT)) {
+            const float forLife = Fraction(mpGame->Random());
+            const float forVelY = Fraction(mpGame->Random());
+            const float forVelX = Fraction(mpGame->Random());
             if (right) {
                 EmitTrailBubble(particle, mPos.x - 5.0f, mPos.y + 15.0f, -6.0f + 3.0f * forVelX,
                                 -3.0f + 3.0f * forVelY, 0.6f, static_cast<int>(30.0f + 30.0f * forLife));

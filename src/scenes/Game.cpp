@@ -3,10 +3,10 @@
 #include "app/AssetFiles.h"
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
-#include "app/Keys.h"
 #include "app/Sound.h"
 #include "map/LoadedStageCheck.h"
 #include "map/LoadedStageLimits.h"
+#include "platform/Keyboard.h"
 #include "player/GhostHero.h"
 #include "scenes/RaceClock.h"
 
@@ -24,6 +24,21 @@ CGame::~CGame() = default;
 uint32_t CGame::Now() const
 {
     return mpFrame->Now();
+}
+
+RandomSequence& CGame::Random()
+{
+    return mpFrame->Random();
+}
+
+const FrameInput& CGame::Input() const
+{
+    return mpFrame->Input();
+}
+
+bool CGame::Pressed(int virtualKey)
+{
+    return mpFrame->Pressed(virtualKey);
 }
 
 void CGame::Init()
@@ -222,11 +237,11 @@ SceneId CGame::Update()
     if (mRefused) return SCENE_TITLE;
     if (mPause.Update()) return SCENE_NONE;
     SceneId result = SCENE_NONE;
-    if (IsKeyDown(platform::VK_M)) {
+    if (mpFrame->Input().Held(platform::VK_M)) {
         result = SCENE_TITLE;
         StopSound(mpMusic);
     }
-    if (IsKeyDown(platform::VK_C)) {
+    if (mpFrame->Input().Held(platform::VK_C)) {
         result = SCENE_CLEAR;
         StopSound(mpMusic);
     }
@@ -260,7 +275,7 @@ SceneId CGame::Update()
         PlaySound(mpGoalJingle);
         mGoalJinglePlayed = true;
     }
-    mpFrame->mRun.Track(mStageCleared);
+    mpFrame->mRun.Track(mStageCleared, mpFrame->Input());
     // A run's path is only ever kept beside the best results.
     if (mpFrame->BestResults() != nullptr) mpFrame->GhostRace().Record(GhostFrameOf(mPlayer));
     return result;

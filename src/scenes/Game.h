@@ -39,6 +39,9 @@ public:
     platform::Vec2 PlayerPos() const override { return mPlayer.GetPos(); }
     CMap& GetMap() override { return *mpMap; }
     uint32_t Now() const override;
+    RandomSequence& Random() override;
+    const FrameInput& Input() const override;
+    bool Pressed(int virtualKey) override;
     std::span<CEnemyBase* const> ContactEnemies() const override { return mContactEnemies; }
     std::span<CScore* const> ContactScores() const override { return mContactScores; }
     std::span<CHeal* const> ContactHeals() const override { return mContactHeals; }

@@ -8,11 +8,11 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
 #include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
+#include "platform/Keyboard.h"
 #include "scenes/BestResultsPanel.h"
 #include "scenes/RaceClock.h"
 
@@ -32,9 +32,9 @@ constexpr float kShareScale = 0.8f;
 constexpr float kShareAdvance = 34.0f;
 
 // A fresh draw of the game's generator as a fraction 0..1.
-double R()
+double R(RandomSequence& random)
 {
-    return Rand() / static_cast<double>(kRandMax);
+    return random.Next() / static_cast<double>(kRandMax);
 }
 
 // The share of the stage's score collected, as the gauge shows it. A stage with nothing to
@@ -52,10 +52,10 @@ platform::Matrix Translation(const platform::Vec3& pos)
 }
 
 // A pale random tint of the fountains' bubbles; red before green.
-platform::Color BubbleTint(int alpha)
+platform::Color BubbleTint(RandomSequence& random, int alpha)
 {
-    const int red = 155 + Rand() % 100;
-    const int green = 155 + Rand() % 100;
+    const int red = 155 + random.Next() % 100;
+    const int green = 155 + random.Next() % 100;
     return platform::MakeArgb(static_cast<uint32_t>(alpha), static_cast<uint32_t>(red), static_cast<uint32_t>(green),
                               255);
 }
@@ -64,7 +64,7 @@ platform::Color BubbleTint(int alpha)
 
 void CGameClear::Init()
 {
-    Srand(mpFrame->Now() / 1000);
+    mpFrame->Random().Seed(mpFrame->Now() / 1000);
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
     mpBackTexture = load(files::kUpperBackground);
@@ -111,13 +111,14 @@ void CGameClear::Init()
 void CGameClear::RenewParticle(int n, float sway, int lifeSpread)
 {
     CParticle& p = mParticles[n];
+    RandomSequence& random = mpFrame->Random();
     const bool left = n < kFountainSize;
-    p.mX = static_cast<float>(50.0 * R() + (left ? 0.0 : 1280.0));
-    p.mY = static_cast<float>(50.0 * R() + 720.0);
-    p.mVx = left ? static_cast<float>(3.0 * R() + 3.0 + sway) : static_cast<float>(3.0 * R() - 7.0 - sway);
-    p.mVy = static_cast<float>(3.0 * R() - 7.0);
+    p.mX = static_cast<float>(50.0 * R(random) + (left ? 0.0 : 1280.0));
+    p.mY = static_cast<float>(50.0 * R(random) + 720.0);
+    p.mVx = left ? static_cast<float>(3.0 * R(random) + 3.0 + sway) : static_cast<float>(3.0 * R(random) - 7.0 - sway);
+    p.mVy = static_cast<float>(3.0 * R(random) - 7.0);
     p.mScale = 3.0f;
-    p.mLife = static_cast<int32_t>(lifeSpread * R() + 200.0);
+    p.mLife = static_cast<int32_t>(lifeSpread * R(random) + 200.0);
 }
 
 // The stage after this one, when it is open: the next of the game's own once this one is
@@ -144,17 +145,17 @@ SceneId CGameClear::Update()
 
     SceneId result = SCENE_NONE;
     int stage = mpFrame->StageIndex();
-    if (mNextStage >= 0 && (IsKeyDown(platform::VK_N) || IsKeyDown(platform::VK_RETURN))) {
+    if (mNextStage >= 0 && (mpFrame->Input().Held(platform::VK_N) || mpFrame->Input().Held(platform::VK_RETURN))) {
         stage = mNextStage;
         result = SCENE_GAME;
     }
     // G plays this stage again, and M leaves for the title, whatever else is held.
-    if (IsKeyDown(platform::VK_G)) {
+    if (mpFrame->Input().Held(platform::VK_G)) {
         stage = mpFrame->StageIndex();
         result = SCENE_GAME;
     }
     mpFrame->ChooseStage(stage);
-    if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
+    if (mpFrame->Input().Held(platform::VK_M)) result = SCENE_TITLE;
 
     for (int i = 0; i < kLetterCount; ++i) {
         const float stop = i < 5 ? 100.0f : 250.0f;
@@ -174,7 +175,7 @@ SceneId CGameClear::Update()
 void CGameClear::UpdateParticle(int n)
 {
     // Reseeded before every particle: bubbles renewed in the same millisecond come out alike.
-    Srand(mpFrame->Now());
+    mpFrame->Random().Seed(mpFrame->Now());
 
     CParticle& p = mParticles[n];
     p.mX += p.mVx;
@@ -203,8 +204,8 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     const platform::Matrix toSmall = platform::Matrix::Scaling(kParticleToSmall, kParticleToSmall, 1.0f);
     for (const CParticle& p : mParticles) {
         const platform::Matrix at = toSmall * p.mMatrix;
-        DrawSprite(sprite, mpParticleAlphaTexture, particleRect, particleCenter, at, BubbleTint(50));
-        DrawSprite(sprite, mpParticleTexture, particleRect, particleCenter, at, BubbleTint(255));
+        DrawSprite(sprite, mpParticleAlphaTexture, particleRect, particleCenter, at, BubbleTint(mpFrame->Random(), 50));
+        DrawSprite(sprite, mpParticleTexture, particleRect, particleCenter, at, BubbleTint(mpFrame->Random(), 255));
     }
 
     mMatrix = platform::Matrix::Translation(340.0f, 320.0f, 0.0f);

@@ -6,9 +6,9 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "app/Keys.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
+#include "platform/Keyboard.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ SceneId CGameOver::Update()
 {
     // Keys are read as held; G wins over M, and M over Enter.
     SceneId result = SCENE_NONE;
-    if (IsKeyDown(platform::VK_RETURN)) result = SCENE_GAME;
-    if (IsKeyDown(platform::VK_M)) result = SCENE_TITLE;
-    if (IsKeyDown(platform::VK_G)) {
+    if (mpFrame->Input().Held(platform::VK_RETURN)) result = SCENE_GAME;
+    if (mpFrame->Input().Held(platform::VK_M)) result = SCENE_TITLE;
+    if (mpFrame->Input().Held(platform::VK_G)) {
         result = SCENE_GAME;
         mpFrame->mRetry = true;
     }

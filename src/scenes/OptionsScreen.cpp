@@ -72,7 +72,7 @@ void COptionsScreen::Open()
     mWaitFrames = 0;
     mMessage.clear();
     mMessageFrames = 0;
-    mKeys.Prime();
+    mKeys.Prime(mpFrame->Input());
 }
 
 void COptionsScreen::Release()
@@ -109,14 +109,14 @@ void COptionsScreen::Update()
         if (press) {
             mWaitFrames = 0;
             Bind(*press);
-            mKeys.Prime();
+            mKeys.Prime(mpFrame->Input());
         } else if (--mWaitFrames == 0) {
             Say(Text(TextId::OptionsNothingChanged));
-            mKeys.Prime();
+            mKeys.Prime(mpFrame->Input());
         }
         return;
     }
-    mKeys.Update();
+    mKeys.Update(mpFrame->Input());
     if (mKeys.Pressed(platform::VK_O)) {
         Close();
         return;

@@ -3,9 +3,9 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "app/Keys.h"
 #include "app/LabelSheet.h"
 #include "app/TextDrawing.h"
+#include "platform/Keyboard.h"
 
 namespace {
 
@@ -25,26 +25,26 @@ void CStagePause::SetFrame(CGameFrameConstruct* frame)
 
 bool CStagePause::Update()
 {
-    const bool toggle = IsKeyPressed(platform::VK_P);
+    const bool toggle = mpFrame->Pressed(platform::VK_P);
     const bool focusLost = mpFrame != nullptr && mpFrame->Platform().window != nullptr &&
                            mpFrame->Platform().window->TakeFocusLost();
     if (OptionsOpen()) {
         // The pause's keys are still tested every frame, so the options' presses are not theirs.
-        IsKeyPressed(platform::VK_H);
+        mpFrame->Pressed(platform::VK_H);
         mpOptions->Update();
         if (!mpOptions->IsOpen()) {
             SetSoundHeld(true);
-            mMenuKeys.Prime();
+            mMenuKeys.Prime(mpFrame->Input());
         }
         return true;
     }
     if (toggle) SetPaused(!mPaused);
     else if (focusLost) SetPaused(true);
     // Tested every frame, so a press held into the pause does not count.
-    const bool ghostKey = IsKeyPressed(platform::VK_H);
+    const bool ghostKey = mpFrame->Pressed(platform::VK_H);
     if (mPaused && ghostKey && mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) mpFrame->GhostRace().Toggle();
     if (mPaused && mpOptions) {
-        mMenuKeys.Update();
+        mMenuKeys.Update(mpFrame->Input());
         if (mMenuKeys.Pressed(platform::VK_O) || mMenuKeys.Pressed(platform::VK_RETURN)) {
             mpOptions->Open();
             SetSoundHeld(false);
@@ -59,7 +59,7 @@ void CStagePause::SetPaused(bool paused)
     mPaused = paused;
     SetSoundHeld(paused);
     // A key held as the pause begins is no press of the pause's own.
-    if (paused) mMenuKeys.Prime();
+    if (paused) mMenuKeys.Prime(mpFrame->Input());
 }
 
 void CStagePause::SetSoundHeld(bool held)

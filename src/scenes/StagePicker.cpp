@@ -5,9 +5,9 @@
 
 #include "app/Drawing.h"
 #include "app/FontSheet.h"
-#include "app/Keys.h"
 #include "app/LabelSheet.h"
 #include "app/TextDrawing.h"
+#include "platform/Keyboard.h"
 
 namespace {
 
@@ -56,12 +56,12 @@ int CStagePicker::Step(int direction) const
     return mChoice;
 }
 
-bool CStagePicker::Update()
+bool CStagePicker::Update(const FrameInput& input, TapLatch& latch)
 {
     const int before = mChoice;
     // Both keys are tested every frame, so each press counts once however long it is held.
-    const bool left = IsKeyPressed(platform::VK_LEFT);
-    const bool right = IsKeyPressed(platform::VK_RIGHT);
+    const bool left = latch.Test(input, platform::VK_LEFT);
+    const bool right = latch.Test(input, platform::VK_RIGHT);
     if (left && !right) mChoice = Step(-1);
     if (right && !left) mChoice = Step(1);
     return mChoice != before;

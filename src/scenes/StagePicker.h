@@ -2,7 +2,9 @@
 #include <vector>
 
 #include "app/BestResults.h"
+#include "app/FrameInput.h"
 #include "app/StageDescription.h"
+#include "app/TapLatch.h"
 #include "platform/Sprite.h"
 
 // The choice of stage on the title: the game's own stages are open up to the first one not yet
@@ -12,8 +14,9 @@ public:
     // `chosen` starts the choice (the stage played last); the stages up to `openUpTo` are open
     // whatever the results say.
     void Init(const std::vector<StageDescription>* stages, const CBestResultsFile* bests, int chosen, int openUpTo = -1);
-    // Left or Right newly pressed moves the choice; true when it moved.
-    bool Update();
+    // Left or Right pressed (the rules' test, made of both every frame) moves the choice; true
+    // when it moved.
+    bool Update(const FrameInput& input, TapLatch& latch);
     int Choice() const { return mChoice; }
     bool IsOpen(int index) const;
     // How many stages can be chosen from.

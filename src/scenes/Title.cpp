@@ -7,11 +7,11 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
-#include "app/Keys.h"
 #include "app/Random.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
 #include "map/StageFiles.h"
+#include "platform/Keyboard.h"
 #include "scenes/BestResultsPanel.h"
 
 namespace {
@@ -25,16 +25,16 @@ platform::Color WhiteWithAlpha(int alpha)
 }
 
 // A share of the random generator's range, worked out in double precision.
-double RandUnit()
+double RandUnit(RandomSequence& random)
 {
-    return Rand() / static_cast<double>(kRandMax);
+    return random.Next() / static_cast<double>(kRandMax);
 }
 
 } // namespace
 
 void CTitle::Init()
 {
-    Srand(mpFrame->Now());
+    mpFrame->Random().Seed(mpFrame->Now());
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };
     mpBackTexture = load(files::kLowerBackground);
@@ -64,7 +64,7 @@ void CTitle::Init()
 
     LoadTitleMap();
     if (GuideShowsBoundKeys()) LoadLettering();
-    mMenuKeys.Prime();
+    mMenuKeys.Prime(mpFrame->Input());
 
     for (int r = 0; r < kTitleMapRows; ++r) {
         for (int c = 0; c < kTitleMapCols; ++c) {
@@ -101,18 +101,18 @@ SceneId CTitle::Update()
     if (mOptions.IsOpen()) {
         mOptions.Update();
         // The picker's keys are tested as ever, so a press made in the options is not the picker's.
-        IsKeyPressed(platform::VK_LEFT);
-        IsKeyPressed(platform::VK_RIGHT);
+        mpFrame->Pressed(platform::VK_LEFT);
+        mpFrame->Pressed(platform::VK_RIGHT);
         if (!mOptions.IsOpen()) {
-            mMenuKeys.Prime();
+            mMenuKeys.Prime(mpFrame->Input());
             mEnterFromOptions = true;
             if (GuideShowsBoundKeys()) LoadLettering();
         }
     } else {
-        mMenuKeys.Update();
-        if (!IsKeyDown(platform::VK_RETURN)) mEnterFromOptions = false;
-        mPicker.Update();
-        if (IsKeyDown(platform::VK_RETURN) && !mEnterFromOptions) {
+        mMenuKeys.Update(mpFrame->Input());
+        if (!mpFrame->Input().Held(platform::VK_RETURN)) mEnterFromOptions = false;
+        mPicker.Update(mpFrame->Input(), mpFrame->Latch());
+        if (mpFrame->Input().Held(platform::VK_RETURN) && !mEnterFromOptions) {
             PlaySound(mpClickSound);
             mpFrame->ChooseStage(mPicker.Choice());
             result = SCENE_GAME;
@@ -151,12 +151,12 @@ void CTitle::UpdateParticle(CParticle& particle)
     particle.mScale *= 0.98f;
     --particle.mLife;
     if (particle.mLife < 1) {
-        particle.mX = static_cast<float>(Rand() % 1280);
-        particle.mY = static_cast<float>(Rand() % 720);
-        particle.mVx = static_cast<float>(RandUnit() * 8.0 - 4.0);
-        particle.mVy = static_cast<float>(RandUnit() * 2.0 - 1.0);
-        particle.mScale = static_cast<float>(RandUnit() * 2.0 + 1.0);
-        particle.mLife = static_cast<int32_t>(RandUnit() * 50.0 + 100.0);
+        particle.mX = static_cast<float>(mpFrame->Random().Next() % 1280);
+        particle.mY = static_cast<float>(mpFrame->Random().Next() % 720);
+        particle.mVx = static_cast<float>(RandUnit(mpFrame->Random()) * 8.0 - 4.0);
+        particle.mVy = static_cast<float>(RandUnit(mpFrame->Random()) * 2.0 - 1.0);
+        particle.mScale = static_cast<float>(RandUnit(mpFrame->Random()) * 2.0 + 1.0);
+        particle.mLife = static_cast<int32_t>(RandUnit(mpFrame->Random()) * 50.0 + 100.0);
     }
     particle.mMatrix = platform::Matrix::Scaling(particle.mScale, particle.mScale, 0.0f) *
                        platform::Matrix::Translation(particle.mX, particle.mY, 0.0f);

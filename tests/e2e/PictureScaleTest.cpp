@@ -14,12 +14,11 @@
 #include <string>
 
 #include "app/GameFrame.h"
-#include "scenes/SceneFactory.h"
 #include "app/Geometry.h"
+#include "app/KeyTimeline.h"
 #include "platform/PictureBudget.h"
 #include "platform/SoundBudget.h"
-#include "app/KeyTimeline.h"
-#include "app/Keys.h"
+#include "scenes/SceneFactory.h"
 #include "support/DrawnPictures.h"
 #include "support/FakePlatform.h"
 
@@ -51,7 +50,6 @@ Measured LargestScales(const std::string& timelineFile, long frames)
     EXPECT_TRUE(timeline.Parse(in, timelineFile, error)) << error;
 
     FakePlatform fake;
-    ResetKeyPressed();
     auto game = std::make_unique<CGameFrameConstruct>(fake.Services());
     game->Init();
     game->Start(CreateScene);
@@ -69,7 +67,6 @@ Measured LargestScales(const std::string& timelineFile, long frames)
         measured.mostSoundBytesHeld = std::max(measured.mostSoundBytesHeld, fake.audio.Sounds().Held());
     }
     game.reset();
-    ResetKeyPressed();
     return measured;
 }
 

@@ -27,8 +27,9 @@ std::string At(int column, char symbol)
 uint32_t SeedGiving(int range, int wanted, uint32_t from = 1)
 {
     for (uint32_t seed = from;; ++seed) {
-        Srand(seed);
-        if (Rand() % range == wanted) return seed;
+        RandomSequence random;
+        random.Seed(seed);
+        if (random.Next() % range == wanted) return seed;
     }
 }
 
@@ -37,7 +38,7 @@ uint32_t SeedGiving(int range, int wanted, uint32_t from = 1)
 void RunQuietly(PlayerStage& stage, int frames, std::initializer_list<int> keys = {})
 {
     for (int i = 0; i < frames; ++i) {
-        Srand(SeedGiving(50, 1));
+        stage.fixture.frame->Random().Seed(SeedGiving(50, 1));
         stage.Run(1, keys);
     }
 }
@@ -59,7 +60,7 @@ TEST(FlyEnemyTest, ABulletFliesStraightAtTheHeroAndHurtsItOnce)
     ASSERT_TRUE(flyer.mBullets.empty());
     // It fires when the draw gives its list place; aimed from where it was at the start of the
     // frame at the hero's centre.
-    Srand(SeedGiving(100, 0));
+    stage.fixture.frame->Random().Seed(SeedGiving(100, 0));
     const platform::Vec2 from = flyer.GetPos();
     stage.Run(1);
     ASSERT_EQ(flyer.mBullets.size(), 1u);
@@ -88,7 +89,7 @@ TEST(FlyEnemyTest, ATileStopsABulletAndTheScreenEdgeFreesIt)
     CFlyEnemy& flyer = *stage.game->GetFlyEnemies().at(0);
     CPlayer& player = stage.Player();
     RunQuietly(stage, 10);
-    Srand(SeedGiving(100, 0));
+    stage.fixture.frame->Random().Seed(SeedGiving(100, 0));
     stage.Run(1);
     ASSERT_EQ(flyer.mBullets.size(), 1u);
     CFlyEnemyBullet& bullet = *flyer.mBullets[0];
@@ -108,7 +109,7 @@ TEST(FlyEnemyTest, OnlyTheFirstHundredInTheListEverFireAndBulletsNeverPileUp)
     PlayerStage stage({std::string(101, 'f'), "", "", Ground(), Ground()});
     auto& flyers = stage.game->GetFlyEnemies();
     ASSERT_EQ(flyers.size(), 101u);
-    Srand(7);
+    stage.fixture.frame->Random().Seed(7);
     int fired = 0;
     size_t mostBullets = 0;
     std::vector<bool> hasFired(flyers.size(), false);
@@ -136,7 +137,7 @@ TEST(FlyEnemyTest, ATrappedFlyerStopsFiringButItsBulletsFlyOn)
     PlayerStage stage(FlyerStage());
     CFlyEnemy& flyer = *stage.game->GetFlyEnemies().at(0);
     RunQuietly(stage, 10);
-    Srand(SeedGiving(100, 0));
+    stage.fixture.frame->Random().Seed(SeedGiving(100, 0));
     stage.Run(1);
     ASSERT_EQ(flyer.mBullets.size(), 1u);
     flyer.Catch(); // as a bubble would
@@ -161,7 +162,7 @@ TEST(FlyEnemyTest, FiresWheneverItMayWhileFreeAndNeverWhileTrapped)
         if (trapped) flyer.Catch(); // as a bubble would, before its first update
         int shots = 0;
         for (int f = 0; f < 300; ++f) {
-            Srand(SeedGiving(100, 0));
+            stage.fixture.frame->Random().Seed(SeedGiving(100, 0));
             stage.Run(1);
             if (flyer.FireWait() == 249) ++shots;
             ASSERT_TRUE(flyer.Alive()) << f;
@@ -181,7 +182,7 @@ TEST(FlyEnemyTest, ABulletSparesTheHeroDuringItsHitReaction)
         CFlyEnemy& flyer = *stage.game->GetFlyEnemies().at(0);
         CPlayer& player = stage.Player();
         RunQuietly(stage, 10);
-        Srand(SeedGiving(100, 0));
+        stage.fixture.frame->Random().Seed(SeedGiving(100, 0));
         stage.Run(1);
         ASSERT_EQ(flyer.mBullets.size(), 1u);
         const CFlyEnemyBullet& bullet = *flyer.mBullets[0];
@@ -256,7 +257,7 @@ TEST(SlimeTest, RestsEvenInTheAirUntilAHopThenHopsFourPixelsAFrameAndRests)
     CSlime& slime = *stage.game->GetSlimes().at(0);
     EXPECT_EQ(slime.mFacing, -1); // drawn facing left from the first frame
     EXPECT_EQ(slime.mBubbleRow, kBubbleGone);
-    Srand(SeedGiving(50, 1)); // no hop on the next frame
+    stage.fixture.frame->Random().Seed(SeedGiving(50, 1)); // no hop on the next frame
     stage.Run(1);
     EXPECT_EQ(slime.mState, CSlime::kResting);
     EXPECT_FLOAT_EQ(slime.GetPos().y, 32 * 40);
@@ -266,11 +267,12 @@ TEST(SlimeTest, RestsEvenInTheAirUntilAHopThenHopsFourPixelsAFrameAndRests)
     // A hop: decided with one draw, its direction with a second.
     uint32_t seed = SeedGiving(50, 0);
     for (;; seed = SeedGiving(50, 0, seed + 1)) {
-        Srand(seed);
-        Rand();
-        if (Rand() % 2 == 0) break; // rightward
+        RandomSequence random;
+        random.Seed(seed);
+        random.Next();
+        if (random.Next() % 2 == 0) break; // rightward
     }
-    Srand(seed);
+    stage.fixture.frame->Random().Seed(seed);
     const float x = slime.GetPos().x;
     stage.Run(1);
     EXPECT_EQ(slime.mState, CSlime::kHopRight);
@@ -305,11 +307,12 @@ TEST(SlimeTest, HopsFourPixelsAFrameEitherWay)
         RunQuietly(stage, 5);
         uint32_t seed = SeedGiving(50, 0);
         for (;; seed = SeedGiving(50, 0, seed + 1)) {
-            Srand(seed);
-            Rand();
-            if (Rand() % 2 == c.draw) break;
+            RandomSequence random;
+            random.Seed(seed);
+            random.Next();
+            if (random.Next() % 2 == c.draw) break;
         }
-        Srand(seed);
+        stage.fixture.frame->Random().Seed(seed);
         stage.Run(1);
         ASSERT_EQ(slime.mState, c.state);
         EXPECT_EQ(slime.mFacing, c.facing);

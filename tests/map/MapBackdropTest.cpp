@@ -22,7 +22,7 @@ TEST(MapBackdropTest, APitIsDarkFromTheLowerGroundBesideItAndASignStandsOnItsCel
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    game->Update();
+    FakePlatform::Step(*game);
     const auto draws = fixture.fake.DrawFrame(*game);
     const platform::Vec2 camera = game->GetCamera().GetPos();
 
@@ -70,7 +70,7 @@ TEST(MapBackdropTest, SignsAndPitsChangeNoCollision)
         fixture.fake.keyboard.Hold({platform::VK_RIGHT});
         std::vector<float> ys;
         for (int i = 0; i < 60; ++i) {
-            game->Update();
+            FakePlatform::Step(*game);
             ys.push_back(game->GetPlayer().GetPos().y);
         }
         return ys;
@@ -88,7 +88,7 @@ TEST(MapBackdropTest, AMissingSignFileShowsNoSignsAndSaysSoOnce)
     testing::internal::CaptureStderr();
     auto game = fixture.MakeGame();
     const std::string errors = testing::internal::GetCapturedStderr();
-    game->Update();
+    FakePlatform::Step(*game);
     EXPECT_TRUE(DrawsOf(fixture.fake.DrawFrame(*game), "Signs.png").empty());
     const size_t named = errors.find("SignMap005.csv");
     ASSERT_NE(named, std::string::npos) << errors;

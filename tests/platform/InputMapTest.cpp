@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "app/Bindings.h"
-#include "app/Keys.h"
 #include "app/RunRecorder.h"
 #include "platform/Keyboard.h"
 #include "platform/ScriptedKeyboard.h"

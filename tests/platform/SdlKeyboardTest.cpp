@@ -3,7 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/Keys.h"
+#include "app/FrameInput.h"
+#include "app/TapLatch.h"
 #include "platform/SdlSystem.h"
 
 namespace {
@@ -24,31 +25,29 @@ SDL_Event Key(Uint32 type, SDL_Scancode code, Uint16 mod = KMOD_NONE, Uint8 repe
 TEST(SdlKeyboardTest, ATapBetweenTwoFramesIsHeldForOneFrameAndPressedOnce)
 {
     SdlKeyboard keyboard;
-    SetKeyboard(&keyboard);
-    ResetKeyPressed();
+    TapLatch latch;
+    auto pressed = [&](int vk) { return latch.Test(FrameInput::Read(&keyboard), vk); };
     keyboard.Refresh({});
-    EXPECT_FALSE(IsKeyPressed(VK_SPACE));
+    EXPECT_FALSE(pressed(VK_SPACE));
 
     // Down and up in one pump, as a macro pad sends them.
     keyboard.NoteEvent(Key(SDL_KEYDOWN, SDL_SCANCODE_SPACE));
     keyboard.NoteEvent(Key(SDL_KEYUP, SDL_SCANCODE_SPACE));
     keyboard.Refresh({});
     EXPECT_TRUE(keyboard.IsDown(VK_SPACE));
-    EXPECT_TRUE(IsKeyPressed(VK_SPACE));
+    EXPECT_TRUE(pressed(VK_SPACE));
     keyboard.Refresh({});
     EXPECT_FALSE(keyboard.IsDown(VK_SPACE)) << "a tap counts once";
-    EXPECT_FALSE(IsKeyPressed(VK_SPACE));
+    EXPECT_FALSE(pressed(VK_SPACE));
 
     // Two taps in two frames are two presses.
     for (int tap = 0; tap < 2; ++tap) {
         keyboard.NoteEvent(Key(SDL_KEYDOWN, SDL_SCANCODE_UP));
         keyboard.Refresh({});
-        EXPECT_TRUE(IsKeyPressed(VK_UP)) << "tap " << tap;
+        EXPECT_TRUE(pressed(VK_UP)) << "tap " << tap;
         keyboard.Refresh({});
-        EXPECT_FALSE(IsKeyPressed(VK_UP));
+        EXPECT_FALSE(pressed(VK_UP));
     }
-    SetKeyboard(nullptr);
-    ResetKeyPressed();
 }
 
 TEST(SdlKeyboardTest, RepeatsKeysTheGameDoesNotUseAndAltEnterAreNotTaps)

@@ -270,12 +270,13 @@ TEST(PlayerDrawTest, TrailParksWhileStandingAndStreamsBehindAWalkingMiniPlayer)
     stage.Run(10);
     stage.Shrink();
     // Numbers for the first particle: where it parks, then its life, vertical and horizontal speed.
-    Srand(2024);
-    Rand();
-    Rand();
-    const float forVelY = static_cast<float>(Rand()) / 32767.0f;
-    const float forVelX = static_cast<float>(Rand()) / 32767.0f;
-    Srand(2024);
+    RandomSequence random;
+    random.Seed(2024);
+    random.Next();
+    random.Next();
+    const float forVelY = static_cast<float>(random.Next()) / 32767.0f;
+    const float forVelX = static_cast<float>(random.Next()) / 32767.0f;
+    stage.fixture.frame->Random().Seed(2024);
     const platform::Vec2 from = player.GetPos();
     const platform::Vec2 camera = stage.game->GetCamera().GetPos();
     stage.Run(1, {VK_RIGHT});

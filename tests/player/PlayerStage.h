@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Keys.h"
 #include "platform/HeadlessDevice.h"
 #include "scenes/Game.h"
 #include "support/StageFixture.h"
@@ -45,7 +44,7 @@ public:
         fixture.fake.keyboard.Hold(keys);
         SceneId result = SCENE_NONE;
         for (int i = 0; i < frames; ++i) {
-            result = game->Update();
+            result = FakePlatform::Step(*game);
             ++framesRun;
         }
         return result;

@@ -76,7 +76,7 @@ TEST_F(ResultScreen, GaugeFillsFromTheBottomWithTheShareCollected)
     for (const auto& c : cases) {
         auto scene = Make(c.score, c.total);
         EXPECT_EQ(scene->Percent(), c.percent) << c.score << "/" << c.total;
-        scene->Update();
+        FakePlatform::Step(*scene);
         const auto gauge = DrawsOf(fake.DrawFrame(*scene), "星白.png");
         ASSERT_EQ(gauge.size(), 2u);
         // The white star whole, at rows 365..685.
@@ -138,7 +138,7 @@ TEST_F(ResultScreen, DrawsBackToFrontWithTheTurningStarInTheGlowPass)
     EXPECT_FLOAT_EQ(DrawnTopLeft(DrawsOf(first, "RESULT.png")[0]).x, 340);
     EXPECT_FLOAT_EQ(DrawnTopLeft(DrawsOf(first, "RESULT.png")[0]).y, 320);
 
-    scene->Update();
+    FakePlatform::Step(*scene);
     const int flushesBefore = fake.sprite.Flushes();
     const auto draws = fake.DrawFrame(*scene);
     EXPECT_EQ(fake.sprite.Flushes() - flushesBefore, 2);
@@ -199,7 +199,7 @@ TEST_F(ResultScreen, LettersFallThreePixelsAnUpdateAndLandInTwoRows)
     const float rest[CGameClear::kLetterCount] = {100, 100, 100, 100, 100, 250, 250, 250, 250, 250};
     int landed[CGameClear::kLetterCount] = {};
     for (int update = 1; update <= 260; ++update) {
-        scene->Update();
+        FakePlatform::Step(*scene);
         for (int i = 0; i < CGameClear::kLetterCount; ++i) {
             const CGameClear::CLetter& letter = scene->Letter(i);
             EXPECT_FLOAT_EQ(letter.mPos.x, startX[i]);
@@ -235,7 +235,7 @@ TEST_F(ResultScreen, HeldKeysTakeEffectOnTheFirstUpdateAndMWins)
     for (const auto& c : cases) {
         fake.keyboard.Hold(c.keys);
         auto scene = Make(1, 2);
-        EXPECT_EQ(scene->Update(), c.expected);
+        EXPECT_EQ(FakePlatform::Step(*scene), c.expected);
         EXPECT_FALSE(stage.frame->mRetry);
         scene->Release();
     }
@@ -250,8 +250,9 @@ struct Renewal {
 
 Renewal ExpectedRenewal(uint32_t now, int count, bool left)
 {
-    Srand(now);
-    auto r = [] { return Rand() / 32767.0; };
+    RandomSequence random;
+    random.Seed(now);
+    auto r = [&random] { return random.Next() / 32767.0; };
     const float sway = std::sin(static_cast<float>(count * 9) * kDegToRad);
     Renewal e{};
     e.x = static_cast<float>(50 * r() + (left ? 0 : 1280));
@@ -279,7 +280,7 @@ TEST_F(ResultScreen, FountainsRenewTheirBubblesFromTheClockSeededBeforeEveryBubb
     int renewals = 0;
     for (int update = 1; update <= 400; ++update) {
         fake.clock.Advance(16 + update % 2);
-        scene->Update();
+        FakePlatform::Step(*scene);
         for (int n = 0; n < CGameClear::kParticleCount; ++n) {
             const CGameClear::CParticle& p = scene->Particle(n);
             if (p.mLife != lastLife[n] - 1) {
@@ -322,7 +323,7 @@ TEST_F(ResultScreen, FountainsStartFromTheClockSecond)
 TEST_F(ResultScreen, TraceShowsThePercentAndTheLetters)
 {
     auto scene = Make(45, 90);
-    for (int i = 0; i < 240; ++i) scene->Update(); // every letter has landed
+    for (int i = 0; i < 240; ++i) FakePlatform::Step(*scene); // every letter has landed
     CTraceWriter trace;
     scene->WriteTrace(trace);
     EXPECT_EQ(trace.Finish(), "{\"percent\":50,\"next\":0,\"letters\":[100,100,100,100,100,250,250,250,250,250]}");
@@ -360,7 +361,7 @@ TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
         EXPECT_EQ(scene->NextStage() + 1, c.next);
         EXPECT_EQ(scene->CampaignComplete(), c.complete);
         fake.keyboard.Hold(c.keys);
-        EXPECT_EQ(scene->Update(), c.scene);
+        EXPECT_EQ(FakePlatform::Step(*scene), c.scene);
         EXPECT_EQ(stage.frame->StageIndex(), c.playsNow);
         fake.keyboard.Hold({});
         scene->Release();

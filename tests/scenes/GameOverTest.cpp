@@ -63,7 +63,7 @@ TEST_F(GameOverScreen, HeldKeysTakeEffectOnTheFirstUpdateWithGFirstThenMThenEnte
         stage.frame->mRetry = false;
         fake.keyboard.Hold(c.keys);
         auto scene = Make();
-        EXPECT_EQ(scene->Update(), c.expected);
+        EXPECT_EQ(FakePlatform::Step(*scene), c.expected);
         EXPECT_EQ(stage.frame->mRetry, c.retry);
         scene->Release();
     }
@@ -87,7 +87,7 @@ TEST_F(GameOverScreen, LettersDropOnSpringsAndSettleInTwoRows)
         int lastAway = 0; // last update more than a pixel from rest
     } rows[2] = {{0, 100}, {4, 250}};
     for (int update = 1; update <= 600; ++update) {
-        scene->Update();
+        FakePlatform::Step(*scene);
         for (Row& row : rows) {
             const float y = scene->Letter(row.first).mPos.y;
             for (int i = row.first; i < row.first + 4; ++i) EXPECT_FLOAT_EQ(scene->Letter(i).mPos.y, y);
@@ -126,7 +126,7 @@ TEST_F(GameOverScreen, PromptFadesOneStepAnUpdateAndWrapsToOpaque)
     } cases[] = {{1, 254}, {255, 0}, {256, 255}, {257, 254}, {511, 0}, {512, 255}};
     int done = 0;
     for (const auto& c : cases) {
-        for (; done < c.updates; ++done) scene->Update();
+        for (; done < c.updates; ++done) FakePlatform::Step(*scene);
         const auto prompt = DrawsOf(fake.DrawFrame(*scene), "NewRETRY.png");
         ASSERT_EQ(prompt.size(), 2u);
         EXPECT_EQ(prompt[0].color, 0xFFFFFFFFu);
@@ -152,7 +152,7 @@ TEST_F(GameOverScreen, FirstFrameShowsOnlyTheFigureThenEverythingIsPlaced)
     // The figure's place is taken when it is drawn, so it shows from the first frame.
     EXPECT_EQ(DrawsOf(first, "GOPlayer.png")[0].transform, platform::Matrix::Translation(640, 450, 0));
 
-    scene->Update();
+    FakePlatform::Step(*scene);
     const auto draws = fake.DrawFrame(*scene);
     const std::vector<std::string> order = {"NewGameOverBack.png", "NWG.png", "NWG.png", "NWG.png", "NWG.png",
                                             "NWG.png", "NWG.png", "NWG.png", "NWG.png", "NewRETRY.png",
@@ -176,7 +176,7 @@ TEST_F(GameOverScreen, FigureBobsUpAndBackEveryHundredAndTwentyUpdates)
     auto scene = Make();
     float highest = 450;
     for (int update = 1; update <= 120; ++update) {
-        scene->Update();
+        FakePlatform::Step(*scene);
         highest = std::min(highest, scene->PlayerPos().y);
     }
     EXPECT_NEAR(highest, 450 - 38.2, 0.1);

@@ -9,7 +9,6 @@
 #include "app/DataStamp.h"
 #include "app/FontSheet.h"
 #include "app/GhostRace.h"
-#include "app/Keys.h"
 #include "map/StageLimits.h"
 #include "scenes/Game.h"
 #include "scenes/SceneFactory.h"
@@ -85,7 +84,7 @@ TEST(GameSceneTest, OutcomePriority)
         fixture.fake.keyboard.Hold(c.keys);
         if (c.cleared) game->SetStageCleared();
         game->GetPlayer().mGameOver = c.gameOver;
-        EXPECT_EQ(game->Update(), c.expected);
+        EXPECT_EQ(FakePlatform::Step(*game), c.expected);
         fixture.fake.keyboard.ReleaseAll();
         game->Release();
     }
@@ -99,7 +98,7 @@ TEST(GameSceneTest, LeavingStopsTheMusicAndTheFrameCarriesScoreTotalAndRespawn)
     game->GetPlayer().SetScore(7); // the player reports its score to the stage every frame
     game->SetRespawnPos(1, 2);
     fixture.fake.keyboard.Hold({platform::VK_M});
-    EXPECT_EQ(game->Update(), SCENE_TITLE);
+    EXPECT_EQ(FakePlatform::Step(*game), SCENE_TITLE);
     EXPECT_EQ(fixture.frame->mScore, 7);
     EXPECT_EQ(fixture.frame->mScoreTotal, 12);
     // The map's update hands over its own respawn point (none recorded yet) every frame.
@@ -114,10 +113,10 @@ TEST(GameSceneTest, TheGoalStopsTheMusicAndPlaysTheJingleOnce)
 {
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
-    game->Update();
+    FakePlatform::Step(*game);
     fixture.fake.audio.TakeOperations();
     game->GetMap().mGoal = true;
-    for (int frame = 0; frame < 30; ++frame) game->Update();
+    for (int frame = 0; frame < 30; ++frame) FakePlatform::Step(*game);
     int jingles = 0;
     for (const auto& op : fixture.fake.audio.TakeOperations()) {
         if (op.file != "GoalJingle.wav") continue;
@@ -136,7 +135,7 @@ TEST(GameSceneTest, AContinuedGameRestoresPlaceScoreAndGrace)
     auto game = fixture.MakeGame();
     // Its first drawn frame shows the player where Init put it.
     EXPECT_FLOAT_EQ(game->GetPlayer().GetPos().x, 200);
-    game->Update();
+    FakePlatform::Step(*game);
     EXPECT_FALSE(fixture.frame->mRetry);
     EXPECT_EQ(game->GetPlayer().Score(), 33);
     EXPECT_GE(game->GetPlayer().Invincible(), 199);
@@ -147,7 +146,7 @@ TEST(GameSceneTest, TilesShowOnlyAfterTheFirstUpdate)
     StageFixture fixture(kStage, kTop);
     auto game = fixture.MakeGame();
     EXPECT_TRUE(DrawsOf(fixture.fake.DrawFrame(*game), "MapChip12.png").empty());
-    game->Update();
+    FakePlatform::Step(*game);
     // 23 ground cells at the bottom of the view, all drawn after the update.
     EXPECT_EQ(DrawsOf(fixture.fake.DrawFrame(*game), "MapChip12.png").size(), 23u);
 }
@@ -185,11 +184,11 @@ TEST(GameSceneTest, EveryTestingKeyMarksTheRunAsAided)
         StageFixture fixture(kStage, kTop);
         auto game = fixture.MakeGame();
         fixture.fake.keyboard.Hold({});
-        game->Update();
+        FakePlatform::Step(*game);
         fixture.fake.keyboard.Hold({c.key});
-        game->Update();
+        FakePlatform::Step(*game);
         fixture.fake.keyboard.Hold({});
-        game->Update();
+        FakePlatform::Step(*game);
         EXPECT_EQ(fixture.frame->mRun.aided, c.aided);
         EXPECT_EQ(fixture.frame->mRun.frames, 3);
     }
@@ -203,7 +202,7 @@ TEST(GameSceneTest, PausedFramesAreNotCountedInTheRunTime)
         auto game = fixture.MakeGame();
         auto frame = [&](std::initializer_list<int> keys) {
             fixture.fake.keyboard.Hold(keys);
-            game->Update();
+            FakePlatform::Step(*game);
         };
         for (int f = 0; f < 10; ++f) frame({platform::VK_RIGHT});
         if (pause) {
@@ -238,7 +237,7 @@ TEST(GameSceneTest, TheGhostGapShowsAheadAndBehindTheRightWayRound)
         std::ofstream(CGhostRace::FileFor(bests, "1"), std::ios::binary) << ghost.Encode(GameDataStamp());
         auto game = fixture.MakeGame();
         fixture.fake.keyboard.Hold({platform::VK_RIGHT});
-        for (int f = 0; f < 60; ++f) game->Update();
+        for (int f = 0; f < 60; ++f) FakePlatform::Step(*game);
         ASSERT_NE(fixture.frame->GhostRace().Ghost(), nullptr);
 
         std::vector<DrawCall> gap; // the time is white; the gap is coloured

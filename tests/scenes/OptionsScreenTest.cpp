@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "app/Keys.h"
 #include "app/SettingsFile.h"
 #include "app/TraceWriter.h"
 #include "platform/SdlSystem.h"
@@ -34,7 +33,7 @@ protected:
     SceneId Frame(std::initializer_list<int> keys = {})
     {
         fixture.fake.keyboard.Hold(keys);
-        return title->Update();
+        return FakePlatform::Step(*title);
     }
     // A press and its release.
     void Tap(int key)
@@ -241,7 +240,6 @@ TEST(BindingsTest, AReboundKeyMovesTheHeroAndTheOldOneNoLonger)
     Bindings bindings = DefaultBindings();
     bindings.Keys(Action::WalkRight) = {"D"};
     keyboard.SetInputMap(ToInputMap(bindings));
-    SetKeyboard(&keyboard);
     auto hold = [&](SDL_Scancode code, int frames) {
         for (int f = 0; f < frames; ++f) {
             SDL_Event event{};
@@ -249,6 +247,7 @@ TEST(BindingsTest, AReboundKeyMovesTheHeroAndTheOldOneNoLonger)
             event.key.keysym.scancode = code;
             keyboard.NoteEvent(event); // a tap every frame holds the key
             keyboard.Refresh({});
+            fixture.frame->SetInput(FrameInput::Read(&keyboard));
             game->Update();
         }
     };
@@ -258,7 +257,6 @@ TEST(BindingsTest, AReboundKeyMovesTheHeroAndTheOldOneNoLonger)
     EXPECT_EQ(game->GetPlayer().GetPos().x, start) << "Right walks no more";
     hold(SDL_SCANCODE_D, 30);
     EXPECT_GT(game->GetPlayer().GetPos().x, start + 50.0f) << "D walks right";
-    SetKeyboard(&fixture.fake.keyboard);
 }
 
 // Options opened from the pause: the sound plays while they are open, and the stage goes on
@@ -282,7 +280,7 @@ TEST(OptionsFromThePauseTest, TheStageIsUntouched)
         for (size_t f = 0; f < keys.size(); ++f) {
             fixture.fake.keyboard.ReleaseAll();
             for (int k : keys[f]) fixture.fake.keyboard.Press(k);
-            game->Update();
+            FakePlatform::Step(*game);
             if (f == 62) soundDuringOptions = !fixture.fake.audio.Paused();
         }
         EXPECT_EQ(soundDuringOptions, withOptions);

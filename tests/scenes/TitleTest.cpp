@@ -9,16 +9,15 @@
 #include <vector>
 
 #include "app/GameFrame.h"
-#include "app/Keys.h"
 #include "app/Random.h"
 #include "app/TraceWriter.h"
 #include "platform/SdlAudio.h"
+#include "scenes/SceneFactory.h"
 #include "scenes/Title.h"
 #include "support/FakePlatform.h"
 #include "support/StageFixture.h"
 #include "support/TempDir.h"
 #include "support/WavBytes.h"
-#include "scenes/SceneFactory.h"
 
 namespace {
 
@@ -104,7 +103,6 @@ struct TitleFixture {
         if (audio != nullptr) services.audio = audio;
         frame = std::make_unique<CGameFrameConstruct>(services);
         frame->Init();
-        ResetKeyPressed();
     }
 
     std::unique_ptr<CTitle> MakeTitle()
@@ -170,7 +168,7 @@ TEST(TitleTest, WithoutEnterItStaysAndFreesEverythingOnceWhenReleased)
 {
     TitleFixture fixture;
     auto title = fixture.MakeTitle();
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(title->Update(), SCENE_NONE);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(FakePlatform::Step(*title), SCENE_NONE);
     title->Release();
     EXPECT_EQ(fixture.device.loaded, 9);
     EXPECT_EQ(fixture.device.alive, 0);
@@ -188,7 +186,7 @@ TEST(TitleTest, TheInstructionFadesFrom199To100ThenJumpsTo249)
     auto title = fixture.MakeTitle();
     std::vector<int> alphas;
     for (int i = 0; i < 300; ++i) {
-        title->Update();
+        FakePlatform::Step(*title);
         alphas.push_back(title->GuideAlpha());
     }
     EXPECT_EQ(alphas[0], 199);
@@ -209,10 +207,10 @@ TEST(TitleTest, AGroundTileStaysAtMinus40ThenWrapsTo1280)
 {
     TitleFixture fixture;
     auto title = fixture.MakeTitle();
-    for (int i = 0; i < 10; ++i) title->Update();
+    for (int i = 0; i < 10; ++i) FakePlatform::Step(*title);
     EXPECT_FLOAT_EQ(title->TileX(0, 0), -40.0f);
     EXPECT_FLOAT_EQ(title->TileX(5, 1), 0.0f);
-    title->Update();
+    FakePlatform::Step(*title);
     EXPECT_FLOAT_EQ(title->TileX(0, 0), 1280.0f);
     // Each tile wraps on its own: the last column now sits just left of the first.
     EXPECT_FLOAT_EQ(title->TileX(0, kTitleMapCols - 1), 1276.0f);
@@ -228,7 +226,7 @@ TEST(TitleTest, GroundCodesOneAndTwoAreChipsTheOthersShowNothing)
     TitleFixture fixture;
     auto title = fixture.MakeTitle();
     EXPECT_EQ(title->TileCode(0, 4), 7);
-    title->Update();
+    FakePlatform::Step(*title);
     const auto chips = DrawsOf(fixture.Draw(*title), "csvMapChip().png");
     ASSERT_EQ(chips.size(), 2u);
     EXPECT_TRUE(SameRect(chips[0].source, {40, 0, 80, 40}));
@@ -248,7 +246,7 @@ TEST(TitleTest, AMissingGroundFileSaysNgAndLeavesTheGroundEmpty)
         testing::internal::CaptureStdout();
         auto title = fixture.MakeTitle();
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c.output);
-        title->Update();
+        FakePlatform::Step(*title);
         EXPECT_EQ(DrawsOf(fixture.Draw(*title), "csvMapChip().png").size(), c.chips);
     }
 }
@@ -268,7 +266,7 @@ TEST(TitleTest, DrawsBackToFrontWithItsColours)
 {
     TitleFixture fixture;
     auto title = fixture.MakeTitle();
-    title->Update();
+    FakePlatform::Step(*title);
     const auto draws = fixture.Draw(*title);
     const struct {
         const char* file;
@@ -319,7 +317,7 @@ TEST(TitleTest, TheBigBubbleBobsBetween50AndAbout88EveryTwoSeconds)
     float lowest = 1000.0f;
     float highest = -1000.0f;
     for (int i = 0; i < 120; ++i) {
-        title->Update();
+        FakePlatform::Step(*title);
         const float y = title->Bubble().mPos.y;
         lowest = std::min(lowest, y);
         highest = std::max(highest, y);
@@ -337,13 +335,14 @@ TEST(TitleTest, EveryParticleIsRenewedOnTheFirstUpdateFromTheClockSeed)
     TitleFixture fixture;
     fixture.fake.clock.Advance(123456);
     auto title = fixture.MakeTitle();
-    title->Update();
+    FakePlatform::Step(*title);
 
     // The same generator, seeded as the title seeds it, in the title's order of draws.
-    Srand(123456);
+    RandomSequence random;
+    random.Seed(123456);
     for (int i = 0; i < CTitle::kParticleCount; ++i) {
         SCOPED_TRACE(i);
-        const int r[6] = {Rand(), Rand(), Rand(), Rand(), Rand(), Rand()};
+        const int r[6] = {random.Next(), random.Next(), random.Next(), random.Next(), random.Next(), random.Next()};
         const CTitle::CParticle& p = title->Particle(i);
         EXPECT_FLOAT_EQ(p.mX, static_cast<float>(r[0] % 1280));
         EXPECT_FLOAT_EQ(p.mY, static_cast<float>(r[1] % 720));
@@ -357,7 +356,7 @@ TEST(TitleTest, EveryParticleIsRenewedOnTheFirstUpdateFromTheClockSeed)
 
     // Next frame: they drift, sway together and shrink, and live one frame less.
     const CTitle::CParticle before = title->Particle(0);
-    title->Update();
+    FakePlatform::Step(*title);
     const CTitle::CParticle& after = title->Particle(0);
     EXPECT_FLOAT_EQ(after.mX, before.mX + before.mVx);
     EXPECT_FLOAT_EQ(after.mY, before.mY + before.mVy + std::sin(10.0f * 0.017453292f) / 3.0f);
@@ -370,7 +369,7 @@ TEST(TitleTest, ParticleLivesStayBetween100And150)
     TitleFixture fixture;
     auto title = fixture.MakeTitle();
     for (int frame = 0; frame < 400; ++frame) {
-        title->Update();
+        FakePlatform::Step(*title);
         for (int i = 0; i < CTitle::kParticleCount; ++i) {
             ASSERT_GE(title->Particle(i).mLife, 1);
             ASSERT_LE(title->Particle(i).mLife, 150);

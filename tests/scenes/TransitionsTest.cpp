@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/Keys.h"
 #include "scenes/Game.h"
 #include "scenes/GameClear.h"
 #include "scenes/SceneFactory.h"
@@ -27,7 +26,7 @@ constexpr int kGameSounds = 14; // twelve effects, the goal jingle and the music
 class StandInTitle final : public BaseScene {
 public:
     using BaseScene::BaseScene;
-    SceneId Update() override { return IsKeyDown(VK_RETURN) ? SCENE_GAME : SCENE_NONE; }
+    SceneId Update() override { return mpFrame->Input().Held(VK_RETURN) ? SCENE_GAME : SCENE_NONE; }
     void Draw(Sprite*, Device*) override {}
     const char* TraceName() const override { return "title"; }
 };

@@ -2,6 +2,8 @@
 #include <vector>
 
 #include "app/BaseScene.h"
+#include "app/FrameInput.h"
+#include "app/GameFrame.h"
 #include "platform/HeadlessDevice.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/Platform.h"
@@ -28,6 +30,15 @@ struct FakePlatform {
         sprite.Begin();
         scene.Draw(&sprite, &device);
         return sprite.Draws();
+    }
+
+    // One update of a scene made with a frame of these services, with the keys the scripted
+    // keyboard holds now as the frame's input.
+    static SceneId Step(BaseScene& scene)
+    {
+        CGameFrameConstruct& frame = *scene.Frame();
+        frame.SetInput(FrameInput::Read(frame.Platform().keyboard));
+        return scene.Update();
     }
 
     platform::Platform Services()

@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "app/Assert.h"
-#include "app/Keys.h"
 #include "map/StageGrid.h"
 #include "scenes/Game.h"
 
@@ -132,7 +131,6 @@ StageFixture::StageFixture(const std::vector<std::string>& picture, int topRow)
     mWorkingDir = std::make_unique<ScopedWorkingDir>(dir.Path());
     frame = std::make_unique<CGameFrameConstruct>(fake.Services());
     frame->Init();
-    ResetKeyPressed();
 }
 
 StageFixture::~StageFixture()
