@@ -97,6 +97,42 @@ void CGameFrameConstruct::RunFrame(const FrameInput& input)
     mFrameTimer.EndFrame();
 }
 
+void CGameFrameConstruct::SaveRun(RunState& state) const
+{
+    state.frameNumber = mFrameNumber;
+    state.latch = mTapLatch;
+    state.random = mRandom;
+    state.score = mScore;
+    state.scoreTotal = mScoreTotal;
+    state.respawnPos = mRespawnPos;
+    state.retry = mRetry;
+    state.progress = mRun;
+    state.path = mGhostRace.Run(); // copied into the storage it already has
+    state.ghostShown = mGhostRace.Shown();
+}
+
+void CGameFrameConstruct::RestoreRun(const RunState& state)
+{
+    mFrameNumber = state.frameNumber;
+    mTapLatch = state.latch;
+    mRandom = state.random;
+    mScore = state.score;
+    mScoreTotal = state.scoreTotal;
+    mRespawnPos = state.respawnPos;
+    mRetry = state.retry;
+    mRun = state.progress;
+    mGhostRace.RestoreRunPath(state.path);
+    if (mGhostRace.Shown() != state.ghostShown) mGhostRace.Toggle();
+}
+
+void CGameFrameConstruct::Step(const FrameInput& input)
+{
+    ++mFrameNumber;
+    mInput = input;
+    mSceneManager.Update();
+    std::erase_if(mFinishingSounds, [](const auto& sound) { return !sound->IsPlaying(); });
+}
+
 void CGameFrameConstruct::LetSoundFinish(std::unique_ptr<platform::SoundBuffer> sound)
 {
     if (sound && sound->IsPlaying()) mFinishingSounds.push_back(std::move(sound));

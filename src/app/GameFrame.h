@@ -19,6 +19,22 @@
 #include "app/Texts.h"
 #include "platform/Platform.h"
 
+// What the run holds that a stage frame reads or writes, as a stage snapshot keeps it: the
+// frame number (which the clock readings are tied to), the press flags, the random sequence,
+// the values handed between scenes, the run's progress and its path for the ghost race.
+struct RunState {
+    long frameNumber = 0;
+    TapLatch latch;
+    RandomSequence random;
+    int32_t score = 0;
+    int32_t scoreTotal = 0;
+    platform::Vec2 respawnPos;
+    bool retry = false;
+    RunProgress progress;
+    GhostPath path;
+    bool ghostShown = true;
+};
+
 // The application frame: runs frames, offers the loading services every scene uses and
 // carries the four values that outlive a scene.
 class CGameFrameConstruct {
@@ -50,6 +66,9 @@ public:
     // draw, present, pace. Without an input, the platform's keyboard is read.
     void RunFrame(const FrameInput& input);
     void RunFrame();
+    // The rules of one frame alone: no pacing, clearing or drawing (the solver plays thousands of
+    // frames a second this way; nothing a scene draws changes what it does in a stage).
+    void Step(const FrameInput& input);
 
     // What the player does in the frame running, and the rules' press test of one of its keys.
     const FrameInput& Input() const { return mInput; }
@@ -60,6 +79,8 @@ public:
     // The run's press flags and random sequence, as a stage snapshot saves and restores them.
     TapLatch& Latch() { return mTapLatch; }
     RandomSequence& Random() { return mRandom; }
+    void SaveRun(RunState& state) const;
+    void RestoreRun(const RunState& state);
 
     // Loads an image at its own size (0, 0 and no colour key are all the game passes).
     // On failure `out` is null and one line on standard error names the file; returns 0 on success.
@@ -83,7 +104,6 @@ public:
     void SetSeedClockHook(SeedClockHook* hook) { mpSeedClockHook = hook; }
     // The frame running: 0 before the first RunFrame, then 1, 2, ...
     long FrameNumber() const { return mFrameNumber; }
-    void SetFrameNumber(long frame) { mFrameNumber = frame; }
 
     // The stages to choose from (the game's own, then the player's); without a list, the first
     // stage alone. Choosing one makes it the stage the game scene plays.

@@ -21,6 +21,8 @@ public:
     const GhostPath* Ghost() const { return mShown && mHasGhost ? &mGhost : nullptr; }
     bool HasGhost() const { return mHasGhost; }
     const GhostPath& Run() const { return mRun; }
+    // A stage snapshot puts back the run's path as it was.
+    void RestoreRunPath(const GhostPath& path) { mRun = path; }
     void Toggle() { mShown = !mShown; }
     bool Shown() const { return mShown; }
     // After a run set a new fewest-frames best: its path becomes the stage's ghost (written

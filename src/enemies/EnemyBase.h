@@ -44,8 +44,10 @@ class CEnemyBase {
 public:
     CEnemyBase() = default;
     virtual ~CEnemyBase() = default;
-    CEnemyBase(const CEnemyBase&) = delete;
-    CEnemyBase& operator=(const CEnemyBase&) = delete;
+    // Copied whole only as its own kind: the stage's lists hold each kind as itself, and a stage
+    // snapshot copies them kind by kind.
+    CEnemyBase(const CEnemyBase&) = default;
+    CEnemyBase& operator=(const CEnemyBase&) = default;
 
     // The operations through which the stage and the player handle every kind, in this order.
     virtual void Init();

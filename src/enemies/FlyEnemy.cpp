@@ -61,12 +61,11 @@ void CFlyEnemy::Update(float playerX, float playerY, int index)
             mPos.y += mVelY;
             mDeltaY = mPos.y - mPrevPos.y;
             if (!mCaptured && mFireWait <= 0 && mpGame->Random().Next() % kShotChances == index) {
-                std::unique_ptr<CFlyEnemyBullet> bullet = NewBullet();
-                bullet->mActive = true;
-                bullet->SetTexture(mpTexBullet);
-                bullet->mPos = mPos;
-                bullet->mAngle = aim;
-                mBullets.push_back(std::move(bullet));
+                CFlyEnemyBullet& bullet = mBullets.Add();
+                bullet.mActive = true;
+                bullet.SetTexture(mpTexBullet);
+                bullet.mPos = mPos;
+                bullet.mAngle = aim;
                 mFireWait = kFireWaitFrames;
             }
         } else {
@@ -103,25 +102,10 @@ BodyBox CFlyEnemy::HeroTouchBox(bool heroMini) const
     return {kEnemyWidth / 2.0f, kEnemyHeight / 2.0f, true};
 }
 
-// A fresh bullet, made anew or taken back from those that left the screen.
-std::unique_ptr<CFlyEnemyBullet> CFlyEnemy::NewBullet()
-{
-    if (mSpareBullets.empty()) return std::make_unique<CFlyEnemyBullet>();
-    std::unique_ptr<CFlyEnemyBullet> bullet = std::move(mSpareBullets.back());
-    mSpareBullets.pop_back();
-    *bullet = CFlyEnemyBullet{};
-    return bullet;
-}
-
 // Bullets outside the screen leave the list, which keeps its order.
 void CFlyEnemy::RemoveBulletsOffScreen(platform::Vec2 camera)
 {
-    size_t kept = 0;
-    for (auto& bullet : mBullets) {
-        if (bullet->IsOffScreen(camera.x, camera.y)) mSpareBullets.push_back(std::move(bullet));
-        else mBullets[kept++] = std::move(bullet);
-    }
-    mBullets.resize(kept);
+    mBullets.RemoveIf([camera](const CFlyEnemyBullet& bullet) { return bullet.IsOffScreen(camera.x, camera.y); });
 }
 
 // The body in flight is never mirrored; only the spinning layer and the glow turn with mWorld.

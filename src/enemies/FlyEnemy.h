@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
-#include <vector>
 
+#include "app/PooledList.h"
 #include "enemies/EnemyBase.h"
 #include "enemies/FlyEnemyBullet.h"
 
@@ -23,16 +23,14 @@ public:
 
     // Touched through the shifted box, a larger one for the mini hero; its bullets hurt too.
     BodyBox HeroTouchBox(bool heroMini) const override;
-    std::span<const std::unique_ptr<CFlyEnemyBullet>> Bullets() const override { return mBullets; }
+    std::span<const std::unique_ptr<CFlyEnemyBullet>> Bullets() const override { return mBullets.Live(); }
 
     // Bullets in flight, in firing order; they outlive their enemy until they leave the screen.
-    std::vector<std::unique_ptr<CFlyEnemyBullet>> mBullets;
+    // Those that left are kept for the next shots, so firing allocates nothing once the stage
+    // has run a while.
+    PooledList<CFlyEnemyBullet> mBullets;
 
 protected:
-    // Bullets that left the screen, kept for the next shots so that firing allocates nothing
-    // once the stage has run a while.
-    std::vector<std::unique_ptr<CFlyEnemyBullet>> mSpareBullets;
-    std::unique_ptr<CFlyEnemyBullet> NewBullet();
     void RemoveBulletsOffScreen(platform::Vec2 camera);
 
     const platform::Texture* mpTexSpin = nullptr;

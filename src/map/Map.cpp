@@ -143,3 +143,26 @@ CMap::CellWindow CMap::WindowForBox(float x, float y, float sx, float sy, float 
     return WindowAround(xMin - width / 2.0f - kCellSize, xMax + width / 2.0f, yMin - height / 2.0f - kCellSize,
                         yMax + height / 2.0f);
 }
+
+void CMap::SavePlay(PlayState& state) const
+{
+    state = {mGoal,      mStarTrans,    mStarScaleMatrix, mStarRot, mStarWorld, mStarScaleX, mStarScaleY,
+             mStarAngle, mRespawn,      mStarFinished,    mFrame,   mVisible,   mCellCamera};
+}
+
+void CMap::RestorePlay(const PlayState& state)
+{
+    mGoal = state.goal;
+    mStarTrans = state.starTrans;
+    mStarScaleMatrix = state.starScaleMatrix;
+    mStarRot = state.starRot;
+    mStarWorld = state.starWorld;
+    mStarScaleX = state.starScaleX;
+    mStarScaleY = state.starScaleY;
+    mStarAngle = state.starAngle;
+    mRespawn = state.respawn;
+    mStarFinished = state.starFinished;
+    mFrame = state.frame;
+    mVisible = state.visible;
+    mCellCamera = state.cellCamera;
+}

@@ -80,6 +80,13 @@ public:
     // The tile code of a cell; 0 outside the grid.
     int32_t TileAt(int row, int column) const;
 
+    // What a stage frame changes of the map, as a stage snapshot keeps it: the goal and its
+    // star, the respawn point, the frame count and the cells last placed. The grids never change
+    // once loaded; the cells' matrices of the full scan (a test aid) are not kept.
+    struct PlayState;
+    void SavePlay(PlayState& state) const;
+    void RestorePlay(const PlayState& state);
+
     float mPosX[kMapRows][kMapCols] = {};
     float mPosY[kMapRows][kMapCols] = {};
     bool mGoal = false;
@@ -89,7 +96,6 @@ public:
     StageGrid mRecoveryData = {};
     StageGrid mSignData = {};
 
-private:
     // The rows and columns a call visits, end exclusive.
     struct CellWindow {
         int rowBegin = 0;
@@ -97,6 +103,8 @@ private:
         int colBegin = 0;
         int colEnd = 0;
     };
+
+private:
     CellWindow WindowAround(float xLow, float xHigh, float yLow, float yHigh) const;
     CellWindow WindowForBox(float x, float y, float sx, float sy, float width, float height) const;
     // The steps of a collision, one cell at a time.
@@ -139,4 +147,20 @@ private:
     void FindPits();
     const platform::Texture* mpSignTexture = nullptr;
     const platform::Texture* mpPitTexture = nullptr;
+};
+
+struct CMap::PlayState {
+    bool goal = false;
+    platform::Matrix starTrans;
+    platform::Matrix starScaleMatrix;
+    platform::Matrix starRot;
+    platform::Matrix starWorld;
+    float starScaleX = 0.0f;
+    float starScaleY = 0.0f;
+    float starAngle = 0.0f;
+    platform::Vec2 respawn;
+    bool starFinished = false;
+    int32_t frame = 0;
+    CellWindow visible;
+    platform::Vec2 cellCamera;
 };

@@ -1,5 +1,6 @@
 #include "scenes/Game.h"
 
+#include "app/Assert.h"
 #include "app/AssetFiles.h"
 #include "app/DataStamp.h"
 #include "app/GameFrame.h"
@@ -9,6 +10,7 @@
 #include "platform/Keyboard.h"
 #include "player/GhostHero.h"
 #include "scenes/RaceClock.h"
+#include "scenes/StageSnapshot.h"
 
 namespace {
 
@@ -352,4 +354,60 @@ std::optional<long> CGame::GhostGap() const
     const std::optional<size_t> runThere = mpFrame->GhostRace().Run().FirstFrameAt(x);
     if (!ghostThere || !runThere) return std::nullopt;
     return static_cast<long>(*runThere) - static_cast<long>(*ghostThere);
+}
+
+namespace {
+
+// Each object of a list into the values, which take the list's length.
+template <class T>
+void SaveList(const OwnedList<T>& list, std::vector<T>& values)
+{
+    values.resize(list.size());
+    for (size_t i = 0; i < list.size(); ++i) values[i] = *list[i];
+}
+
+// The values back into the objects; a snapshot of this very stage has as many as the list.
+template <class T>
+void RestoreList(OwnedList<T>& list, const std::vector<T>& values)
+{
+    ZEM_ASSERT(values.size() == list.size(), L"a stage snapshot is restored into the stage it was taken from");
+    for (size_t i = 0; i < std::min(list.size(), values.size()); ++i) *list[i] = values[i];
+}
+
+} // namespace
+
+void CGame::SaveState(StageSnapshot& snapshot) const
+{
+    mpFrame->SaveRun(snapshot.run);
+    snapshot.score = mScore;
+    snapshot.stageScoreTotal = mStageScoreTotal;
+    snapshot.respawnPos = mRespawnPos;
+    snapshot.stageCleared = mStageCleared;
+    snapshot.goalJinglePlayed = mGoalJinglePlayed;
+    snapshot.player = mPlayer;
+    snapshot.camera = mCamera;
+    mpMap->SavePlay(snapshot.map);
+    snapshot.pause = mPause.SaveState();
+    std::apply([this](auto&... values) { (SaveList(std::get<OwnedList<typename std::decay_t<decltype(values)>::value_type>>(mEnemies), values), ...); },
+               snapshot.enemies);
+    SaveList(mScores, snapshot.scores);
+    SaveList(mHeals, snapshot.heals);
+}
+
+void CGame::RestoreState(const StageSnapshot& snapshot)
+{
+    mpFrame->RestoreRun(snapshot.run);
+    mScore = snapshot.score;
+    mStageScoreTotal = snapshot.stageScoreTotal;
+    mRespawnPos = snapshot.respawnPos;
+    mStageCleared = snapshot.stageCleared;
+    mGoalJinglePlayed = snapshot.goalJinglePlayed;
+    mPlayer = snapshot.player;
+    mCamera = snapshot.camera;
+    mpMap->RestorePlay(snapshot.map);
+    mPause.RestoreState(snapshot.pause);
+    std::apply([this](const auto&... values) { (RestoreList(std::get<OwnedList<typename std::decay_t<decltype(values)>::value_type>>(mEnemies), values), ...); },
+               snapshot.enemies);
+    RestoreList(mScores, snapshot.scores);
+    RestoreList(mHeals, snapshot.heals);
 }

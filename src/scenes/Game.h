@@ -19,6 +19,8 @@
 #include "scenes/Camera.h"
 #include "scenes/StagePause.h"
 
+struct StageSnapshot;
+
 // The stage: owns the map, camera, background, player, enemies and pick-ups; loads what they
 // use, runs and draws them in a fixed order, and decides when the stage is left. The objects
 // see it only as a CStageView.
@@ -72,6 +74,12 @@ public:
     void SpawnSlime(float x, float y) { Spawn<CSlime>(x, y); }
     void SpawnScore(float x, float y, int kind);
     void SpawnHeal(float x, float y);
+
+    // Everything a stage frame reads or writes, into a snapshot and back (StageSnapshot.h):
+    // restoring one and playing the same input plays the same frames. The options overlay of
+    // the pause is not part of it.
+    void SaveState(StageSnapshot& snapshot) const;
+    void RestoreState(const StageSnapshot& snapshot);
 
     int Score() const { return mScore; }
     bool Paused() const { return mPause.Paused(); }

@@ -32,6 +32,19 @@ public:
     void WriteTrace(CTraceWriter& trace) const;
     bool OptionsOpen() const { return mpOptions != nullptr && mpOptions->IsOpen(); }
 
+    // Whether the stage is paused and the pause's key memory, as a stage snapshot keeps them
+    // (the options overlay is not part of a snapshot).
+    struct State {
+        bool paused = false;
+        CMenuKeys menuKeys;
+    };
+    State SaveState() const { return {mPaused, mMenuKeys}; }
+    void RestoreState(const State& state)
+    {
+        SetPaused(state.paused);
+        mMenuKeys = state.menuKeys;
+    }
+
 private:
     void SetPaused(bool paused);
     void SetSoundHeld(bool held);
