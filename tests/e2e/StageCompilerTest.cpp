@@ -174,7 +174,7 @@ TEST(StageCompilerTest, ItsMessagesAndTheNameItWrites)
         size_t lineCount;                  // how many lines it prints in all
         std::string nameLine;              // the description's name line, when it is written
     } cases[] = {
-        {"one argument", "", "", 2, {"usage: zem-stage STAGE.txt FOLDER"}, 3, ""},
+        {"one argument", "", "", 2, {"usage: zem-stage STAGE.txt FOLDER", "       zem-stage --solve FOLDER [--out FILE]"}, 7, ""},
         {"a name longer than the title shows",
          Replaced(ReadFile(kData + "stage.txt"), "@name = MEADOW", "@name = " + std::string(50, 'm')),
          "long",
