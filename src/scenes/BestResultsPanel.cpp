@@ -72,7 +72,7 @@ float DrawResultText(platform::Sprite* sprite, const platform::Texture* digits, 
 }
 
 void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, const platform::Texture* digits,
-                     const BestResults& best, const NewBests& news, float x, float y)
+                     const BestResults& best, const NewBests& news, float x, float y, float scale)
 {
     const struct {
         const platform::Rect& label;
@@ -86,10 +86,14 @@ void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, 
     };
     float rowY = y;
     for (const auto& row : rows) {
-        DrawSprite(sprite, labels, row.label, {}, At(kLabelScale, x, rowY), kWhite);
-        const float width = DrawResultText(sprite, digits, labels, ResultText(row.value, row.unit), x + kNumberX,
-                                           rowY + kNumberDown, kDigitScale, kDigitAdvance, kYellow);
-        if (row.isNew) DrawSprite(sprite, labels, labels::kNew, {}, At(kLabelScale, x + kNumberX + width + 4.0f, rowY), kWhite);
-        rowY += kRowHeight;
+        DrawSprite(sprite, labels, row.label, {}, At(kLabelScale * scale, x, rowY), kWhite);
+        const float width =
+            DrawResultText(sprite, digits, labels, ResultText(row.value, row.unit), x + kNumberX * scale,
+                           rowY + kNumberDown * scale, kDigitScale * scale, kDigitAdvance * scale, kYellow);
+        if (row.isNew) {
+            DrawSprite(sprite, labels, labels::kNew, {},
+                       At(kLabelScale * scale, x + kNumberX * scale + width + 4.0f * scale, rowY), kWhite);
+        }
+        rowY += kRowHeight * scale;
     }
 }

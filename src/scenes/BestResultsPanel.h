@@ -7,9 +7,10 @@
 #include "platform/Texture.h"
 
 // The best results as the title and the result screen show them: three rows of a label and a
-// number, top-left at (x, y); a result the last run improved carries "NEW!".
+// number, top-left at (x, y), `scale` times their full size; a result the last run improved
+// carries "NEW!".
 void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, const platform::Texture* digits,
-                     const BestResults& best, const NewBests& news, float x, float y);
+                     const BestResults& best, const NewBests& news, float x, float y, float scale = 1.0f);
 
 // A stage time of `frames` frames at 60 a second as minutes, seconds and hundredths: "1:18.71".
 std::string StageTimeText(int frames);

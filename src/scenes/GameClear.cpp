@@ -254,11 +254,20 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
         DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
                    kWhite);
     }
+    // The letters settle in two rows from x 270 to 1020 (the rows' bubbles reach down to y 310):
+    // the words keep to the corners beside them. The best results on the left, before the second
+    // row's C (x 394); the way on and the times on the right, past the first row's E (x 895).
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
+        constexpr float kBestsScale = 0.72f;
         DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f,
-                        180.0f);
+                        180.0f, kBestsScale);
     }
-    // The way on through the campaign, in the top right corner.
+    constexpr float kRight = 1260.0f;
+    constexpr float kRightColumn = kRight - 905.0f;
+    auto drawRight = [&](const std::string& text, float y, float scale) {
+        scale = std::min(scale, kRightColumn / TextLineWidth(text, 1.0f));
+        DrawTextLine(sprite, mpFontTexture, text, kRight - TextLineWidth(text, scale), y, scale, kWhite);
+    };
     const Bindings& bindings = mpFrame->PlayerSettings().bindings;
     const CTexts& texts = mpFrame->Texts();
     const std::string note = mCampaignComplete ? texts.Get(TextId::CampaignComplete)
@@ -266,18 +275,16 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                                  ? FillIn(texts.Get(TextId::NextStage), {FirstKeyLabel(bindings, Action::Next)})
                                  : "";
     constexpr float kNoteScale = 0.7f;
-    if (!note.empty()) {
-        DrawTextLine(sprite, mpFontTexture, note, 1260.0f - TextLineWidth(note, kNoteScale), 24.0f, kNoteScale, kWhite);
-    }
-    // The run's time beside the best time of the stage.
+    if (!note.empty()) drawRight(note, 24.0f, kNoteScale);
+    // The run's time, and under it the best time of the stage.
     if (mpFrame->mRun.reachedGoal) {
-        std::string times = "TIME " + FormatRunTime(mpFrame->mRun.frames);
+        constexpr float kTimeScale = 0.56f;
+        drawRight("TIME " + FormatRunTime(mpFrame->mRun.frames), 74.0f, kTimeScale);
         if (const CBestResultsFile* bests = mpFrame->BestResults(); bests != nullptr) {
-            if (const auto best = bests->Results(mpFrame->mStage.id).frames) times += "  BEST " + FormatRunTime(*best);
-            if (mNewBests.frames) times += " NEW!";
+            if (const auto best = bests->Results(mpFrame->mStage.id).frames) {
+                drawRight("BEST " + FormatRunTime(*best) + (mNewBests.frames ? " NEW!" : ""), 110.0f, kTimeScale);
+            }
         }
-        DrawTextLine(sprite, mpFontTexture, times, 1260.0f - TextLineWidth(times, kNoteScale * 0.8f), 74.0f,
-                     kNoteScale * 0.8f, kWhite);
     }
 }
 

@@ -34,16 +34,34 @@ float RowTop(int row)
     return 598.0f + 32.0f * static_cast<float>(row - COptionsScreen::kReset);
 }
 
-// The names of one column: the first two when they fit, else the first and how many more.
-std::string Joined(const std::vector<std::string>& names, std::string (*label)(const std::string&))
+// A column's names drawn in its width: all of them, in smaller lettering for a long list, down to
+// a least size; past that, the names that fit and how many more.
+void DrawColumn(platform::Sprite* sprite, const platform::Texture* font, const std::vector<std::string>& names,
+                float x, float y, float width, platform::Color color)
 {
-    constexpr size_t kColumnCharacters = 15;
-    if (names.empty()) return "-";
-    const std::string first = label(names[0]);
-    if (names.size() == 1) return first;
-    const std::string two = first + " / " + label(names[1]);
-    if (names.size() == 2 && two.size() <= kColumnCharacters) return two;
-    return first + " +" + std::to_string(names.size() - 1);
+    constexpr float kLeastScale = 0.32f;
+    std::string shown = names.empty() ? "-" : names[0];
+    for (size_t i = 1; i < names.size(); ++i) {
+        const std::string more = shown + " / " + names[i];
+        const std::string rest = i + 1 < names.size() ? " +" + std::to_string(names.size() - i - 1) : "";
+        if (TextLineWidth(more + rest, kLeastScale) > width) {
+            shown += " +" + std::to_string(names.size() - i);
+            break;
+        }
+        shown = more;
+    }
+    const float scale = std::clamp(width / TextLineWidth(shown, 1.0f), kLeastScale, kScale);
+    // Smaller lettering sits on the row's middle line.
+    DrawTextLine(sprite, font, shown, x, y + (kRowHeight - static_cast<float>(fontsheet::kCellHeight) * scale) / 2.0f,
+                 scale, color);
+}
+
+// The names of one column, as the players read them.
+std::vector<std::string> Labels(const std::vector<std::string>& names, std::string (*label)(const std::string&))
+{
+    std::vector<std::string> labels;
+    for (const std::string& name : names) labels.push_back(label(name));
+    return labels;
 }
 
 std::string KeyName(const std::string& key)
@@ -225,12 +243,14 @@ void COptionsScreen::DrawRow(platform::Sprite* sprite, int row, float y) const
                      Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (row - kFirstAction))),
                      kLabelX, y, kScale, color);
         const bool waiting = chosen && mWaitFrames > 0;
-        // While it waits, the line blinks where the new key or button goes.
-        const std::string blank = (mWaitFrames / 20) % 2 == 0 ? "..." : "";
-        DrawTextLine(sprite, mpFont, waiting ? blank : Joined(settings.bindings.Keys(action), KeyName), kKeyX, y,
-                     kScale, color);
-        DrawTextLine(sprite, mpFont, waiting ? blank : Joined(settings.bindings.Buttons(action), ButtonLabel), kButtonX,
-                     y, kScale, color);
+        // While it waits, the line blinks where the new key or button goes, beside the seconds left.
+        const std::string left = std::to_string((mWaitFrames + 59) / 60);
+        const std::string blank = ((mWaitFrames / 20) % 2 == 0 ? "... " : "    ") + left;
+        const std::vector<std::string> wait{blank};
+        DrawColumn(sprite, mpFont, waiting ? wait : Labels(settings.bindings.Keys(action), KeyName), kKeyX, y,
+                   kButtonX - kKeyX - 12.0f, color);
+        DrawColumn(sprite, mpFont, waiting ? wait : Labels(settings.bindings.Buttons(action), ButtonLabel), kButtonX,
+                   y, kRowLeft + kRowWidth - kButtonX - 8.0f, color);
     } else {
         DrawTextLine(sprite, mpFont, Text(row == kReset ? TextId::OptionsReset : TextId::OptionsBack), kLabelX, y,
                      kScale, color);

@@ -11,6 +11,7 @@ namespace {
 
 constexpr platform::Color kDim = platform::MakeArgb(170, 0, 0, 0);
 constexpr platform::Color kWhite = 0xFFFFFFFF;
+constexpr platform::Color kPanel = 0xC81E1838; // the plates' dark purple, a little denser
 
 float Width(const platform::Rect& r) { return static_cast<float>(r.right - r.left); }
 float Height(const platform::Rect& r) { return static_cast<float>(r.bottom - r.top); }
@@ -93,6 +94,10 @@ void CStagePause::Draw(platform::Sprite* sprite) const
                platform::Matrix::Scaling(2560.0f / Width(white), 1440.0f / Height(white), 1.0f) *
                    platform::Matrix::Translation(640.0f, 360.0f, 0.0f),
                kDim);
+    // The words stand on a panel of their own, so nothing of the frozen stage (the hero caught
+    // mid-jump, a star, a sign) shows through under them.
+    const bool ghostLine = mpFrame != nullptr && mpFrame->GhostRace().HasGhost();
+    DrawPlateRect(sprite, mpLabels, 150.0f, 205.0f, 980.0f, ghostLine ? 330.0f : 280.0f, kPanel);
     const platform::Rect& pause = labels::kPause;
     DrawSprite(sprite, mpLabels, pause, origin,
                platform::Matrix::Translation((1280.0f - Width(pause)) / 2.0f, 220.0f, 0.0f), kWhite);
@@ -114,7 +119,7 @@ void CStagePause::Draw(platform::Sprite* sprite) const
         DrawSprite(sprite, mpLabels, keys, origin,
                    platform::Matrix::Translation((1280.0f - Width(keys)) / 2.0f + 120.0f, 400.0f, 0.0f), kWhite);
     }
-    if (mpFrame != nullptr && mpFrame->GhostRace().HasGhost()) {
+    if (ghostLine) {
         const std::string ghostKey = FirstKeyLabel(mpFrame->PlayerSettings().bindings, Action::Ghost);
         const std::string ghost =
             FillIn(mpFrame->Texts().Get(mpFrame->GhostRace().Shown() ? TextId::GhostOn : TextId::GhostOff), {ghostKey});

@@ -4,11 +4,14 @@
 
 #include <sstream>
 
+#include "app/AssetFiles.h"
+#include "app/FontSheet.h"
 #include "app/SettingsFile.h"
 #include "app/TraceWriter.h"
 #include "platform/SdlSystem.h"
 #include "scenes/Game.h"
 #include "scenes/Title.h"
+#include "support/DrawnPictures.h"
 #include "support/StageFixture.h"
 
 namespace {
@@ -153,6 +156,53 @@ TEST_F(OptionsOnTheTitle, BindAKeyAndAButtonToAnAction)
     fixture.fake.controls.Press(PhysicalPress::Kind::Button, "leftstick");
     Frame();
     EXPECT_EQ(Now().bindings.Buttons(Action::Jump), std::vector<std::string>{"leftstick"});
+}
+
+// The letters the font draws between x `from` and `to`, left to right (spaces are not drawn).
+std::string LetteredBetween(const std::vector<DrawCall>& draws, float from, float to, float top, float bottom)
+{
+    std::vector<std::pair<float, char>> found;
+    const std::string font = std::string(files::kFont).substr(std::string(files::kFont).find_last_of('/') + 1);
+    for (const DrawCall& draw : DrawsOf(draws, font)) {
+        const platform::Vec2 at = DrawnTopLeft(draw);
+        if (at.x < from || at.x >= to || at.y < top || at.y >= bottom) continue;
+        const int index = (draw.source.top / fontsheet::kCellHeight) * fontsheet::kColumns +
+                          draw.source.left / fontsheet::kCellWidth;
+        found.emplace_back(at.x, static_cast<char>(fontsheet::kFirst + index));
+    }
+    std::sort(found.begin(), found.end());
+    std::string text;
+    for (const auto& [x, c] : found) text += c;
+    return text;
+}
+
+// Every key of an action is named in its column, however many; the wait for a new one counts
+// its seconds down.
+TEST_F(OptionsOnTheTitle, TheKeyColumnNamesEveryKeyAndTheWaitCountsDown)
+{
+    // A stand-in font, which the options load when they first open: the letters are drawn.
+    const auto textures = fixture.dir.Path() / "Resource/Texture";
+    std::filesystem::copy_file(textures / "Labels.png", textures / "Font.png");
+    Frame();
+    Tap(VK_O);
+    const int startRow = COptionsScreen::kFirstAction + static_cast<int>(Action::Start);
+    GoToRow(startRow);
+    // The chosen row's band: its plate is drawn first, at the row's top.
+    auto rowText = [&] {
+        const std::vector<DrawCall> draws = fixture.fake.DrawFrame(*title);
+        float top = 0.0f;
+        for (const DrawCall& draw : draws) {
+            if (draw.color == 0x50FFD54Fu) top = DrawnTopLeft(draw).y; // the chosen row's plate
+        }
+        return LetteredBetween(draws, 560.0f, 850.0f, top, top + 27.0f); // rows are 27 pixels apart
+    };
+    EXPECT_EQ(rowText(), "ENTER/KPENTER");
+    Tap(VK_RETURN);
+    ASSERT_TRUE(title->Options().Waiting());
+    EXPECT_EQ(rowText(), "...5");
+    for (int i = 0; i < 60; ++i) Frame();
+    const std::string later = rowText(); // the dots blink beside the seconds
+    EXPECT_TRUE(later == "...4" || later == "4") << later;
 }
 
 TEST_F(OptionsOnTheTitle, AKeyInUseOrReservedIsRefusedWithAMessage)
