@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "map/SignLettering.h"
 #include "map/StageGrid.h"
 #include "platform/Matrix.h"
 #include "platform/Sprite.h"
@@ -69,6 +70,12 @@ public:
     void SetStarTexture(const platform::Texture* texture) { if (texture != nullptr) mpStarTexture = texture; }
     void SetSignTexture(const platform::Texture* texture) { if (texture != nullptr) mpSignTexture = texture; }
     void SetPitTexture(const platform::Texture* texture) { if (texture != nullptr) mpPitTexture = texture; }
+    // The keys the signs name, lettered from `font` where they are not the defaults.
+    void SetSignLettering(const SignLettering& lettering, const platform::Texture* font)
+    {
+        mSignLettering = lettering;
+        mpSignFont = font;
+    }
     void ReleaseTextures();
 
     bool GoalReached() const { return mGoal; }
@@ -146,6 +153,9 @@ private:
     int mPitTop[kMapCols] = {};
     void FindPits();
     const platform::Texture* mpSignTexture = nullptr;
+    SignLettering mSignLettering;
+    const platform::Texture* mpSignFont = nullptr;
+    void DrawLetteredSign(platform::Sprite* sprite, int code, platform::Vec2 topLeft) const;
     const platform::Texture* mpPitTexture = nullptr;
 };
 

@@ -104,6 +104,8 @@ void CGame::LoadPlayerPictures()
     mPause.SetTexture(load(files::kLabels));
     mpFontTexture = load(files::kFont);
     mPause.SetFontTexture(mpFontTexture);
+    mSignBindings = mpFrame->PlayerSettings().bindings;
+    mpMap->SetSignLettering(SignLettering::For(mSignBindings), mpFontTexture);
 }
 
 // Pictures shared by every enemy or item of a kind, each loaded once.
@@ -286,6 +288,11 @@ SceneId CGame::Update()
 void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     if (mRefused) return;
+    // Keys bound anew in the pause's options show on the signs at once.
+    if (!(mpFrame->PlayerSettings().bindings == mSignBindings)) {
+        mSignBindings = mpFrame->PlayerSettings().bindings;
+        mpMap->SetSignLettering(SignLettering::For(mSignBindings), mpFontTexture);
+    }
     mBackGround.Draw(sprite);
     mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);

@@ -152,6 +152,7 @@ private:
     std::optional<long> GhostGap() const;
     static GhostFrame GhostFrameOf(const CPlayer& player);
     const platform::Texture* mpFontTexture = nullptr;
+    Bindings mSignBindings; // the bindings the signs were lettered for
     const platform::Texture* mpHeroSheet = nullptr;
     const platform::Texture* mpMiniSheet = nullptr;
 

@@ -66,7 +66,7 @@ TEST(GameDataTest, EveryPictureLoadsAtTheSizeItsLayoutNeeds)
         {"BubbleAlpha().png", 256, 256}, {"星 (1).png", 150, 150}, {"星白.png", 320, 320}, {"星.png", 120, 120},
         {"RESULT.png", 600, 400}, {"WhiteNewGameClear3.png", 1280, 128}, {"NWG.png", 1024, 128},
         {"NewRETRY.png", 768, 128}, {"GOPlayer.png", 90, 150}, {"NewGameOverBack.png", 1280, 720},
-        {"Signs.png", 560, 80}, {"PitShade.png", 80, 40},
+        {"Signs.png", 640, 160}, {"PitShade.png", 80, 40},
     };
     platform::HeadlessDevice device;
     for (const auto& picture : pictures) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/FontSheet.h"
+#include "app/SignSheet.h"
 #include "scenes/Game.h"
 #include "support/DrawnPictures.h"
 #include "support/StageFixture.h"
@@ -54,6 +56,51 @@ TEST(MapBackdropTest, APitIsDarkFromTheLowerGroundBesideItAndASignStandsOnItsCel
     };
     EXPECT_LT(firstOf("Back2.png"), firstOf("PitShade.png"));
     EXPECT_LT(firstOf("Signs.png"), firstOf("MapChip12.png"));
+}
+
+// A sign names the keys as bound: its bare board, a blank cap for each key and the key's name on
+// it; at the defaults, the sign's own picture. A binding changed while the stage runs (the
+// pause's options) shows at the next frame drawn.
+TEST(MapBackdropTest, ASignLettersTheKeysAsBound)
+{
+    StageFixture fixture(kStage, kTop);
+    const auto textures = fixture.dir.Path() / "Resource/Texture";
+    std::filesystem::copy_file(textures / "Labels.png", textures / "Font.png"); // a stand-in font: letters are drawn
+    auto game = fixture.MakeGame();
+    FakePlatform::Step(*game);
+    ASSERT_EQ(DrawsOf(fixture.fake.DrawFrame(*game), "Signs.png").size(), 1u) << "the picture alone at the defaults";
+
+    Settings settings = fixture.frame->PlayerSettings();
+    settings.bindings.Keys(Action::WalkLeft) = {"A"};
+    fixture.frame->SetSettings(settings);
+    const auto draws = fixture.fake.DrawFrame(*game);
+    const auto signs = DrawsOf(draws, "Signs.png");
+    ASSERT_EQ(signs.size(), 3u); // the board and two caps
+    auto same = [](const platform::Rect& a, const platform::Rect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    EXPECT_TRUE(same(signs[0].source, signsheet::SignCell(1, true)));
+    EXPECT_TRUE(same(signs[1].source, signsheet::kBlankCap));
+    EXPECT_TRUE(same(signs[2].source, signsheet::kBlankCap));
+    // The caps are centred where the picture has its own, on the sign's cell (column 1, its top a
+    // row up), and at least as wide.
+    const platform::Vec2 camera = game->GetCamera().GetPos();
+    const float blankWidth = static_cast<float>(signsheet::kBlankCap.right - signsheet::kBlankCap.left);
+    for (const auto& [cap, centre] : {std::pair{signs[1], 12.0f + 12.0f}, std::pair{signs[2], 44.0f + 12.0f}}) {
+        const float width = cap.transform.m[0][0] * blankWidth;
+        EXPECT_GE(width, 24.0f);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(cap).x + width / 2.0f, 40.0f + centre - camera.x);
+        EXPECT_FLOAT_EQ(DrawnTopLeft(cap).y, 40.0f * (kTop - 1) + 9.0f - camera.y);
+    }
+    // On them "A" and the right arrow, left to right, in the caps' dark ink (the HUD's clock
+    // is lettered too, in white).
+    std::vector<int> cells;
+    for (const DrawCall& draw : DrawsOf(draws, "Font.png")) {
+        if (draw.color == 0xFF263238u) cells.push_back(draw.source.left + draw.source.top * fontsheet::kColumns);
+    }
+    const platform::Rect a = fontsheet::CellOf('A');
+    const platform::Rect right = fontsheet::CellOf(kArrowRight[0]);
+    EXPECT_EQ(cells, (std::vector<int>{a.left + a.top * fontsheet::kColumns, right.left + right.top * fontsheet::kColumns}));
 }
 
 TEST(MapBackdropTest, SignsAndPitsChangeNoCollision)

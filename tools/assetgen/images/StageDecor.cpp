@@ -2,6 +2,7 @@
 // and the darkness of a pit.
 #include <string>
 
+#include "app/SignSheet.h"
 #include "images/Lettering.h"
 #include "images/Pictures.h"
 #include "images/Shapes.h"
@@ -79,42 +80,46 @@ void Caption(const Canvas& canvas, double left, const std::string& text)
     DrawText(canvas, text, left + 40, 43, style);
 }
 
-void WalkSign(const Canvas& canvas, double left)
+void WalkSign(const Canvas& canvas, double left, bool bare)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
-    ArrowKey(cr, left + 12, 9, Arrow::Left);
-    ArrowKey(cr, left + 44, 9, Arrow::Right);
+    if (!bare) {
+        ArrowKey(cr, left + 12, 9, Arrow::Left);
+        ArrowKey(cr, left + 44, 9, Arrow::Right);
+    }
     Caption(canvas, left, "WALK");
 }
 
-void JumpSign(const Canvas& canvas, double left)
+void JumpSign(const Canvas& canvas, double left, bool bare)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
-    ArrowKey(cr, left + 28, 9, Arrow::Up);
+    if (!bare) ArrowKey(cr, left + 28, 9, Arrow::Up);
     Caption(canvas, left, "JUMP");
 }
 
-void BubbleSign(const Canvas& canvas, double left)
+void BubbleSign(const Canvas& canvas, double left, bool bare)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
-    KeyCap(cr, left + 10, 9, 60, 24);
-    TextStyle style;
-    style.size = 11;
-    style.outline = 0;
-    style.fillTop = style.fillBottom = colours::kOutline;
-    style.shadowAlpha = 0;
-    DrawText(canvas, "SPACE", left + 40, 20, style);
+    if (!bare) {
+        KeyCap(cr, left + 10, 9, 60, 24);
+        TextStyle style;
+        style.size = 11;
+        style.outline = 0;
+        style.fillTop = style.fillBottom = colours::kOutline;
+        style.shadowAlpha = 0;
+        DrawText(canvas, "SPACE", left + 40, 20, style);
+    }
     Caption(canvas, left, "BUBBLE");
 }
 
-void FormSign(const Canvas& canvas, double left)
+void FormSign(const Canvas& canvas, double left, bool bare)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
-    ArrowKey(cr, left + 12, 9, Arrow::Down);
+    if (!bare) ArrowKey(cr, left + 12, 9, Arrow::Down);
     // A big and a small body: the two forms.
     cairo_new_path(cr);
     EllipsePath(cr, left + 50, 21, 6, 8);
@@ -136,11 +141,11 @@ void FormSign(const Canvas& canvas, double left)
     Caption(canvas, left, "SMALL / BIG");
 }
 
-void PlatformSign(const Canvas& canvas, double left)
+void PlatformSign(const Canvas& canvas, double left, bool bare)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
-    ArrowKey(cr, left + 8, 9, Arrow::Up);
+    if (!bare) ArrowKey(cr, left + 8, 9, Arrow::Up);
     // "then" as a small arrow between the keys.
     cairo_new_path(cr);
     cairo_move_to(cr, left + 35, 21);
@@ -154,12 +159,12 @@ void PlatformSign(const Canvas& canvas, double left)
     cairo_line_to(cr, left + 40, 25);
     cairo_close_path(cr);
     cairo_fill(cr);
-    ArrowKey(cr, left + 48, 9, Arrow::Down);
+    if (!bare) ArrowKey(cr, left + 48, 9, Arrow::Down);
     Caption(canvas, left, "IN THE AIR");
 }
 
 // A warning board: yellow, a red-rimmed triangle with "!" and a drop below it.
-void PitSign(const Canvas& canvas, double left)
+void PitSign(const Canvas& canvas, double left, bool /*bare: no caps*/)
 {
     cairo_t* cr = canvas.Cr();
     Board(cr, left, colours::kGold, colours::kGoldDark);
@@ -178,7 +183,7 @@ void PitSign(const Canvas& canvas, double left)
 }
 
 // The goal ahead: a gold star and an arrow.
-void GoalSign(const Canvas& canvas, double left)
+void GoalSign(const Canvas& canvas, double left, bool /*bare: no caps*/)
 {
     cairo_t* cr = canvas.Cr();
     WoodBoard(cr, left);
@@ -190,21 +195,27 @@ void GoalSign(const Canvas& canvas, double left)
 
 } // namespace
 
-// Seven 80 x 80 signs in a row, sign k (SignCode) in cell k - 1: walk, jump, bubble, change
-// of form, bubble platform, pit ahead, goal ahead.
+// The seven 80 x 80 signs, sign k (SignCode) in cell k - 1: walk, jump, bubble, change of form,
+// bubble platform, pit ahead, goal ahead; under them the same boards without their key caps, and
+// a blank cap (app/SignSheet.h).
 Canvas Signs()
 {
-    Canvas canvas(7 * static_cast<int>(kSign), static_cast<int>(kSign));
-    void (*const signs[])(const Canvas&, double) = {WalkSign,     JumpSign, BubbleSign, FormSign,
-                                                    PlatformSign, PitSign,  GoalSign};
-    for (int k = 0; k < 7; ++k) {
-        cairo_t* cr = canvas.Cr();
-        cairo_save(cr);
-        cairo_rectangle(cr, kSign * k, 0, kSign, kSign);
-        cairo_clip(cr);
-        signs[k](canvas, kSign * k);
-        cairo_restore(cr);
+    Canvas canvas(signsheet::kSheetWidth, signsheet::kSheetHeight);
+    void (*const signs[])(const Canvas&, double, bool) = {WalkSign,     JumpSign, BubbleSign, FormSign,
+                                                          PlatformSign, PitSign,  GoalSign};
+    for (const bool bare : {false, true}) {
+        for (int k = 0; k < signsheet::kSigns; ++k) {
+            cairo_t* cr = canvas.Cr();
+            cairo_save(cr);
+            cairo_translate(cr, 0, bare ? kSign : 0);
+            cairo_rectangle(cr, kSign * k, 0, kSign, kSign);
+            cairo_clip(cr);
+            signs[k](canvas, kSign * k, bare);
+            cairo_restore(cr);
+        }
     }
+    const platform::Rect cap = signsheet::kBlankCap;
+    KeyCap(canvas.Cr(), cap.left, cap.top, cap.right - cap.left, cap.bottom - cap.top);
     return canvas;
 }
 

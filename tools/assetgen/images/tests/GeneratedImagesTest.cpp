@@ -120,7 +120,7 @@ TEST_F(GeneratedImages, EveryPictureHoldsTheRectanglesTheGameDrawsFromIt)
         {u8"星 (1).png", 150, 150},                  {u8"playerBubble (1).png", 170, 170},
         {u8"playerBubbleAlpha (1).png", 170, 170},   {u8"NewGameOverBack.png", 1280, 720},
         {u8"NewRETRY.png", 768, 128},                {u8"GOPlayer.png", 90, 150},
-        {u8"NWG.png", 8 * 128, 128},                 {u8"Signs.png", 7 * 80, 80},
+        {u8"NWG.png", 8 * 128, 128},                 {u8"Signs.png", 8 * 80, 2 * 80},
         {u8"PitShade.png", 2 * 40, 40},
     };
     for (const Need& need : needs) {
@@ -190,7 +190,7 @@ TEST_F(GeneratedImages, EveryFrameTheGameShowsHasSomethingInIt)
                                     {u8"BubbleMona.png", 80, 40, 0, {7}},
                                     {u8"suji2.png", 60, 60, 0, {11}},
                                     {u8"MapChip12.png", 40, 40, 0, {6}},
-                                    {u8"Signs.png", 80, 80, 0, {7}},
+                                    {u8"Signs.png", 80, 80, 0, {7, 8}},
                                     {u8"PitShade.png", 40, 40, 0, {2}},
                                     {u8"WhiteNewGameClear3.png", 128, 128, 0, {10}},
                                     {u8"NWG.png", 128, 128, 0, {8}},
