@@ -38,6 +38,29 @@ void DrawPlateRect(platform::Sprite* sprite, const platform::Texture* labels, fl
                color);
 }
 
+namespace {
+
+// The runs from (left, top), each where the one before it moved the pen.
+void DrawRuns(platform::Sprite* sprite, const platform::Texture* font, const PlateLine& line, float left, float top,
+              float scale, int alpha)
+{
+    float x = left;
+    for (const PlateRun& run : line) {
+        DrawTextLine(sprite, font, run.text, x, top, scale, WithAlpha(run.key ? kHudGold : 0xFFFFFFFF, alpha));
+        x += TextAdvance(run.text, scale);
+    }
+}
+
+} // namespace
+
+void DrawKeyLine(platform::Sprite* sprite, const platform::Texture* font, const PlateLine& line, float centreX,
+                 float centreY, float size, float widest, int alpha)
+{
+    const float scale = std::min(size / static_cast<float>(fontsheet::kFontSize), widest / PlateLineWidth(line, 1.0f));
+    const float top = centreY - static_cast<float>(fontsheet::kCellHeight) * scale / 2.0f;
+    DrawRuns(sprite, font, line, centreX - PlateLineWidth(line, scale) / 2.0f, top, scale, alpha);
+}
+
 void DrawKeyPlate(platform::Sprite* sprite, const platform::Texture* font, const platform::Texture* labels,
                   const PlateLine& line, float centreX, float centreY, float scale, int alpha)
 {
@@ -47,11 +70,5 @@ void DrawKeyPlate(platform::Sprite* sprite, const platform::Texture* font, const
     const float top = centreY - height / 2.0f;
     DrawPlateRect(sprite, labels, left - kMarginX, top - kMarginY, width + 2.0f * kMarginX, height + 2.0f * kMarginY,
                   WithAlpha(0xA61E1838, alpha));
-    // Monospaced: a run starts as many advances along as there are characters before it.
-    size_t before = 0;
-    for (const PlateRun& run : line) {
-        const float x = left + static_cast<float>(before) * fontsheet::kAdvance * scale;
-        DrawTextLine(sprite, font, run.text, x, top, scale, WithAlpha(run.key ? kHudGold : 0xFFFFFFFF, alpha));
-        before += run.text.size();
-    }
+    DrawRuns(sprite, font, line, left, top, scale, alpha);
 }

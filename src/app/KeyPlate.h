@@ -20,6 +20,10 @@ float PlateLineWidth(const PlateLine& line, float scale);
 // fades both. `labels` is the label sheet, whose white patch makes the plate.
 void DrawKeyPlate(platform::Sprite* sprite, const platform::Texture* font, const platform::Texture* labels,
                   const PlateLine& line, float centreX, float centreY, float scale, int alpha = 255);
+// The line alone, centred on (centreX, centreY), its letters `size` pixels of the face (as the
+// pictures' words are measured) or smaller, to be at most `widest` wide.
+void DrawKeyLine(platform::Sprite* sprite, const platform::Texture* font, const PlateLine& line, float centreX,
+                 float centreY, float size, float widest, int alpha = 255);
 // A plain plate of the same look: a rectangle of the label sheet's white patch, tinted `color`.
 void DrawPlateRect(platform::Sprite* sprite, const platform::Texture* labels, float left, float top, float width,
                    float height, platform::Color color);

@@ -9,3 +9,6 @@ float DrawTextLine(platform::Sprite* sprite, const platform::Texture* font, cons
                    float scale, platform::Color color);
 // The width DrawTextLine takes for `text`.
 float TextLineWidth(const std::string& text, float scale);
+// How far `text` moves the pen: a line drawn that far to the right of another's start goes on
+// where that other would have (runs of one line in different colours).
+float TextAdvance(const std::string& text, float scale);

@@ -84,12 +84,11 @@ void CStagePicker::Draw(platform::Sprite* sprite, const platform::Texture* font,
         platform::Matrix::Translation(x - kPlateMargin, top, 0.0f);
     DrawSprite(sprite, plate, white, {}, plateAt, kPlateColour);
     const float textTop = top + (kPlateHeight - static_cast<float>(fontsheet::kCellHeight) * kTextScale) / 2.0f;
-    // Monospaced: character i stands i advances from the line's start.
-    const float advance = fontsheet::kAdvance * kTextScale;
+    // Each part goes on where the one before it moved the pen.
     DrawTextLine(sprite, font, left, x, textTop, kTextScale, kArrowColour);
-    DrawTextLine(sprite, font, text, x + advance * static_cast<float>(left.size()), textTop, kTextScale, kNameColour);
-    DrawTextLine(sprite, font, right, x + advance * static_cast<float>(left.size() + text.size()), textTop, kTextScale,
-                 kArrowColour);
+    const float afterLeft = x + TextAdvance(left, kTextScale);
+    DrawTextLine(sprite, font, text, afterLeft, textTop, kTextScale, kNameColour);
+    DrawTextLine(sprite, font, right, afterLeft + TextAdvance(text, kTextScale), textTop, kTextScale, kArrowColour);
 }
 
 int OpenOwnStages(const std::vector<StageDescription>& stages, const CBestResultsFile* bests)

@@ -9,6 +9,7 @@
 #include "app/KeyPlate.h"
 #include "app/Random.h"
 #include "app/Sound.h"
+#include "app/TitleGuide.h"
 #include "app/TraceWriter.h"
 #include "map/StageFiles.h"
 #include "platform/Keyboard.h"
@@ -190,7 +191,7 @@ void CTitle::Draw(platform::Sprite* sprite, platform::Device*)
     if (GuideShowsBoundKeys())
         DrawBoundKeys(sprite);
     else
-        DrawSprite(sprite, mpGuideTexture, {0, 0, 900, 300}, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
+        DrawSprite(sprite, mpGuideTexture, titleguide::kLettered, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
     DrawSprite(sprite, mpBubbleTexture, {0, 0, 256, 256}, kNoCenter, mBubble.mMatrix, kWhite);
     DrawSprite(sprite, mpBubbleAlphaTexture, {0, 0, 256, 256}, kNoCenter, mBubbleOverlay.mMatrix, WhiteWithAlpha(70));
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
@@ -216,17 +217,23 @@ void CTitle::LoadLettering()
     if (mpPlateTexture == nullptr) mpPlateTexture = mResources.LoadTexture(files::kLabels);
 }
 
-// The instruction as the picture has it, lettered with the keys bound now, blinking alike.
+// The instruction as the picture has it: its own plates and sparkles, bare, lettered with the keys
+// bound now in the picture's places and sizes, blinking alike.
 void CTitle::DrawBoundKeys(platform::Sprite* sprite) const
 {
     const Bindings& b = mpFrame->PlayerSettings().bindings;
     const CTexts& texts = mpFrame->Texts();
-    const float centreX = mGuide.mPos.x + 450.0f;
     if (mGuide.mMatrix == platform::Matrix{}) return; // not placed before the first update, as the picture
-    DrawKeyPlate(sprite, mpFontTexture, mpPlateTexture,
-                 {{texts.Get(TextId::PlatePress) + " ", false}, {FirstKeyLabel(b, Action::Start), true}}, centreX,
-                 mGuide.mPos.y + 100.0f, 0.9f, mGuideAlpha);
-    DrawKeyPlate(sprite, mpFontTexture, mpPlateTexture,
+    DrawSprite(sprite, mpGuideTexture, titleguide::kBare, kNoCenter, mGuide.mMatrix, WhiteWithAlpha(mGuideAlpha));
+    auto at = [this](const titleguide::Line& line) {
+        return platform::Vec2{mGuide.mPos.x + line.centreX, mGuide.mPos.y + line.centreY};
+    };
+    const platform::Vec2 press = at(titleguide::kPress);
+    DrawKeyLine(sprite, mpFontTexture,
+                {{texts.Get(TextId::PlatePress) + " ", false}, {FirstKeyLabel(b, Action::Start), true}}, press.x,
+                press.y, titleguide::kPress.size, titleguide::kPress.widest, mGuideAlpha);
+    const platform::Vec2 keys = at(titleguide::kKeys);
+    DrawKeyLine(sprite, mpFontTexture,
                  {{FirstKeyLabel(b, Action::WalkLeft, true) + " " + FirstKeyLabel(b, Action::WalkRight, true), true},
                   {" " + texts.Get(TextId::PlateWalk) + "   ", false},
                   {FirstKeyLabel(b, Action::Jump, true), true},
@@ -237,7 +244,7 @@ void CTitle::DrawBoundKeys(platform::Sprite* sprite) const
                   {" " + texts.Get(TextId::PlateForm) + "   ", false},
                   {FirstKeyLabel(b, Action::Options, true), true},
                   {" " + texts.Get(TextId::PlateOptions), false}},
-                 centreX, mGuide.mPos.y + 230.0f, 0.42f, mGuideAlpha);
+                 keys.x, keys.y, titleguide::kKeys.size, titleguide::kKeys.widest, mGuideAlpha);
 }
 
 void CTitle::Release()

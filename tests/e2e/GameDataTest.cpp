@@ -61,7 +61,7 @@ TEST(GameDataTest, EveryPictureLoadsAtTheSizeItsLayoutNeeds)
         {"SlimeEnemy.png", 240, 161}, {"star.png", 40, 40}, {"Sun.bmp", 128, 128}, {"EnemyBubble.png", 480, 240},
         {"EnemyBubbleAlpha.png", 480, 240}, {"SlimeBubble.png", 276, 138}, {"SlimeBubbleAlpha.png", 276, 138},
         {"HP Item.png", 60, 60}, {"playerBubble.png", 80, 80}, {"playerBubbleAlpha.png", 80, 80},
-        {"csvMapChip().png", 80, 40}, {"ZEM.png", 900, 400}, {"指示画像.png", 900, 300},
+        {"csvMapChip().png", 80, 40}, {"ZEM.png", 900, 400}, {"指示画像.png", 900, 600},
         {"playerBubble (1).png", 170, 170}, {"playerBubbleAlpha (1).png", 170, 170}, {"Bubble.png", 256, 256},
         {"BubbleAlpha().png", 256, 256}, {"星 (1).png", 150, 150}, {"星白.png", 320, 320}, {"星.png", 120, 120},
         {"RESULT.png", 600, 400}, {"WhiteNewGameClear3.png", 1280, 128}, {"NWG.png", 1024, 128},

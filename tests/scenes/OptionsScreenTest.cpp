@@ -164,7 +164,8 @@ std::string LetteredBetween(const std::vector<DrawCall>& draws, float from, floa
     std::vector<std::pair<float, char>> found;
     const std::string font = std::string(files::kFont).substr(std::string(files::kFont).find_last_of('/') + 1);
     for (const DrawCall& draw : DrawsOf(draws, font)) {
-        const platform::Vec2 at = DrawnTopLeft(draw);
+        platform::Vec2 at = DrawnTopLeft(draw);
+        at.x += draw.transform.m[0][0] * fontsheet::kCellWidth / 2.0f; // the character's middle
         if (at.x < from || at.x >= to || at.y < top || at.y >= bottom) continue;
         const int index = (draw.source.top / fontsheet::kCellHeight) * fontsheet::kColumns +
                           draw.source.left / fontsheet::kCellWidth;

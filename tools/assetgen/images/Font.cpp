@@ -9,9 +9,9 @@ Canvas Font()
 {
     Canvas canvas(fontsheet::kSheetWidth, fontsheet::kSheetHeight);
     TextStyle style;
-    style.size = 44;
+    style.size = fontsheet::kFontSize;
     style.outline = 7;
-    style.fillBottom = Hex(0xFFE082);
+    style.fillBottom = Hex(0xE1F5FE); // as the pictures' words: white to ice, tinted gold for keys
     style.shadowOffset = 3;
     for (char c = fontsheet::kFirst; c <= fontsheet::kLast; ++c) {
         if (c == ' ') continue;

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/TitleGuide.h"
 #include "images/Bubbles.h"
 #include "images/KeyPrompt.h"
 #include "images/Lettering.h"
@@ -85,21 +86,35 @@ Canvas Logo()
 
 // The instruction picture, 900 x 300, drawn at (200, 400) and blinking down to 40 % opacity:
 // "PRESS ENTER" over the hills (screen y 455-545) and the stage's keys over the ground
-// (screen y 590-670), each on a dark plate so that even the faintest blink stands out.
+// (screen y 590-670), each on a dark plate so that even the faintest blink stands out. Under it
+// the plates and sparkles again without their words (app/TitleGuide.h).
 Canvas PressEnter()
 {
-    Canvas canvas(900, 300);
+    using titleguide::kKeys;
+    using titleguide::kPress;
+    Canvas canvas(900, 600);
     cairo_t* cr = canvas.Cr();
-    const double half = MeasureText("PRESS ENTER", 64).advance / 2;
-    DrawPlate(cr, 450 - half - 78, 55, 2 * half + 156, 90, 0.6);
-    DrawKeyPrompt(canvas, {{"PRESS ", false}, {"ENTER", true}}, 450, 100, 64, 800, 11);
-    Twinkle(cr, 450 - half - 42, 100, 16, colours::kGold);
-    Twinkle(cr, 450 + half + 42, 100, 16, colours::kGold);
-    DrawPlate(cr, 20, 190, 860, 80, 0.65);
-    DrawKeyPrompt(canvas, {{"\u2190 \u2192", true}, {" walk   ", false}, {"\u2191", true}, {" jump   ", false},
+    const double half = MeasureText("PRESS ENTER", kPress.size).advance / 2;
+    for (const bool bare : {false, true}) {
+        cairo_save(cr);
+        cairo_translate(cr, 0, bare ? titleguide::kBare.top : 0);
+        DrawPlate(cr, kPress.centreX - half - 78, kPress.centreY - 45, 2 * half + 156, 90, 0.6);
+        if (!bare) {
+            DrawKeyPrompt(canvas, {{"PRESS ", false}, {"ENTER", true}}, kPress.centreX, kPress.centreY, kPress.size,
+                          kPress.widest, 11);
+        }
+        Twinkle(cr, kPress.centreX - half - 42, kPress.centreY, 16, colours::kGold);
+        Twinkle(cr, kPress.centreX + half + 42, kPress.centreY, 16, colours::kGold);
+        DrawPlate(cr, 20, kKeys.centreY - 40, 860, 80, 0.65);
+        if (!bare) {
+            DrawKeyPrompt(canvas,
+                          {{"\u2190 \u2192", true}, {" walk   ", false}, {"\u2191", true}, {" jump   ", false},
                            {"Space", true}, {" bubble   ", false}, {"\u2193", true}, {" change form   ", false},
                            {"O", true}, {" options", false}},
-                  450, 230, 36, 820, 7);
+                          kKeys.centreX, kKeys.centreY, kKeys.size, kKeys.widest, 7);
+        }
+        cairo_restore(cr);
+    }
     return canvas;
 }
 

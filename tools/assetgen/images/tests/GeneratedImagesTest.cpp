@@ -113,7 +113,7 @@ TEST_F(GeneratedImages, EveryPictureHoldsTheRectanglesTheGameDrawsFromIt)
         {u8"SlimeBubble.png", 6 * 46, 3 * 46},       {u8"SlimeBubbleAlpha.png", 6 * 46, 3 * 46},
         {u8"HP Item.png", 60, 60},                   {u8"playerBubble.png", 80, 80},
         {u8"playerBubbleAlpha.png", 80, 80},         {u8"ZEM.png", 900, 400},
-        {u8"指示画像.png", 900, 300},                {u8"Bubble.png", 256, 256},
+        {u8"指示画像.png", 900, 600},                {u8"Bubble.png", 256, 256},
         {u8"BubbleAlpha().png", 256, 256},           {u8"csvMapChip().png", 80, 40},
         {u8"WhiteNewGameClear3.png", 10 * 128, 128}, {u8"RESULT.png", 600, 400},
         {u8"星白.png", 320, 320},                    {u8"星.png", 1, 1},
