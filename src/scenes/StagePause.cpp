@@ -107,14 +107,15 @@ void CStagePause::Draw(platform::Sprite* sprite) const
         const CTexts& texts = mpFrame->Texts();
         std::string resumeKeys = FirstKeyLabel(b, Action::Pause);
         if (!b.Buttons(Action::Pause).empty()) resumeKeys += " / " + ButtonLabel(b.Buttons(Action::Pause).front());
-        DrawKeyPlate(sprite, mpFont, mpLabels,
-                     {{resumeKeys, true},
-                      {" " + texts.Get(TextId::PlateResume) + "   ", false},
-                      {FirstKeyLabel(b, Action::Options), true},
-                      {" " + texts.Get(TextId::PlateOptions) + "   ", false},
-                      {"ESC", true},
-                      {" " + texts.Get(TextId::PlateQuit), false}},
-                     640.0f, 432.0f, 0.5f);
+        // On the pause's own panel, at the size of the picture's words.
+        DrawKeyLine(sprite, mpFont,
+                    {{resumeKeys, true},
+                     {" " + texts.Get(TextId::PlateResume) + "   ", false},
+                     {FirstKeyLabel(b, Action::Options), true},
+                     {" " + texts.Get(TextId::PlateOptions) + "   ", false},
+                     {"ESC", true},
+                     {" " + texts.Get(TextId::PlateQuit), false}},
+                    640.0f, 436.0f, 34.0f, 900.0f);
     } else {
         DrawSprite(sprite, mpLabels, keys, origin,
                    platform::Matrix::Translation((1280.0f - Width(keys)) / 2.0f + 120.0f, 400.0f, 0.0f), kWhite);
