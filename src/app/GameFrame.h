@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/BestResults.h"
+#include "app/CampaignLog.h"
 #include "app/FrameInput.h"
 #include "app/FrameTimer.h"
 #include "app/GhostRace.h"
@@ -139,6 +140,8 @@ public:
 
     // The race against the best run of the stage being played.
     CGhostRace& GhostRace() { return mGhostRace; }
+    // The stages cleared since the title, for the campaign's end.
+    CCampaignLog& Campaign() { return mCampaign; }
 
     CSceneManager& SceneManager() { return mSceneManager; }
     const platform::Platform& Platform() const { return mPlatform; }
@@ -159,6 +162,7 @@ private:
     int mStagesOpenUpTo = -1;
     bool mStageLimitsChecked = true;
     CGhostRace mGhostRace;
+    CCampaignLog mCampaign;
     Settings mSettings;
     const CSettingsFile* mpSettingsFile = nullptr;
     bool mSettingsChanged = false; // since the last write was tried

@@ -8,4 +8,5 @@ enum SceneId : int32_t {
     SCENE_CLEAR = 2,
     SCENE_OVER = 3,
     SCENE_NONE = 4,
+    SCENE_CAMPAIGN = 5, // the campaign's end (the game's own addition)
 };

@@ -74,6 +74,11 @@ constexpr std::array<Entry, kTextCount> kEnglish = {{
     {"plate.new_game", "NEW GAME"},
     {"result.next_stage", "{}: NEXT STAGE"},
     {"result.campaign_complete", "CAMPAIGN COMPLETE!"},
+    {"result.campaign_key", "{}: THE WHOLE CAMPAIGN"},
+    {"campaign.stage", "STAGE"},
+    {"campaign.time", "TIME"},
+    {"campaign.score", "SCORE"},
+    {"campaign.total", "TOTAL"},
     {"pause.ghost_on", "{}: GHOST ON"},
     {"pause.ghost_off", "{}: GHOST OFF"},
 }};

@@ -103,6 +103,8 @@ void CGameClear::Init()
         }
     }
     FindNextStage();
+    mpFrame->Campaign().Record({mpFrame->StageIndex(), mpFrame->mStage.name, mpFrame->mRun.frames, mpFrame->mScore,
+                                mpFrame->mScoreTotal, mpFrame->mRun.aided, mNewBests});
     mpFontTexture = load(files::kFont);
 
     LoopSound(mpClearMusic);
@@ -145,9 +147,14 @@ SceneId CGameClear::Update()
 
     SceneId result = SCENE_NONE;
     int stage = mpFrame->StageIndex();
-    if (mNextStage >= 0 && (mpFrame->Input().Held(platform::VK_N) || mpFrame->Input().Held(platform::VK_RETURN))) {
+    // After the campaign's last stage Enter shows its end (and N too, when no stage follows).
+    const bool next = mpFrame->Input().Held(platform::VK_N);
+    const bool enter = mpFrame->Input().Held(platform::VK_RETURN);
+    if (mNextStage >= 0 && (next || (enter && !mCampaignComplete))) {
         stage = mNextStage;
         result = SCENE_GAME;
+    } else if (mCampaignComplete && (next || enter)) {
+        result = SCENE_CAMPAIGN;
     }
     // G plays this stage again, and M leaves for the title, whatever else is held.
     if (mpFrame->Input().Held(platform::VK_G)) {
@@ -276,6 +283,9 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                                  : "";
     constexpr float kNoteScale = 0.7f;
     if (!note.empty()) drawRight(note, 24.0f, kNoteScale);
+    if (mCampaignComplete) {
+        drawRight(FillIn(texts.Get(TextId::CampaignKey), {FirstKeyLabel(bindings, Action::Start)}), 146.0f, 0.5f);
+    }
     // The run's time, and under it the best time of the stage.
     if (mpFrame->mRun.reachedGoal) {
         constexpr float kTimeScale = 0.56f;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "scenes/CampaignEnd.h"
 #include "scenes/Game.h"
 #include "scenes/GameClear.h"
 #include "scenes/GameOver.h"
@@ -16,6 +17,7 @@ std::unique_ptr<BaseScene> CreateScene(SceneId id, CGameFrameConstruct* frame)
     case SCENE_CLEAR: return std::make_unique<CGameClear>(frame);
     case SCENE_OVER: return std::make_unique<CGameOver>(frame);
     case SCENE_TITLE: return std::make_unique<CTitle>(frame);
+    case SCENE_CAMPAIGN: return std::make_unique<CCampaignEnd>(frame);
     case SCENE_NONE: break;
     }
     std::fprintf(stderr, "zem: no scene %d to switch to; back to the title\n", static_cast<int>(id));

@@ -35,6 +35,7 @@ double RandUnit(RandomSequence& random)
 
 void CTitle::Init()
 {
+    mpFrame->Campaign().Clear(); // a campaign runs from here
     mpFrame->Random().Seed(mpFrame->Now());
 
     auto load = [this](const char* path) { return mResources.LoadTexture(path); };

@@ -205,6 +205,7 @@ TEST_P(ScreenLayout, NoWordIsCovered)
         {"result of stage 1, new bests", Data("stage-1.keys"), 3100, ""},
         {"result of stage 3, the campaign complete", Data("stage-3.keys"), 6300, twoCleared},
         {"game over", Data("fall-into-first-pit.keys"), 600, ""},
+        {"the campaign's end", Data("stage-3.keys") + "6310 Enter\n6312\n", 6330, twoCleared},
     };
     for (const Screen& screen : screens) {
         SCOPED_TRACE(screen.name);

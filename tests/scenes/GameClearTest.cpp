@@ -14,6 +14,7 @@
 #include "support/TempDir.h"
 #include "app/Random.h"
 #include "app/TraceWriter.h"
+#include "scenes/CampaignEnd.h"
 #include "scenes/Game.h"
 #include "scenes/GameClear.h"
 #include "support/DrawnPictures.h"
@@ -331,7 +332,7 @@ TEST_F(ResultScreen, TraceShowsThePercentAndTheLetters)
 
 // After a cleared stage N (or Enter) plays the next one, G this one again; after the game's last
 // stage the campaign is complete and nothing comes next.
-TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
+TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsOnItsOwnScreenAfterTheLastStage)
 {
     std::vector<StageDescription> stages(3, FirstStage());
     stages[1].id = "2";
@@ -351,8 +352,9 @@ TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
         {0, {platform::VK_G}, 2, 0, SCENE_GAME, false},
         {0, {platform::VK_N, platform::VK_G}, 2, 0, SCENE_GAME, false},
         {1, {platform::VK_N, platform::VK_M}, 3, 2, SCENE_TITLE, false},
-        {2, {platform::VK_N}, 0, 2, SCENE_NONE, true},
-        {2, {platform::VK_RETURN}, 0, 2, SCENE_NONE, true},
+        // After the last stage N and Enter show the campaign's end.
+        {2, {platform::VK_N}, 0, 2, SCENE_CAMPAIGN, true},
+        {2, {platform::VK_RETURN}, 0, 2, SCENE_CAMPAIGN, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.playing);
@@ -372,6 +374,48 @@ TEST_F(ResultScreen, TheCampaignGoesOnWithNOrEnterAndEndsAfterTheLastStage)
     auto scene = Make(10, 20);
     EXPECT_EQ(scene->NextStage(), -1);
     scene->Release();
+}
+
+// Each result writes its stage into the campaign's log (a stage cleared again keeps its latest
+// clear, the stages in their order); the campaign's end lists it and leaves for the title on a
+// fresh press of Enter or M, never on the Enter still held from the result.
+TEST_F(ResultScreen, TheCampaignsEndListsEveryStageClearedSinceTheTitle)
+{
+    std::vector<StageDescription> stages(3, FirstStage());
+    stages[1].id = "2";
+    stages[1].name = "SECOND";
+    stages[2].id = "3";
+    stage.frame->SetStages(stages);
+    const struct {
+        int stage, frames, score;
+    } runs[] = {{1, 3000, 20}, {0, 2000, 10}, {1, 2500, 25}};
+    for (const auto& run : runs) {
+        stage.frame->ChooseStage(run.stage);
+        stage.frame->mRun = {run.frames, false, true};
+        Make(run.score, 40)->Release();
+    }
+    const std::vector<CampaignClear>& clears = stage.frame->Campaign().Clears();
+    ASSERT_EQ(clears.size(), 2u);
+    EXPECT_EQ(clears[0].stageIndex, 0);
+    EXPECT_EQ(clears[0].frames, 2000);
+    EXPECT_EQ(clears[1].stageIndex, 1);
+    EXPECT_EQ(clears[1].name, "SECOND");
+    EXPECT_EQ(clears[1].frames, 2500) << "the latest clear of a stage";
+    EXPECT_EQ(clears[1].score, 25);
+
+    CCampaignEnd end(stage.frame.get());
+    fake.keyboard.Hold({platform::VK_RETURN}); // still held from the result
+    stage.frame->SetInput(FrameInput::Read(&fake.keyboard));
+    end.Init();
+    CTraceWriter trace;
+    end.WriteTrace(trace);
+    EXPECT_NE(trace.Finish().find("\"stages\":2,\"frames\":4500"), std::string::npos);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(FakePlatform::Step(end), SCENE_NONE);
+    fake.keyboard.Hold({});
+    EXPECT_EQ(FakePlatform::Step(end), SCENE_NONE);
+    fake.keyboard.Hold({platform::VK_RETURN});
+    EXPECT_EQ(FakePlatform::Step(end), SCENE_TITLE);
+    end.Release();
 }
 
 // Only a new fewest-frames best leaves the run's path as the stage's ghost.
