@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ScreenColours.h"
 #include "platform/Sprite.h"
 
 // A line that names keys, made up as the game runs: the key names in the HUD's gold, what they
@@ -13,7 +14,7 @@ struct PlateRun {
 };
 using PlateLine = std::vector<PlateRun>;
 
-inline constexpr platform::Color kHudGold = 0xFFFFD54F;
+using screencolours::kHudGold;
 
 float PlateLineWidth(const PlateLine& line, float scale);
 // The line centred on (centreX, centreY) at `scale` of the font's size, over its plate; `alpha`

@@ -6,9 +6,11 @@
 
 #include "app/Drawing.h"
 #include "app/LabelSheet.h"
+#include "app/ScreenColours.h"
 
 namespace {
 
+using screencolours::kWhite;
 constexpr float kLabelScale = 0.6f;
 constexpr float kDigitScale = 0.45f;
 constexpr float kDigitAdvance = 19.0f;
@@ -16,8 +18,6 @@ constexpr float kRowHeight = 36.0f;
 constexpr float kNumberX = 200.0f; // from the panel's left
 constexpr float kNumberDown = 6.0f;
 constexpr int kDigitCell = 60;
-constexpr platform::Color kWhite = 0xFFFFFFFF;
-constexpr platform::Color kYellow = 0xFFFFFF00;
 
 platform::Matrix At(float scale, float x, float y)
 {
@@ -89,7 +89,7 @@ void DrawBestResults(platform::Sprite* sprite, const platform::Texture* labels, 
         DrawSprite(sprite, labels, row.label, {}, At(kLabelScale * scale, x, rowY), kWhite);
         const float width =
             DrawResultText(sprite, digits, labels, ResultText(row.value, row.unit), x + kNumberX * scale,
-                           rowY + kNumberDown * scale, kDigitScale * scale, kDigitAdvance * scale, kYellow);
+                           rowY + kNumberDown * scale, kDigitScale * scale, kDigitAdvance * scale, screencolours::kNumberYellow);
         if (row.isNew) {
             DrawSprite(sprite, labels, labels::kNew, {},
                        At(kLabelScale * scale, x + kNumberX * scale + width + 4.0f * scale, rowY), kWhite);

@@ -7,6 +7,7 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
+#include "app/ScreenColours.h"
 #include "app/Sound.h"
 #include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-constexpr platform::Color kWhite = 0xFFFFFFFF;
-constexpr platform::Color kPanel = 0xC81E1838; // the plates' dark purple
+using screencolours::kWhite;
+using screencolours::kPanel;
 constexpr float kLeft = 190.0f;                // the table: stage, time, score, and what was beaten
 constexpr float kTimeX = 640.0f;
 constexpr float kScoreX = 830.0f;

@@ -9,6 +9,7 @@
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
 #include "app/Random.h"
+#include "app/ScreenColours.h"
 #include "app/Sound.h"
 #include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
@@ -18,8 +19,8 @@
 
 namespace {
 
-constexpr platform::Color kWhite = 0xFFFFFFFF;
-constexpr platform::Color kYellow = platform::MakeArgb(255, 255, 255, 0);
+using screencolours::kWhite;
+using screencolours::kNumberYellow; // the digits and the turning star
 constexpr int kFountainSize = CGameClear::kParticleCount / 2;
 constexpr int kGaugeSize = 320;
 // The fountains' bubble: an 80-pixel cell the particles' scale counts in, and a 240-pixel one
@@ -229,7 +230,7 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
                      340.0f + 423.0f, 320.0f + 32.0f, 0.42f);
     }
 
-    DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kYellow);
+    DrawNumberStrip(sprite, mpDigitTexture, mpFrame->mScore, 430.0f, 630.0f, kNumberYellow);
 
     // The gauge: the empty star, and over it the gold star's lower mPercent percent.
     DrawSprite(sprite, mpGaugeTexture, {0, 0, kGaugeSize, kGaugeSize}, origin,
@@ -248,7 +249,7 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
     DrawSprite(sprite, mpBigStarTexture, {0, 0, 150, 150}, {75.0f, 75.0f, 0.0f},
                platform::Matrix::Scaling(turn, 1.0f, 0.0f) * platform::Matrix::RotationZ(0.0f) *
                    platform::Matrix::Translation(490.0f, 490.0f, 0.0f),
-               kYellow);
+               kNumberYellow);
     EndBlendPass(sprite, device);
 
     const platform::Matrix bubbleAt = platform::Matrix::Translation(490.0f, 490.0f, 0.0f);

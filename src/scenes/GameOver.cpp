@@ -6,13 +6,14 @@
 #include "app/Drawing.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
+#include "app/ScreenColours.h"
 #include "app/Sound.h"
 #include "app/TraceWriter.h"
 #include "platform/Keyboard.h"
 
 namespace {
 
-constexpr platform::Color kWhite = 0xFFFFFFFF;
+using screencolours::kWhite;
 
 platform::Matrix Translation(const platform::Vec3& pos)
 {

@@ -6,12 +6,14 @@
 #include "app/FontSheet.h"
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
+#include "app/ScreenColours.h"
 #include "app/Sound.h"
 #include "app/TextDrawing.h"
 #include "app/TraceWriter.h"
 
 namespace {
 
+using screencolours::kWhite;
 constexpr float kScale = 0.5f;
 constexpr float kRowHeight = static_cast<float>(fontsheet::kCellHeight) * kScale;
 constexpr float kLabelX = 200.0f;
@@ -19,7 +21,6 @@ constexpr float kKeyX = 560.0f;
 constexpr float kButtonX = 850.0f;
 constexpr float kRowLeft = 170.0f;
 constexpr float kRowWidth = 940.0f;
-constexpr platform::Color kWhite = 0xFFFFFFFF;
 constexpr platform::Color kDimWhite = 0xB0FFFFFF;
 constexpr platform::Color kShade = 0xE0101828;
 constexpr platform::Color kChosenPlate = 0x50FFD54F;

@@ -3,15 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/ScreenColours.h"
 #include "app/TextDrawing.h"
 
 namespace {
 
+using screencolours::kWhite;
 constexpr float kCentreX = 640.0f;
 constexpr float kTop = 12.0f;
 constexpr float kTimeScale = 0.6f;
 constexpr float kGapScale = 0.5f;
-constexpr platform::Color kWhite = 0xFFFFFFFF;
 constexpr platform::Color kAhead = 0xFF7CFC7C;
 constexpr platform::Color kBehind = 0xFFFF6E6E;
 

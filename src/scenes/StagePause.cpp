@@ -4,14 +4,15 @@
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
 #include "app/LabelSheet.h"
+#include "app/ScreenColours.h"
 #include "app/TextDrawing.h"
 #include "platform/Keyboard.h"
 
 namespace {
 
+using screencolours::kWhite;
+using screencolours::kPanel;
 constexpr platform::Color kDim = platform::MakeArgb(170, 0, 0, 0);
-constexpr platform::Color kWhite = 0xFFFFFFFF;
-constexpr platform::Color kPanel = 0xC81E1838; // the plates' dark purple, a little denser
 
 float Width(const platform::Rect& r) { return static_cast<float>(r.right - r.left); }
 float Height(const platform::Rect& r) { return static_cast<float>(r.bottom - r.top); }

@@ -8,6 +8,7 @@
 #include "app/GameFrame.h"
 #include "app/KeyPlate.h"
 #include "app/Random.h"
+#include "app/ScreenColours.h"
 #include "app/Sound.h"
 #include "app/TitleGuide.h"
 #include "app/TraceWriter.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr platform::Color kWhite = 0xFFFFFFFF;
+using screencolours::kWhite;
 constexpr platform::Vec3 kNoCenter{};
 
 platform::Color WhiteWithAlpha(int alpha)
