@@ -1,6 +1,7 @@
 #include "scenes/OptionsScreen.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/AssetFiles.h"
 #include "app/FontSheet.h"
@@ -25,6 +26,23 @@ constexpr platform::Color kDimWhite = 0xB0FFFFFF;
 constexpr platform::Color kShade = 0xE0101828;
 constexpr platform::Color kChosenPlate = 0x50FFD54F;
 constexpr platform::Color kBarEmpty = 0x50FFFFFF;
+
+// The action of a row of the bindings, and its name as the rows and messages give it.
+Action ActionOfRow(int row)
+{
+    return static_cast<Action>(row - COptionsScreen::kFirstAction);
+}
+
+constexpr std::array<TextId, kActionCount> kActionNames = {
+    TextId::ActionWalkLeft, TextId::ActionWalkRight, TextId::ActionJump,  TextId::ActionForm,
+    TextId::ActionBubble,   TextId::ActionStart,     TextId::ActionPause, TextId::ActionTitle,
+    TextId::ActionAgain,    TextId::ActionNext,      TextId::ActionGhost, TextId::ActionOptions,
+};
+
+TextId NameOf(Action action)
+{
+    return kActionNames[static_cast<size_t>(action)];
+}
 
 // Where each row stands: the three settings, the bindings under their column heads, then the reset
 // and BACK.
@@ -175,9 +193,8 @@ void COptionsScreen::Select()
             Say(Text(TextId::OptionsCannotBind));
             return;
         }
-        const auto action = static_cast<int>(TextId::ActionWalkLeft) + (mRow - kFirstAction);
         mWaitFrames = kWaitFrames;
-        mMessage = FillIn(Text(TextId::OptionsPress), {Text(static_cast<TextId>(action))});
+        mMessage = FillIn(Text(TextId::OptionsPress), {Text(NameOf(ActionOfRow(mRow)))});
         mMessageFrames = kWaitFrames;
     } else if (mRow == kReset) {
         settings.bindings = DefaultBindings();
@@ -190,9 +207,8 @@ void COptionsScreen::Select()
 
 void COptionsScreen::Bind(const platform::PhysicalPress& press)
 {
-    const auto action = static_cast<Action>(mRow - kFirstAction);
-    const std::string actionName =
-        Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (mRow - kFirstAction)));
+    const Action action = ActionOfRow(mRow);
+    const std::string actionName = Text(NameOf(action));
     const bool button = press.kind == platform::PhysicalPress::Kind::Button;
     const std::string shown = button ? ButtonLabel(press.name) : KeyLabel(press.name);
     if (button ? IsReservedButton(press.name) : IsReservedKey(press.name)) {
@@ -204,8 +220,7 @@ void COptionsScreen::Bind(const platform::PhysicalPress& press)
     const std::optional<Action> user =
         button ? ActionUsingButton(settings.bindings, press.name) : ActionUsingKey(settings.bindings, press.name);
     if (user && *user != action) {
-        const auto userName = static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + static_cast<int>(*user));
-        Say(FillIn(Text(TextId::OptionsUsed), {shown, Text(userName)}));
+        Say(FillIn(Text(TextId::OptionsUsed), {shown, Text(NameOf(*user))}));
         return;
     }
     (button ? settings.bindings.Buttons(action) : settings.bindings.Keys(action)) = {press.name};
@@ -239,10 +254,8 @@ void COptionsScreen::DrawRow(platform::Sprite* sprite, int row, float y) const
         const bool on = controls != nullptr ? controls->Fullscreen() : settings.fullscreen == FullscreenSetting::Yes;
         DrawTextLine(sprite, mpFont, Text(on ? TextId::OptionsOn : TextId::OptionsOff), kKeyX, y, kScale, color);
     } else if (row < kReset) {
-        const auto action = static_cast<Action>(row - kFirstAction);
-        DrawTextLine(sprite, mpFont,
-                     Text(static_cast<TextId>(static_cast<int>(TextId::ActionWalkLeft) + (row - kFirstAction))),
-                     kLabelX, y, kScale, color);
+        const Action action = ActionOfRow(row);
+        DrawTextLine(sprite, mpFont, Text(NameOf(action)), kLabelX, y, kScale, color);
         const bool waiting = chosen && mWaitFrames > 0;
         // While it waits, the line blinks where the new key or button goes, beside the seconds left.
         const std::string left = std::to_string((mWaitFrames + 59) / 60);
