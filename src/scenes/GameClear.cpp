@@ -262,40 +262,44 @@ void CGameClear::Draw(platform::Sprite* sprite, platform::Device* device)
         DrawSprite(sprite, mpLetterTexture, CellRect(i, 0, 128, 128), {64.0f, 64.0f, 0.0f}, mLetters[i].mMatrix,
                    kWhite);
     }
-    // The letters settle in two rows from x 270 to 1020 (the rows' bubbles reach down to y 310):
-    // the words keep to the corners beside them. The best results on the left, before the second
-    // row's C (x 394); the way on and the times on the right, past the first row's E (x 895).
+    // The letters fall in columns and settle in two rows between x 264 and 1032 (the rows'
+    // bubbles reach down to y 310); the words keep out of those columns in every frame. The best
+    // results on the left, before the second row's C (x 392); the way on in the top right corner,
+    // past its R (x 1032); the times under it, beside the result's panel (which ends at x 940).
     if (const CBestResultsFile* bests = mpFrame->BestResults()) {
         constexpr float kBestsScale = 0.72f;
         DrawBestResults(sprite, mpLabelTexture, mpDigitTexture, bests->Results(mpFrame->mStage.id), mNewBests, 20.0f,
                         180.0f, kBestsScale);
     }
     constexpr float kRight = 1260.0f;
-    constexpr float kRightColumn = kRight - 905.0f;
-    auto drawRight = [&](const std::string& text, float y, float scale) {
-        scale = std::min(scale, kRightColumn / TextLineWidth(text, 1.0f));
+    auto drawRight = [&](const std::string& text, float y, float scale, float left) {
+        scale = std::min(scale, (kRight - left) / TextLineWidth(text, 1.0f));
         DrawTextLine(sprite, mpFontTexture, text, kRight - TextLineWidth(text, scale), y, scale, kWhite);
     };
+    constexpr float kPastTheLetters = 1036.0f;
+    constexpr float kPastThePanel = 950.0f;
     const Bindings& bindings = mpFrame->PlayerSettings().bindings;
     const CTexts& texts = mpFrame->Texts();
     const std::string note = mCampaignComplete ? texts.Get(TextId::CampaignComplete)
                              : mNextStage >= 0
                                  ? FillIn(texts.Get(TextId::NextStage), {FirstKeyLabel(bindings, Action::Next)})
                                  : "";
-    constexpr float kNoteScale = 0.7f;
-    if (!note.empty()) drawRight(note, 24.0f, kNoteScale);
-    if (mCampaignComplete) {
-        drawRight(FillIn(texts.Get(TextId::CampaignKey), {FirstKeyLabel(bindings, Action::Start)}), 146.0f, 0.5f);
-    }
-    // The run's time, and under it the best time of the stage.
+    if (!note.empty()) drawRight(note, 24.0f, 0.7f, kPastTheLetters);
+    // The run's time, under it the best time of the stage, and after the campaign's last stage the
+    // key to its end.
+    constexpr float kTimeScale = 0.56f;
     if (mpFrame->mRun.reachedGoal) {
-        constexpr float kTimeScale = 0.56f;
-        drawRight("TIME " + FormatRunTime(mpFrame->mRun.frames), 74.0f, kTimeScale);
+        drawRight("TIME " + FormatRunTime(mpFrame->mRun.frames), 560.0f, kTimeScale, kPastThePanel);
         if (const CBestResultsFile* bests = mpFrame->BestResults(); bests != nullptr) {
             if (const auto best = bests->Results(mpFrame->mStage.id).frames) {
-                drawRight("BEST " + FormatRunTime(*best) + (mNewBests.frames ? " NEW!" : ""), 110.0f, kTimeScale);
+                drawRight("BEST " + FormatRunTime(*best) + (mNewBests.frames ? " NEW!" : ""), 596.0f, kTimeScale,
+                          kPastThePanel);
             }
         }
+    }
+    if (mCampaignComplete) {
+        drawRight(FillIn(texts.Get(TextId::CampaignKey), {FirstKeyLabel(bindings, Action::Start)}), 640.0f, 0.5f,
+                  kPastThePanel);
     }
 }
 
