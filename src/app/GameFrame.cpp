@@ -43,7 +43,10 @@ void CGameFrameConstruct::ChooseStage(int index)
 // run, and the options switch it themselves.
 void CGameFrameConstruct::SetSettings(const Settings& settings)
 {
-    if (!(settings == mSettings)) mSettingsChanged = mSettingsUnsaved = true;
+    if (!(settings == mSettings)) {
+        mSettingsChanged = mSettingsUnsaved = true;
+        ++mSettingsRevision;
+    }
     mSettings = settings;
     if (mPlatform.audio != nullptr) {
         mPlatform.audio->SetVolumes(VolumeGain(settings.musicVolume), VolumeGain(settings.effectsVolume));
@@ -82,12 +85,9 @@ void CGameFrameConstruct::RunFrame()
 
 void CGameFrameConstruct::RunFrame(const FrameInput& input)
 {
-    ++mFrameNumber;
-    mInput = input;
     mFrameTimer.BeginFrame();
     mPlatform.device->Clear(kClearColor);
-    mSceneManager.Update();
-    std::erase_if(mFinishingSounds, [](const auto& sound) { return !sound->IsPlaying(); });
+    Step(input);
     mPlatform.device->BeginScene();
     mPlatform.sprite->Begin();
     mSceneManager.Draw(mPlatform.sprite, mPlatform.device);

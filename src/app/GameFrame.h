@@ -125,6 +125,8 @@ public:
     // them at once (volumes to the sound, bindings and full screen to the controls); they are
     // written to the file, when there is one, by SaveSettings.
     const Settings& PlayerSettings() const { return mSettings; }
+    // Counts the changes of the settings, for whoever keeps something made from them.
+    long SettingsRevision() const { return mSettingsRevision; }
     void SetSettings(const Settings& settings);
     // The settings the run starts with and where they are kept (none: nowhere), applied as
     // unchanged; `kept` false when they differ from the file because writing them already
@@ -166,6 +168,7 @@ private:
     Settings mSettings;
     const CSettingsFile* mpSettingsFile = nullptr;
     bool mSettingsChanged = false; // since the last write was tried
+    long mSettingsRevision = 0;
     bool mSettingsUnsaved = false; // what the player changed is not in the file
     CTexts mEnglish;
     const CTexts* mpTexts = nullptr;

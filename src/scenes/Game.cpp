@@ -28,6 +28,12 @@ uint32_t CGame::Now() const
     return mpFrame->Now();
 }
 
+void CGame::LetterSigns()
+{
+    mSignsLetteredFor = mpFrame->SettingsRevision();
+    mpMap->SetSignLettering(SignLettering::For(mpFrame->PlayerSettings().bindings), mpFontTexture);
+}
+
 RandomSequence& CGame::Random()
 {
     return mpFrame->Random();
@@ -104,8 +110,7 @@ void CGame::LoadPlayerPictures()
     mPause.SetTexture(load(files::kLabels));
     mpFontTexture = load(files::kFont);
     mPause.SetFontTexture(mpFontTexture);
-    mSignBindings = mpFrame->PlayerSettings().bindings;
-    mpMap->SetSignLettering(SignLettering::For(mSignBindings), mpFontTexture);
+    LetterSigns();
 }
 
 // Pictures shared by every enemy or item of a kind, each loaded once.
@@ -289,10 +294,7 @@ void CGame::Draw(platform::Sprite* sprite, platform::Device* device)
 {
     if (mRefused) return;
     // Keys bound anew in the pause's options show on the signs at once.
-    if (!(mpFrame->PlayerSettings().bindings == mSignBindings)) {
-        mSignBindings = mpFrame->PlayerSettings().bindings;
-        mpMap->SetSignLettering(SignLettering::For(mSignBindings), mpFontTexture);
-    }
+    if (mpFrame->SettingsRevision() != mSignsLetteredFor) LetterSigns();
     mBackGround.Draw(sprite);
     mpMap->DrawBackdrop(sprite);
     mpMap->DrawTiles(sprite);

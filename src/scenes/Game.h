@@ -152,7 +152,9 @@ private:
     std::optional<long> GhostGap() const;
     static GhostFrame GhostFrameOf(const CPlayer& player);
     const platform::Texture* mpFontTexture = nullptr;
-    Bindings mSignBindings; // the bindings the signs were lettered for
+    // The signs name the keys of the settings of this revision.
+    void LetterSigns();
+    long mSignsLetteredFor = -1;
     const platform::Texture* mpHeroSheet = nullptr;
     const platform::Texture* mpMiniSheet = nullptr;
 

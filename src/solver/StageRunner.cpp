@@ -8,17 +8,9 @@ CStageRunner::CStageRunner(std::vector<StageDescription> stages, int stageIndex,
                            SeedClockHook* clockHook)
     : mStageIndex(stageIndex)
 {
-    mSprite.SetKeepDraws(false);
-    mAudio.SetKeepOperations(false);
-    platform::Platform services;
-    services.window = &mWindow;
-    services.device = &mDevice;
-    services.sprite = &mSprite;
-    services.keyboard = &mKeyboard;
-    services.clock = &mClock;
-    services.audio = &mAudio;
-    services.controls = &mControls;
-    mpFrame = std::make_unique<CGameFrameConstruct>(services);
+    mPlatform.sprite.SetKeepDraws(false);
+    mPlatform.audio.SetKeepOperations(false);
+    mpFrame = std::make_unique<CGameFrameConstruct>(mPlatform.Services());
     mpFrame->Init();
     mpFrame->SetStages(std::move(stages));
     mpFrame->OpenStagesUpTo(std::max(openStages, 1) - 1);

@@ -5,13 +5,7 @@
 #include "app/FrameInput.h"
 #include "app/GameFrame.h"
 #include "app/StageDescription.h"
-#include "platform/HeadlessDevice.h"
-#include "platform/HeadlessWindow.h"
-#include "platform/RecordingAudio.h"
-#include "platform/RecordingSprite.h"
-#include "platform/ScriptedControls.h"
-#include "platform/ScriptedKeyboard.h"
-#include "platform/VirtualClock.h"
+#include "platform/HeadlessPlatform.h"
 
 class CGame;
 
@@ -41,13 +35,7 @@ public:
     CGameFrameConstruct& Frame() { return *mpFrame; }
 
 private:
-    platform::HeadlessDevice mDevice;
-    platform::RecordingSprite mSprite{mDevice};
-    platform::ScriptedKeyboard mKeyboard;
-    platform::VirtualClock mClock;
-    platform::RecordingAudio mAudio;
-    platform::HeadlessWindow mWindow{mKeyboard};
-    platform::ScriptedControls mControls;
+    platform::HeadlessPlatform mPlatform;
     std::unique_ptr<CGameFrameConstruct> mpFrame;
     int mStageIndex = 0;
     long mFrames = 0;

@@ -4,26 +4,10 @@
 #include "app/BaseScene.h"
 #include "app/FrameInput.h"
 #include "app/GameFrame.h"
-#include "platform/HeadlessDevice.h"
-#include "platform/HeadlessWindow.h"
-#include "platform/Platform.h"
-#include "platform/RecordingAudio.h"
-#include "platform/RecordingSprite.h"
-#include "platform/ScriptedControls.h"
-#include "platform/ScriptedKeyboard.h"
-#include "platform/VirtualClock.h"
+#include "platform/HeadlessPlatform.h"
 
-// Everything a frame needs, without SDL's window: scripted keys, a virtual clock,
-// a recording sprite and recorded sound operations.
-struct FakePlatform {
-    platform::HeadlessDevice device;
-    platform::RecordingSprite sprite{device};
-    platform::ScriptedKeyboard keyboard;
-    platform::VirtualClock clock;
-    platform::RecordingAudio audio;
-    platform::HeadlessWindow window{keyboard};
-    platform::ScriptedControls controls;
-
+// The headless platform, with what the tests do on it.
+struct FakePlatform : platform::HeadlessPlatform {
     // Draws one frame of a scene into the recording sprite and answers its draws.
     std::vector<platform::RecordingSprite::DrawCall> DrawFrame(BaseScene& scene)
     {
@@ -39,18 +23,5 @@ struct FakePlatform {
         CGameFrameConstruct& frame = *scene.Frame();
         frame.SetInput(FrameInput::Read(frame.Platform().keyboard));
         return scene.Update();
-    }
-
-    platform::Platform Services()
-    {
-        platform::Platform p;
-        p.window = &window;
-        p.device = &device;
-        p.sprite = &sprite;
-        p.keyboard = &keyboard;
-        p.clock = &clock;
-        p.audio = &audio;
-        p.controls = &controls;
-        return p;
     }
 };
